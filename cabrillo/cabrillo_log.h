@@ -1,0 +1,54 @@
+// The one Cabrillo log object: header fields edited in the header dialog,
+// the output file's base name and the formatted QSO lines.
+#ifndef AADX_CABRILLO_CABRILLO_LOG_H_
+#define AADX_CABRILLO_CABRILLO_LOG_H_
+
+#include <string>
+#include <vector>
+
+#include "cabrillo/host_version.h"
+#include "plugin/settings.h"
+#include "plugin/stats_exports.h"
+#include "ui/dialogs.h"
+
+namespace aadx {
+
+// Replaces every occurrence of find in text, left to right, without
+// rescanning what was inserted. Equal find and replacement: text unchanged.
+std::string ReplaceAll(const std::string& text, const std::string& find,
+                       const std::string& replacement);
+
+class CabrilloLog {
+ public:
+  CabrilloLog(Settings* settings, Dialogs* dialogs, HostVersion* hostVersion);
+
+  // Loads the header from the settings, shows the header dialog and saves
+  // on OK. Sets *modeFlag from "Mode"; on any ending but OK sets
+  // *exportFlag to 0 and returns false.
+  bool SetupHeader(const std::string& ownCall, int* modeFlag, int* exportFlag);
+
+  // Formats one contact as a QSO line and appends it to qsoLines.
+  void AddQso(const std::string& call, int freqKHz, const std::string& modeText,
+              const StatsOleDate& time, const std::string& rstSent,
+              const std::string& exchSent, const std::string& rstRcvd,
+              const std::string& exchRcvd);
+
+  // Writes fileBase + ".cbr" and returns "File produced: " and its name.
+  std::string WriteLog(int claimedScore, bool cw);
+
+  std::string callsign, operators, name, address, addressCity, addressState,
+      addressPostalCode, addressCountry, email, club, soapbox, claimed, contest,
+      location, categoryOperator, categoryBand, categoryMode, categoryPower,
+      categoryTransmitter, categoryStation, categoryAssisted, categoryOverlay,
+      fileBase;
+  std::vector<std::string> qsoLines;
+
+ private:
+  Settings* settings_;
+  Dialogs* dialogs_;
+  HostVersion* hostVersion_;
+};
+
+}  // namespace aadx
+
+#endif  // AADX_CABRILLO_CABRILLO_LOG_H_

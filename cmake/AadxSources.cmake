@@ -1,0 +1,52 @@
+# Source selection by file name:
+#   foo.cc         portable, built everywhere
+#   foo_win.cc     Windows only
+#   foo_posix.cc   the stand-in for foo_win.cc elsewhere (also used on
+#                  Windows while foo_win.cc does not exist yet)
+#   foo_test.cc, foo_bench.cc, exports.cc   not part of the core library
+function(aadx_add_folder_sources target)
+  foreach(dir ${ARGN})
+    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cc)
+    foreach(f ${files})
+      get_filename_component(name ${f} NAME_WE)
+      if(name MATCHES "_test$" OR name MATCHES "_bench$"
+         OR name STREQUAL "exports")
+        continue()
+      endif()
+      if(name MATCHES "_win$")
+        if(WIN32)
+          target_sources(${target} PRIVATE ${f})
+        endif()
+        continue()
+      endif()
+      if(name MATCHES "^(.*)_posix$")
+        if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/${dir}/${CMAKE_MATCH_1}_win.cc)
+          continue()
+        endif()
+        target_sources(${target} PRIVATE ${f})
+        continue()
+      endif()
+      target_sources(${target} PRIVATE ${f})
+    endforeach()
+  endforeach()
+endfunction()
+
+# The unit tests of the given folders (every *_test.cc, minus the *_win_test
+# ones on other platforms).
+function(aadx_folder_tests out)
+  set(result)
+  foreach(dir ${ARGN})
+    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*_test.cc)
+    foreach(f ${files})
+      get_filename_component(name ${f} NAME_WE)
+      if(name MATCHES "_win_test$" AND NOT WIN32)
+        continue()
+      endif()
+      if(name MATCHES "_posix_test$" AND WIN32)
+        continue()
+      endif()
+      list(APPEND result ${f})
+    endforeach()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()

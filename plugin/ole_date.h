@@ -1,0 +1,49 @@
+// The host's date-time value (an OLE Automation date: days since 1899-12-30
+// with the time of day as fraction, plus a status) and its text forms. The
+// text is built here rather than by the platform's date functions so that it
+// is the same bytes on every platform.
+#ifndef AADX_PLUGIN_OLE_DATE_H_
+#define AADX_PLUGIN_OLE_DATE_H_
+
+#include <string>
+
+#include "plugin/stats_exports.h"
+
+namespace aadx {
+
+// Calendar fields of a date-time value, proleptic Gregorian, no time zone.
+struct CalendarTime {
+  int year;
+  int month;      // 1-12
+  int day;        // 1-31
+  int hour;       // 0-23
+  int minute;     // 0-59
+  int second;     // 0-59
+  int dayOfWeek;  // 0 = Sunday
+  int dayOfYear;  // 1-based
+};
+
+// Splits days into calendar fields by the OLE Automation rules: the date is
+// the integer part truncated toward zero, the time of day the absolute
+// fraction rounded to the nearest second (a half second rounds up, carrying
+// into the next day). False for NaN, infinities, values outside
+// (-657435, 2958466) and values that round past 9999-12-31 23:59:59.
+bool SplitOleDate(double days, CalendarTime* out);
+
+// The inverse of SplitOleDate for whole seconds, for tools and tests. False
+// when a field is out of range (years 100 to 9999).
+bool OleDateFromCalendar(int year, int month, int day, int hour, int minute,
+                         int second, double* days);
+
+// The text form of a date-time value: "" for a null pointer, a null pattern
+// or a null status; "Invalid DateTime" for an invalid status or a value that
+// cannot be split; otherwise pattern (strftime notation) applied to the
+// calendar fields, cut to at most 255 characters. %Y %m %d %H %M %S %y %j and
+// %% are formatted here (%Y with at least four digits); the other directives
+// of standard C are handed to the C library's strftime; any other directive
+// is copied as written.
+std::string FormatOleDate(const StatsOleDate* value, const char* pattern);
+
+}  // namespace aadx
+
+#endif  // AADX_PLUGIN_OLE_DATE_H_

@@ -1,0 +1,75 @@
+#include "plugin/plugin.h"
+
+#include "plugin/ole_date.h"
+#include "scoring/ubn_report.h"
+
+namespace aadx {
+namespace {
+
+const char kDateTimePattern[] = "%Y-%m-%d %H%M";
+
+const char* IntakeMessage(Intake intake) {
+  switch (intake) {
+    case Intake::kNoContestBand:
+      return "   NO CONTEST BAND !!!";
+    case Intake::kNoTestMode:
+      return "   NO TEST MODE !!!";
+    case Intake::kNoRxNumber:
+      return "   NO RX NUMBER !!!";
+    case Intake::kAccepted:
+      break;
+  }
+  return "";
+}
+
+UbnContact ToUbnContact(const ContactArgs& c) {
+  UbnContact u;
+  u.freqKHz = c.freqHz / 1000;
+  u.mode = c.info.mode;
+  u.dateTime = FormatOleDate(&c.info.time, kDateTimePattern);
+  u.ownCall = c.ownCall;
+  u.rstSent = c.info.rstSent;
+  u.exchSent = c.info.exchSent;
+  u.call = c.info.call;
+  u.rstRcvd = c.info.rstRcvd;
+  u.exchRcvd = c.info.exchRcvd;
+  return u;
+}
+
+}  // namespace
+
+Plugin::Plugin(const Platform& platform)
+    : platform_(platform),
+      settings_(platform.profile),
+      cabrillo_(&settings_, platform.dialogs, platform.hostVersion) {
+  platform_.window->Attach(&state_, platform_.hostLink, &settings_);
+}
+
+int Plugin::AddData(const ContactArgs& contact) {
+  UbnAppender ubn;  // opened on every call, closed on return
+  Intake intake = CheckIntake(contact.info);
+  if (intake != Intake::kAccepted) {
+    ubn.WriteLine(FormatUbnLine(ToUbnContact(contact), IntakeMessage(intake)));
+    return 0;
+  }
+  AddToBandList(&state_.bandList, contact.info.band);
+
+  std::lock_guard<std::mutex> lock(state_.mu);
+  int matches = state_.store.CountEarlierMatches(contact.info);
+  if (matches > 0) {
+    std::string line = FormatUbnLine(ToUbnContact(contact), "   DUPE !!!");
+    for (int i = 0; i < matches; ++i) ubn.WriteLine(line);
+  }
+  state_.store.Append(contact.info);
+  return 1;
+}
+
+int Plugin::RemoveData(const ContactArgs& contact) {
+  std::lock_guard<std::mutex> lock(state_.mu);
+  state_.store.Remove(contact.info);
+  return 1;
+}
+
+void Plugin::Shutdown() { platform_.window->Close(); }
+
+}  // namespace aadx

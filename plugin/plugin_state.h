@@ -1,0 +1,61 @@
+// The plug-in's process-wide state between export calls.
+//
+// Threads: the host calls the exports one at a time on its thread; the
+// Multiplier window runs on a thread of its own and reads the store, the
+// flags and the band lists, and writes the band rows, the typed call and the
+// current band slot. Every field the window thread touches is guarded by mu;
+// the rest is touched by the host's calls only.
+#ifndef AADX_PLUGIN_PLUGIN_STATE_H_
+#define AADX_PLUGIN_PLUGIN_STATE_H_
+
+#include <array>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "plugin/qso_store.h"
+
+namespace aadx {
+
+constexpr int kBandSlots = 6;
+
+// The contest bands in slot order: "160m", "80m", "40m", "20m", "15m", "10m".
+extern const char* const kContestBands[kBandSlots];
+
+// Slot of an exact contest band name, -1 for any other text.
+int BandSlotOf(const std::string& band);
+
+// A Multiplier window row: band name, mode, time, received exchange, spare.
+using BandRow = std::array<std::string, 5>;
+
+struct PluginState {
+  std::mutex mu;
+
+  // Guarded by mu: shared with the Multiplier window's thread.
+  QsoStore store;
+  std::array<BandRow, kBandSlots> bandRows;
+  int modeFlag = 0;  // 1 CW, 0 SSB
+  int asiaFlag = 0;  // 1 when the own continent is "AS"
+  std::string typedCall;
+  int currentBandSlot = -1;
+  std::array<std::vector<std::string>, kBandSlots> bandDxccLists;
+  std::array<std::vector<std::string>, kBandSlots> bandPrefixLists;
+
+  // Host thread only.
+  std::vector<std::string> bandList;
+  int exportFlag = 0;
+  std::string contestantCall;
+  std::string ownContinent;
+  std::string startDateText;
+  std::string endDateText;
+  int masterValue = 0;
+  std::string modeText;
+  int talqGood = 0;
+  int hostState = 0;
+  std::string resultText;
+  int claimedScore = 0;
+};
+
+}  // namespace aadx
+
+#endif  // AADX_PLUGIN_PLUGIN_STATE_H_

@@ -1,0 +1,118 @@
+#include "plugin/qso_store.h"
+
+#include <gtest/gtest.h>
+
+namespace aadx {
+namespace {
+
+CInfo Contact(const std::string& call, const std::string& band,
+              const std::string& mode, double days = 44366.0) {
+  CInfo c;
+  c.call = call;
+  c.band = band;
+  c.mode = mode;
+  c.exchSent = "45";
+  c.exchRcvd = "30";
+  c.time = {days, kOleDateValid};
+  return c;
+}
+
+TEST(IntakeTest, ChecksBandThenModeThenExchange) {
+  EXPECT_EQ(CheckIntake(Contact("JA1AA", "20m", "CW")), Intake::kAccepted);
+  // Only the three WARC bands are refused; any other band text passes.
+  for (const char* band : {"30m", "17m", "12m"}) {
+    EXPECT_EQ(CheckIntake(Contact("JA1AA", band, "RTTY")),
+              Intake::kNoContestBand)
+        << band;
+  }
+  EXPECT_EQ(CheckIntake(Contact("JA1AA", "6m", "SSB")), Intake::kAccepted);
+  EXPECT_EQ(CheckIntake(Contact("JA1AA", "30M", "SSB")), Intake::kAccepted);
+  for (const char* mode : {"cw", "ssb", "FM", "", "CW "}) {
+    EXPECT_EQ(CheckIntake(Contact("JA1AA", "20m", mode)), Intake::kNoTestMode)
+        << mode;
+  }
+  CInfo noSent = Contact("JA1AA", "20m", "CW");
+  noSent.exchSent.clear();
+  EXPECT_EQ(CheckIntake(noSent), Intake::kNoRxNumber);
+  CInfo noRcvd = Contact("JA1AA", "20m", "CW");
+  noRcvd.exchRcvd.clear();
+  noRcvd.mode = "XX";
+  EXPECT_EQ(CheckIntake(noRcvd), Intake::kNoTestMode);
+  noRcvd.mode = "SSB";
+  EXPECT_EQ(CheckIntake(noRcvd), Intake::kNoRxNumber);
+}
+
+TEST(QsoStoreTest, MarksDupesBySameCallBandAndMode) {
+  QsoStore store;
+  store.Append(Contact("JA1AA", "20m", "CW"));
+  store.Append(Contact("JA1AA", "20m", "SSB"));  // other mode
+  store.Append(Contact("ja1aa", "20m", "CW"));   // other station (case)
+  store.Append(Contact("JA1AA", "40m", "CW"));   // other band
+  EXPECT_EQ(store.CountEarlierMatches(Contact("JA1AA", "20m", "CW")), 1);
+  store.Append(Contact("JA1AA", "20m", "CW"));
+  EXPECT_EQ(store.CountEarlierMatches(Contact("JA1AA", "20m", "CW")), 2);
+  store.Append(Contact("JA1AA", "20m", "CW"));
+
+  ASSERT_EQ(store.count(), 6);
+  std::vector<int> dupes;
+  for (const CInfo& r : store.records()) dupes.push_back(r.dupe);
+  EXPECT_EQ(dupes, (std::vector<int>{0, 0, 0, 0, 1, 1}));
+}
+
+TEST(QsoStoreTest, RemovePrefersTheExactContactAndRederivesDupes) {
+  QsoStore store;
+  store.Append(Contact("JA1AA", "20m", "SSB", 44366.1));
+  store.Append(Contact("JA1AA", "20m", "CW", 44366.2));
+  store.Append(Contact("JA1AA", "20m", "CW", 44366.3));  // dupe
+
+  // Deleting the first CW contact leaves the later one, now counting.
+  EXPECT_TRUE(store.Remove(Contact("JA1AA", "20m", "CW", 44366.2)));
+  ASSERT_EQ(store.count(), 2);
+  EXPECT_EQ(store.at(0).mode, "SSB");
+  EXPECT_EQ(store.at(1).time.days, 44366.3);
+  EXPECT_EQ(store.at(1).dupe, 0);
+}
+
+TEST(QsoStoreTest, RemoveFallsBackToCallBandModeThenCallBand) {
+  QsoStore store;
+  store.Append(Contact("JA1AA", "20m", "SSB", 1.0));
+  store.Append(Contact("JA1AA", "20m", "CW", 2.0));
+  store.Append(Contact("JA1AA", "20m", "CW", 3.0));
+
+  // No record has this time: the first with the same call, band and mode.
+  EXPECT_TRUE(store.Remove(Contact("JA1AA", "20m", "CW", 9.0)));
+  ASSERT_EQ(store.count(), 2);
+  EXPECT_EQ(store.at(1).time.days, 3.0);
+  EXPECT_EQ(store.at(1).dupe, 0);
+
+  // No record has this mode: the first with the same call and band.
+  EXPECT_TRUE(store.Remove(Contact("JA1AA", "20m", "FM", 9.0)));
+  ASSERT_EQ(store.count(), 1);
+  EXPECT_EQ(store.at(0).mode, "CW");
+
+  EXPECT_FALSE(store.Remove(Contact("JA1AA", "40m", "CW")));
+  EXPECT_FALSE(store.Remove(Contact("JA1AB", "20m", "CW")));
+  EXPECT_EQ(store.count(), 1);
+}
+
+TEST(QsoStoreTest, RemoveMatchesTimeByStatusToo) {
+  QsoStore store;
+  CInfo nullTime = Contact("JA1AA", "20m", "CW");
+  nullTime.time = {5.0, kOleDateNull};
+  store.Append(Contact("JA1AA", "20m", "CW", 5.0));
+  store.Append(nullTime);
+  EXPECT_TRUE(store.Remove(nullTime));
+  ASSERT_EQ(store.count(), 1);
+  EXPECT_EQ(store.at(0).time.status, kOleDateValid);
+}
+
+TEST(BandListTest, KeepsFirstSeenOrderWithoutRepeats) {
+  std::vector<std::string> bands;
+  for (const char* b : {"20m", "40m", "20m", "6m", "40m", "20M"}) {
+    AddToBandList(&bands, b);
+  }
+  EXPECT_EQ(bands, (std::vector<std::string>{"20m", "40m", "6m", "20M"}));
+}
+
+}  // namespace
+}  // namespace aadx

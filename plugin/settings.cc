@@ -1,0 +1,36 @@
+#include "plugin/settings.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace aadx {
+
+const char kSettingsFile[] = "Plugins\\AADX.ini";
+const char kSettingsSection[] = "Settings";
+
+int ParseDecimal(const std::string& text) {
+  errno = 0;
+  long value = std::strtol(text.c_str(), nullptr, 10);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+std::string Settings::ReadText(const std::string& key, const std::string& def) {
+  return profile_->Read(kSettingsFile, kSettingsSection, key, def);
+}
+
+int Settings::ReadInt(const std::string& key) {
+  return ParseDecimal(ReadText(key));
+}
+
+void Settings::WriteText(const std::string& key, const std::string& value) {
+  profile_->Write(kSettingsFile, kSettingsSection, key, value);
+}
+
+void Settings::WriteInt(const std::string& key, int value) {
+  WriteText(key, std::to_string(value));
+}
+
+}  // namespace aadx

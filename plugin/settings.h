@@ -1,0 +1,35 @@
+// The plug-in's settings: every key lives in section "Settings" of the
+// relative file "Plugins\AADX.ini", passed unchanged to the profile.
+#ifndef AADX_PLUGIN_SETTINGS_H_
+#define AADX_PLUGIN_SETTINGS_H_
+
+#include <string>
+
+#include "plugin/profile.h"
+
+namespace aadx {
+
+extern const char kSettingsFile[];
+extern const char kSettingsSection[];
+
+// Decimal conversion as the C library's atoi does it (leading blanks, sign,
+// digits), clamped to the int range; 0 when there are no digits.
+int ParseDecimal(const std::string& text);
+
+class Settings {
+ public:
+  explicit Settings(Profile* profile) : profile_(profile) {}
+
+  std::string ReadText(const std::string& key, const std::string& def = "");
+  int ReadInt(const std::string& key);
+  // Failures to write are ignored by every caller, as the host expects.
+  void WriteText(const std::string& key, const std::string& value);
+  void WriteInt(const std::string& key, int value);
+
+ private:
+  Profile* profile_;
+};
+
+}  // namespace aadx
+
+#endif  // AADX_PLUGIN_SETTINGS_H_

@@ -1,0 +1,51 @@
+// ResetStats0: opens a new contest run.
+#include "plugin/ole_date.h"
+#include "plugin/plugin.h"
+#include "scoring/ubn_report.h"
+
+namespace aadx {
+
+int Plugin::ResetStats(const ResetArgs& args) {
+  state_.startDateText = FormatOleDate(&args.contestStart, "%d.%m");
+  state_.endDateText = FormatOleDate(&args.contestEnd, "%d.%m.%Y");
+  state_.ownContinent = args.ownContinent;
+  state_.contestantCall = args.ownCall;
+  {
+    std::lock_guard<std::mutex> lock(state_.mu);
+    state_.store.Clear();
+    state_.asiaFlag = args.ownContinent == "AS" ? 1 : 0;
+    for (int i = 0; i < kBandSlots; ++i) {
+      state_.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
+    }
+  }
+  // A run starts with an empty band list; AddData0 fills it with the bands
+  // actually logged.
+  state_.bandList.clear();
+
+  state_.exportFlag = args.exportFlag;
+  if (state_.exportFlag != 0) {
+    // The dialog is modal: no lock is held while it is open, so the
+    // Multiplier window keeps running.
+    int modeFlag = 0;
+    cabrillo_.SetupHeader(args.ownCall, &modeFlag, &state_.exportFlag);
+    settings_.WriteText("Start", "1");
+  }
+
+  bool cw = settings_.ReadText("Mode") == "CW";
+  {
+    std::lock_guard<std::mutex> lock(state_.mu);
+    state_.modeFlag = cw ? 1 : 0;
+  }
+  StartUbnReport(cw);
+
+  // The window comes up on every other ordinary reset, never on an export.
+  if (settings_.ReadInt("Start") != 0) {
+    settings_.WriteText("Start", "0");
+  } else if (!platform_.window->IsRunning()) {
+    platform_.window->Start();
+    settings_.WriteText("Start", "1");
+  }
+  return 1;
+}
+
+}  // namespace aadx

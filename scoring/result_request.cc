@@ -1,0 +1,57 @@
+// GetResult0: the summary for the host, the claimed score and, in an export
+// run, the Cabrillo log.
+#include "host/host_session.h"
+#include "plugin/plugin.h"
+#include "scoring/score.h"
+#include "scoring/summary.h"
+
+namespace aadx {
+
+const char* Plugin::GetResult(int* status) {
+  SummaryHeader header;
+  ScoreResult score;
+  {
+    std::lock_guard<std::mutex> lock(state_.mu);
+    header.cw = state_.modeFlag != 0;
+    header.asia = state_.asiaFlag != 0;
+    score = ComputeScore(&state_.bandList, state_.store, header.asia,
+                         state_.ownContinent, &state_.bandDxccLists,
+                         &state_.bandPrefixLists);
+  }
+  header.startDate = state_.startDateText;
+  header.endDate = state_.endDateText;
+  header.contestant = state_.contestantCall;
+  state_.resultText = FormatSummary(header, score);
+
+  settings_.WriteInt("Claimed", score.score);
+  state_.claimedScore = score.score;
+
+  if (state_.exportFlag != 0) WriteCabrilloLog();
+  if (status != nullptr) *status = -1;
+  if (state_.talqGood == 0) {
+    SendModeMacroOnce(platform_.hostLink, &settings_, header.cw,
+                      &state_.talqGood);
+  }
+  return state_.resultText.c_str();
+}
+
+void Plugin::WriteCabrilloLog() {
+  bool cw;
+  std::vector<CInfo> records;
+  {
+    std::lock_guard<std::mutex> lock(state_.mu);
+    cw = state_.modeFlag != 0;
+    records = state_.store.records();
+  }
+  // Rebuilt on every export request, so a repeated request in the same run
+  // lists each contact once.
+  cabrillo_.qsoLines.clear();
+  for (const CInfo& r : records) {
+    cabrillo_.AddQso(r.call, r.freqKHz, cw ? "CW" : "PH", r.time, r.rstSent,
+                     r.exchSent, r.rstRcvd, r.exchRcvd);
+  }
+  std::string notice = cabrillo_.WriteLog(state_.claimedScore, cw);
+  platform_.dialogs->ShowMessage(notice, "Output");
+}
+
+}  // namespace aadx

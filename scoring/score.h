@@ -1,0 +1,61 @@
+// The contest score, computed from scratch over the QSO store.
+//
+// Asian entrants: 3 points outside their continent, 1 inside, DXCC
+// entities per band as multipliers. Others: 1 point for an Asian station,
+// none otherwise, prefixes per band as multipliers. Points are weighted by
+// the band: 3 on 160m, 2 on 80m and 10m, 1 elsewhere.
+#ifndef AADX_SCORING_SCORE_H_
+#define AADX_SCORING_SCORE_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plugin/plugin_state.h"
+#include "plugin/qso_store.h"
+
+namespace aadx {
+
+struct BandTally {
+  std::string band;
+  int32_t qsos = 0;
+  int32_t farQsos = 0;
+  int32_t nearQsos = 0;
+  std::vector<std::string> dxccValues;
+  std::vector<std::string> prefixValues;
+  int32_t points = 0;
+  int32_t multipliers = 0;
+};
+
+struct ScoreResult {
+  std::vector<BandTally> bands;  // in sorted band-list order
+  int32_t totalQsos = 0;
+  int32_t totalPoints = 0;
+  int32_t totalDxcc = 0;
+  int32_t totalPrefixes = 0;
+  int32_t totalMultipliers = 0;
+  int32_t score = 0;
+};
+
+using BandValueLists = std::array<std::vector<std::string>, kBandSlots>;
+
+// Sorts band names in place, highest band key first: the name left-padded
+// with '0' to 20 characters, compared byte by byte. 160m comes first, 10m
+// last of the contest bands, 6m after it.
+void SortBandList(std::vector<std::string>* bands);
+
+int BandFactor(const std::string& band);
+
+// Sorts *bandList, tallies every band in it and refills the six per-slot
+// DXCC and prefix lists the worked-before grid paints. A band outside the
+// six contest bands is tallied but fills no slot list.
+ScoreResult ComputeScore(std::vector<std::string>* bandList,
+                         const QsoStore& store, bool asia,
+                         const std::string& ownContinent,
+                         BandValueLists* dxccLists,
+                         BandValueLists* prefixLists);
+
+}  // namespace aadx
+
+#endif  // AADX_SCORING_SCORE_H_

@@ -1,0 +1,122 @@
+// Recording stand-ins for the platform services, so core tests can see
+// what the plug-in asked of the host, the dialogs and the window.
+#ifndef AADX_TESTS_FAKES_H_
+#define AADX_TESTS_FAKES_H_
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plugin/platform.h"
+
+namespace aadx {
+
+class FakeHostLink : public HostLink {
+ public:
+  bool present = false;  // whether a host object is registered
+  int32_t state = 0;
+  double frequency = 0.0;
+  std::string entryText;
+  std::vector<std::string> calls;   // every call, in order
+  std::vector<std::string> macros;  // texts passed to RunHostMacro
+
+  void Connect() override {
+    calls.push_back("Connect");
+    if (present) held_ = true;
+  }
+  bool HasHost() override { return held_; }
+  bool ReadHostState(int32_t* value) override {
+    calls.push_back("ReadHostState");
+    if (!held_) return false;
+    *value = state;
+    return true;
+  }
+  bool ReadHostFrequency(double* hz) override {
+    calls.push_back("ReadHostFrequency");
+    if (!held_) return false;
+    *hz = frequency;
+    return true;
+  }
+  bool ReadEntryText(std::string* text) override {
+    calls.push_back("ReadEntryText");
+    if (!held_) return false;
+    *text = entryText;
+    return true;
+  }
+  bool RunHostMacro(const std::string& macro) override {
+    calls.push_back("RunHostMacro");
+    if (!held_) return false;
+    macros.push_back(macro);
+    return true;
+  }
+  void Release() override { held_ = false; }
+
+ private:
+  bool held_ = false;
+};
+
+class FakeWindow : public MultiplierWindow {
+ public:
+  bool running = false;
+  int starts = 0;
+  int closes = 0;
+  int timerArms = 0;
+
+  bool IsRunning() override { return running; }
+  void Start() override {
+    ++starts;
+    running = true;
+  }
+  void Close() override {
+    ++closes;
+    running = false;
+  }
+  void ArmPollTimer() override { ++timerArms; }
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  // What the operator does: edit the form, then OK (true) or Cancel.
+  std::function<bool(CabrilloForm*)> onCabrillo = [](CabrilloForm*) {
+    return true;
+  };
+  std::function<bool(int*, std::string*)> onSetup = [](int*, std::string*) {
+    return true;
+  };
+  std::vector<CabrilloForm> cabrilloShown;  // the form as each dialog opened
+  std::vector<std::string> messages;        // caption + ": " + text
+
+  bool RunCabrilloDialog(CabrilloForm* form) override {
+    cabrilloShown.push_back(*form);
+    return onCabrillo(form);
+  }
+  bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
+    return onSetup(windowFlag, modeText);
+  }
+  void ShowMessage(const std::string& text,
+                   const std::string& caption) override {
+    messages.push_back(caption + ": " + text);
+  }
+};
+
+class FakeHostVersion : public HostVersion {
+ public:
+  std::string text;
+  std::string Text() override { return text; }
+};
+
+// A platform of fakes around the real profile of this platform.
+struct FakePlatform {
+  FakeHostLink host;
+  FakeWindow window;
+  FakeDialogs dialogs;
+  FakeHostVersion version;
+
+  Platform platform() {
+    return Platform{DefaultProfile(), &dialogs, &host, &window, &version};
+  }
+};
+
+}  // namespace aadx
+
+#endif  // AADX_TESTS_FAKES_H_

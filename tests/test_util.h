@@ -1,0 +1,39 @@
+// Helpers shared by the unit tests.
+#ifndef AADX_TESTS_TEST_UTIL_H_
+#define AADX_TESTS_TEST_UTIL_H_
+
+#include <filesystem>
+#include <string>
+
+namespace aadx {
+
+// A fresh empty folder that is the current directory while the object
+// lives (the plug-in writes its files relative to it), with a "Plugins"
+// subfolder for the settings file.
+class ScopedTempDir {
+ public:
+  ScopedTempDir();
+  ~ScopedTempDir();
+  ScopedTempDir(const ScopedTempDir&) = delete;
+  ScopedTempDir& operator=(const ScopedTempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& path);
+bool FileExists(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path,
+                    const std::string& bytes);
+
+// The settings file as the plug-in names it, resolved the way this
+// platform's profile layer resolves it.
+std::filesystem::path SettingsFilePath();
+
+}  // namespace aadx
+
+#endif  // AADX_TESTS_TEST_UTIL_H_
