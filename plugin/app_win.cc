@@ -2,11 +2,14 @@
 // and DllMain.
 #include <windows.h>
 
+#include "plugin/module_win.h"
 #include "plugin/plugin.h"
 
 namespace aadx {
 
 HMODULE g_module = nullptr;
+
+HMODULE StatsModule() { return g_module; }
 
 // The plug-in's application object: nothing to set up at load; at unload
 // the Multiplier window is closed before the state it shows is destroyed.

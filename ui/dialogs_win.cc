@@ -1,0 +1,32 @@
+#include <windows.h>
+
+#include "ui/dialogs_win.h"
+
+namespace aadx {
+namespace {
+
+class WindowsDialogs : public Dialogs {
+ public:
+  bool RunCabrilloDialog(CabrilloForm* form) override {
+    return RunCabrilloDialogWin(form);
+  }
+  bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
+    return RunMasterDialogWin(windowFlag, modeText);
+  }
+  void ShowMessage(const std::string& text,
+                   const std::string& caption) override {
+    // Owned by the calling thread's active window (normally the host's);
+    // without one the box has no owner.
+    MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
+                MB_OK | MB_ICONINFORMATION);
+  }
+};
+
+}  // namespace
+
+Dialogs* DefaultDialogs() {
+  static WindowsDialogs dialogs;
+  return &dialogs;
+}
+
+}  // namespace aadx

@@ -1,0 +1,19 @@
+// The Windows dialogs behind the Dialogs interface, one file each.
+#ifndef AADX_UI_DIALOGS_WIN_H_
+#define AADX_UI_DIALOGS_WIN_H_
+
+#include <string>
+
+#include "ui/dialogs.h"
+
+namespace aadx {
+
+// Dialog 101, "AADX-CW/SSB": true on OK with form updated.
+bool RunCabrilloDialogWin(CabrilloForm* form);
+
+// Dialog 113, "Setup All Asian Contest": true on OK with both values set.
+bool RunMasterDialogWin(int* windowFlag, std::string* modeText);
+
+}  // namespace aadx
+
+#endif  // AADX_UI_DIALOGS_WIN_H_
