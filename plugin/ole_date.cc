@@ -103,6 +103,7 @@ bool SplitOleDate(double days, CalendarTime* out) {
   if (!(days > kLowestDays && days < kBeyondDays)) return false;
   const double whole = std::trunc(days);
   const double fraction = std::fabs(days - whole);
+  // std::round takes halves away from zero, here up.
   long long seconds =
       static_cast<long long>(std::round(fraction * kSecondsPerDay));
   long long day = static_cast<long long>(whole);

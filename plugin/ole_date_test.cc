@@ -270,7 +270,7 @@ TEST(OleDateFromCalendarTest, RoundTripsEveryDayAtVaryingTimes) {
   static const int kMonthDays[] = {31, 28, 31, 30, 31, 30,
                                    31, 31, 30, 31, 30, 31};
   int failures = 0;
-  long count = 0;
+  long long count = 0;
   for (int year = 100; year <= 9999; ++year) {
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     for (int month = 1; month <= 12; ++month) {
