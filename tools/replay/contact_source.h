@@ -1,0 +1,26 @@
+// Reads a contest log file in either format the tool accepts.
+#ifndef AADX_TOOLS_REPLAY_CONTACT_SOURCE_H_
+#define AADX_TOOLS_REPLAY_CONTACT_SOURCE_H_
+
+#include <string>
+
+#include "tools/replay/log_contact.h"
+
+namespace aadx {
+namespace replay {
+
+enum class LogFormat { kUnknown, kAdif, kCabrillo };
+
+// Tells the format by content ("START-OF-LOG:" for Cabrillo, "<EOR>" or
+// "<EOH>" for ADIF), else by the file name's extension.
+LogFormat DetectLogFormat(const std::string& path, const std::string& text);
+
+// Reads and parses the log at `path`. Returns false with `error` set when
+// the file cannot be read or is in neither format; malformed records are
+// not errors but problems listed in `log`.
+bool ReadLogFile(const std::string& path, ParsedLog* log, std::string* error);
+
+}  // namespace replay
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_REPLAY_CONTACT_SOURCE_H_

@@ -1,0 +1,77 @@
+#include "tools/replay/contact_source.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace aadx {
+namespace replay {
+namespace {
+
+class ContactSourceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ =
+        std::filesystem::temp_directory_path() /
+        ("aadx_contact_source_" +
+         std::string(
+             ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string Write(const std::string& name, const std::string& text) {
+    std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  std::filesystem::path dir_;
+};
+
+const char kAdif[] =
+    "<EOH><CALL:5>K1ABC<QSO_DATE:8>20210619<TIME_ON:4>0100<BAND:3>20m<EOR>";
+const char kCabrillo[] =
+    "START-OF-LOG: 3.0\nCALLSIGN: JA1ZZZ\n"
+    "QSO: 14025 CW 2021-06-19 0005 JA1ZZZ 599 45 K1ABC 599 30\n";
+
+TEST_F(ContactSourceTest, ContentDecidesTheFormat) {
+  EXPECT_EQ(LogFormat::kCabrillo, DetectLogFormat("x.adi", kCabrillo));
+  EXPECT_EQ(LogFormat::kAdif, DetectLogFormat("x.log", kAdif));
+  EXPECT_EQ(LogFormat::kAdif, DetectLogFormat("x.ADIF", ""));
+  EXPECT_EQ(LogFormat::kCabrillo, DetectLogFormat("x.cbr", ""));
+  EXPECT_EQ(LogFormat::kUnknown, DetectLogFormat("x.txt", "hello"));
+}
+
+TEST_F(ContactSourceTest, ReadsEitherFormat) {
+  ParsedLog log;
+  std::string error;
+  ASSERT_TRUE(ReadLogFile(Write("a.adi", kAdif), &log, &error)) << error;
+  ASSERT_EQ(1u, log.contacts.size());
+  EXPECT_EQ("K1ABC", log.contacts[0].call);
+
+  ASSERT_TRUE(ReadLogFile(Write("b.txt", kCabrillo), &log, &error)) << error;
+  EXPECT_EQ("JA1ZZZ", log.own_call);
+  ASSERT_EQ(1u, log.contacts.size());
+}
+
+TEST_F(ContactSourceTest, UnreadableOrUnknownFilesAreErrors) {
+  ParsedLog log;
+  std::string error;
+  std::string missing = (dir_ / "missing.adi").string();
+  EXPECT_FALSE(ReadLogFile(missing, &log, &error));
+  EXPECT_NE(std::string::npos, error.find(missing)) << error;
+
+  EXPECT_FALSE(ReadLogFile(dir_.string(), &log, &error));
+  EXPECT_NE(std::string::npos, error.find("cannot be read")) << error;
+
+  EXPECT_FALSE(ReadLogFile(Write("notes.txt", "no log here"), &log, &error));
+  EXPECT_NE(std::string::npos, error.find("neither")) << error;
+}
+
+}  // namespace
+}  // namespace replay
+}  // namespace aadx

@@ -1,0 +1,46 @@
+// One contact as read from a contest log, and everything a reader learns
+// from one log file, before any value is derived from the callsign.
+#ifndef AADX_TOOLS_REPLAY_LOG_CONTACT_H_
+#define AADX_TOOLS_REPLAY_LOG_CONTACT_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/replay/qso_time.h"
+
+namespace aadx {
+namespace replay {
+
+struct LogContact {
+  std::string source;    // where the record is, e.g. "x.adi: record 12"
+  std::string own_call;  // the station that logged it, if the record says
+  std::string call;      // worked station, upper case
+  QsoTime time;
+  uint32_t freq_hz = 0;
+  std::string band;  // host spelling, e.g. "20m"
+  std::string mode;  // "CW", "SSB" or the log's other mode, upper case
+  std::string rst_sent;
+  std::string rst_rcvd;
+  std::string exch_sent;
+  std::string exch_rcvd;
+  // As the log gives them; empty when it does not.
+  std::string prefix;
+  std::string dxcc;
+  std::string continent;
+};
+
+struct ParsedLog {
+  std::string file;
+  std::string own_call;      // the log's own callsign, if it names one
+  std::string contest_mode;  // "CW" or "SSB" when the log names its contest
+  std::vector<LogContact> contacts;
+  // One message per skipped record, naming the file and the record or line.
+  std::vector<std::string> problems;
+  int records_read = 0;  // contacts plus skipped records
+};
+
+}  // namespace replay
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_REPLAY_LOG_CONTACT_H_

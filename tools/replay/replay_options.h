@@ -1,0 +1,52 @@
+// The command line of aadx-replay.
+#ifndef AADX_TOOLS_REPLAY_REPLAY_OPTIONS_H_
+#define AADX_TOOLS_REPLAY_REPLAY_OPTIONS_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/replay/qso_time.h"
+
+namespace aadx {
+namespace replay {
+
+struct CallCheckRequest {
+  std::string call;
+  std::string band;
+  std::string mode;  // empty: the contest's mode
+};
+
+struct ReplayOptions {
+  std::vector<std::string> logs;
+  std::string library;   // empty: the plug-in library beside the tool
+  std::string cty_file;  // empty: the default country file, if present
+  std::string own_call;
+  std::string own_continent;
+  std::optional<QsoTime> start;
+  std::optional<QsoTime> end;
+  std::string contest_mode;  // "CW", "SSB" or empty: from the log
+  bool cabrillo = false;
+  std::string settings_file;
+  std::string out_dir;  // empty: a fresh folder under replay-out/
+  std::vector<CallCheckRequest> checks;
+  bool quiet = false;
+};
+
+enum class OptionsOutcome { kRun, kHelp, kError };
+
+// Parses the arguments after the program name. "--name value" and
+// "--name=value" are both accepted.
+OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
+                                  ReplayOptions* options, std::string* error);
+
+// Reads "YYYY-MM-DD", optionally followed by a blank or 'T' and "HH:MM" or
+// "HHMM".
+bool ParseDateTimeOption(const std::string& text, QsoTime* time);
+
+std::string ReplayUsage();
+
+}  // namespace replay
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_REPLAY_REPLAY_OPTIONS_H_

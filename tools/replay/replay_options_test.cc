@@ -1,0 +1,103 @@
+#include "tools/replay/replay_options.h"
+
+#include <gtest/gtest.h>
+
+namespace aadx {
+namespace replay {
+namespace {
+
+OptionsOutcome Parse(std::vector<std::string> args, ReplayOptions* o,
+                     std::string* error) {
+  return ParseReplayOptions(args, o, error);
+}
+
+TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
+  ReplayOptions o;
+  std::string error;
+  ASSERT_EQ(
+      OptionsOutcome::kRun,
+      Parse({"--library", "lib.so", "--cty=c.dat", "--call", "ja1zzz",
+             "--continent=as", "--start", "2021-06-19",
+             "--end=2021-06-20 23:59", "--contest", "cw", "--cabrillo",
+             "--settings", "s.ini", "--out", "o", "--quiet", "a.adi", "b.log"},
+            &o, &error))
+      << error;
+  EXPECT_EQ("lib.so", o.library);
+  EXPECT_EQ("c.dat", o.cty_file);
+  EXPECT_EQ("JA1ZZZ", o.own_call);
+  EXPECT_EQ("AS", o.own_continent);
+  ASSERT_TRUE(o.start.has_value());
+  EXPECT_EQ(19, o.start->day);
+  EXPECT_EQ(0, o.start->hour);
+  ASSERT_TRUE(o.end.has_value());
+  EXPECT_EQ(23, o.end->hour);
+  EXPECT_EQ(59, o.end->minute);
+  EXPECT_EQ("CW", o.contest_mode);
+  EXPECT_TRUE(o.cabrillo);
+  EXPECT_TRUE(o.quiet);
+  EXPECT_EQ("s.ini", o.settings_file);
+  EXPECT_EQ("o", o.out_dir);
+  EXPECT_EQ((std::vector<std::string>{"a.adi", "b.log"}), o.logs);
+}
+
+TEST(ReplayOptionsTest, ChecksTakeTheBandAndModeAfterThem) {
+  ReplayOptions o;
+  std::string error;
+  ASSERT_EQ(OptionsOutcome::kRun,
+            Parse({"x.adi", "--check", "ua9abc", "--band", "20M", "--check",
+                   "K1ABC", "--mode", "ph", "--band", "40m"},
+                  &o, &error))
+      << error;
+  ASSERT_EQ(2u, o.checks.size());
+  EXPECT_EQ("UA9ABC", o.checks[0].call);
+  EXPECT_EQ("20m", o.checks[0].band);
+  EXPECT_EQ("", o.checks[0].mode);
+  EXPECT_EQ("K1ABC", o.checks[1].call);
+  EXPECT_EQ("40m", o.checks[1].band);
+  EXPECT_EQ("SSB", o.checks[1].mode);
+}
+
+TEST(ReplayOptionsTest, MistakesAreNamed) {
+  ReplayOptions o;
+  std::string error;
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  } const cases[] = {
+      {{}, "no log file"},
+      {{"x.adi", "--frobnicate"}, "unknown option --frobnicate"},
+      {{"x.adi", "--call"}, "--call needs a value"},
+      {{"x.adi", "--cabrillo=yes"}, "takes no value"},
+      {{"x.adi", "--start", "19.06.2021"}, "--start \"19.06.2021\""},
+      {{"x.adi", "--end", "2021-06-20 25:00"}, "--end"},
+      {{"x.adi", "--contest", "RTTY"}, "expected CW or SSB"},
+      {{"x.adi", "--band", "20m"}, "belongs to a --check"},
+      {{"x.adi", "--check", "K1ABC"}, "needs --band"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(OptionsOutcome::kError, Parse(c.args, &o, &error));
+    EXPECT_NE(std::string::npos, error.find(c.message)) << error;
+  }
+}
+
+TEST(ReplayOptionsTest, HelpWinsOverEverythingElse) {
+  ReplayOptions o;
+  std::string error;
+  EXPECT_EQ(OptionsOutcome::kHelp, Parse({"--bogus=1", "--help"}, &o, &error));
+  EXPECT_NE(std::string::npos, ReplayUsage().find("--check CALL --band"));
+}
+
+TEST(ReplayOptionsTest, DateTimeOptionForms) {
+  QsoTime t;
+  ASSERT_TRUE(ParseDateTimeOption("2021-06-19T12:30", &t));
+  EXPECT_EQ(12, t.hour);
+  EXPECT_EQ(30, t.minute);
+  ASSERT_TRUE(ParseDateTimeOption("2021-06-19 1230", &t));
+  EXPECT_FALSE(ParseDateTimeOption("2021-06-19x12:30", &t));
+  EXPECT_FALSE(ParseDateTimeOption("2021-06-19 ", &t));
+  EXPECT_FALSE(ParseDateTimeOption("20210619", &t));
+}
+
+}  // namespace
+}  // namespace replay
+}  // namespace aadx

@@ -1,0 +1,51 @@
+// Everything a replay passes to the plug-in, worked out before the library
+// is touched: the own station, the contest dates and mode, and every
+// contact and call check with its prefix, entity and continent complete.
+#ifndef AADX_TOOLS_REPLAY_REPLAY_PLAN_H_
+#define AADX_TOOLS_REPLAY_REPLAY_PLAN_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/replay/cty_file.h"
+#include "tools/replay/log_contact.h"
+#include "tools/replay/replay_options.h"
+#include "tools/replay/station_resolver.h"
+
+namespace aadx {
+namespace replay {
+
+struct PlannedCheck {
+  std::string call;
+  std::string band;
+  std::string mode;
+  std::string prefix;
+  std::string dxcc;
+  std::string continent;
+};
+
+struct ReplayPlan {
+  std::string own_call;
+  std::string own_continent;
+  std::optional<QsoTime> start;  // none: the host's null date-time
+  std::optional<QsoTime> end;
+  std::string contest_mode;  // "CW", "SSB" or empty: settings left alone
+  bool export_cabrillo = false;
+  std::vector<LogContact> contacts;
+  std::vector<PlannedCheck> checks;
+  int records_read = 0;
+  std::vector<std::string> skipped;  // one message per skipped record
+  ResolutionCounts resolution;
+};
+
+// Builds the plan from the options and the logs read. `cty` may be null.
+// Fails when the own callsign or continent cannot be told.
+bool BuildReplayPlan(const ReplayOptions& options,
+                     const std::vector<ParsedLog>& logs, const CtyFile* cty,
+                     ReplayPlan* plan, std::string* error);
+
+}  // namespace replay
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_REPLAY_REPLAY_PLAN_H_

@@ -1,0 +1,129 @@
+#include "tools/replay/replay_plan.h"
+
+#include <gtest/gtest.h>
+
+namespace aadx {
+namespace replay {
+namespace {
+
+const char kCountries[] =
+    "Japan: 25: 45: AS: 36.40: -138.38: -9.0: JA:\n  JA;\n"
+    "Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n  DL;\n";
+
+LogContact At(const std::string& call, int day, int hour,
+              const std::string& mode = "CW") {
+  LogContact c;
+  c.call = call;
+  c.mode = mode;
+  c.time.year = 2021;
+  c.time.month = 6;
+  c.time.day = day;
+  c.time.hour = hour;
+  return c;
+}
+
+class ReplayPlanTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(cty_.Parse(kCountries, &error)) << error;
+    log_.own_call = "JA1QZZ";
+    log_.records_read = 4;
+    log_.problems = {"x.adi: record 4: no CALL; skipped"};
+    log_.contacts = {At("DL1ABC", 20, 3), At("JA2ABC", 19, 1),
+                     At("DL2ABC", 20, 23, "SSB")};
+    options_.logs = {"x.adi"};
+  }
+
+  ReplayPlan Build() {
+    ReplayPlan plan;
+    std::string error;
+    EXPECT_TRUE(BuildReplayPlan(options_, {log_}, &cty_, &plan, &error))
+        << error;
+    return plan;
+  }
+
+  CtyFile cty_;
+  ParsedLog log_;
+  ReplayOptions options_;
+};
+
+TEST_F(ReplayPlanTest, OwnStationAndDatesComeFromTheLog) {
+  ReplayPlan plan = Build();
+  EXPECT_EQ("JA1QZZ", plan.own_call);
+  EXPECT_EQ("AS", plan.own_continent);
+  ASSERT_TRUE(plan.start && plan.end);
+  EXPECT_EQ(19, plan.start->day);
+  EXPECT_EQ(1, plan.start->hour);
+  EXPECT_EQ(20, plan.end->day);
+  EXPECT_EQ(23, plan.end->hour);
+  EXPECT_EQ("CW", plan.contest_mode) << "two CW contacts, one SSB";
+  EXPECT_EQ(4, plan.records_read);
+  EXPECT_EQ(1u, plan.skipped.size());
+  EXPECT_FALSE(plan.export_cabrillo);
+}
+
+TEST_F(ReplayPlanTest, OptionsWin) {
+  options_.own_call = "DL9QZZ";
+  options_.own_continent = "OC";
+  QsoTime start;
+  start.year = 2021;
+  start.month = 6;
+  start.day = 18;
+  options_.start = start;
+  options_.contest_mode = "SSB";
+  options_.cabrillo = true;
+  ReplayPlan plan = Build();
+  EXPECT_EQ("DL9QZZ", plan.own_call);
+  EXPECT_EQ("OC", plan.own_continent);
+  EXPECT_EQ(18, plan.start->day);
+  EXPECT_EQ(20, plan.end->day);
+  EXPECT_EQ("SSB", plan.contest_mode);
+  EXPECT_TRUE(plan.export_cabrillo);
+}
+
+TEST_F(ReplayPlanTest, TheLogsContestNameBeatsItsModes) {
+  log_.contest_mode = "SSB";
+  EXPECT_EQ("SSB", Build().contest_mode);
+  log_.contest_mode.clear();
+  log_.contacts = {At("DL1ABC", 20, 3, "FM")};
+  EXPECT_EQ("", Build().contest_mode);
+}
+
+TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {
+  options_.checks = {CallCheckRequest{"DL5ABC/P", "20m", ""},
+                     CallCheckRequest{"ZZ1ABC", "40m", "SSB"}};
+  ReplayPlan plan = Build();
+  ASSERT_EQ(3u, plan.contacts.size());
+  EXPECT_EQ("DL1", plan.contacts[0].prefix);
+  EXPECT_EQ("DL", plan.contacts[0].dxcc);
+  EXPECT_EQ("EU", plan.contacts[0].continent);
+  EXPECT_EQ(3, plan.resolution.dxcc_from_country_file);
+  ASSERT_EQ(2u, plan.checks.size());
+  EXPECT_EQ("DL5", plan.checks[0].prefix);
+  EXPECT_EQ("DL", plan.checks[0].dxcc);
+  EXPECT_EQ("EU", plan.checks[0].continent);
+  EXPECT_EQ("CW", plan.checks[0].mode);
+  EXPECT_EQ("", plan.checks[1].dxcc);
+  EXPECT_EQ("SSB", plan.checks[1].mode);
+}
+
+TEST_F(ReplayPlanTest, UnknownOwnStationIsAnError) {
+  ReplayPlan plan;
+  std::string error;
+  log_.own_call.clear();
+  EXPECT_FALSE(BuildReplayPlan(options_, {log_}, &cty_, &plan, &error));
+  EXPECT_NE(std::string::npos, error.find("--call")) << error;
+
+  log_.own_call = "ZZ1QZZ";
+  EXPECT_FALSE(BuildReplayPlan(options_, {log_}, &cty_, &plan, &error));
+  EXPECT_NE(std::string::npos, error.find("--continent")) << error;
+
+  log_.own_call = "JA1QZZ";
+  EXPECT_FALSE(BuildReplayPlan(options_, {log_}, nullptr, &plan, &error));
+  EXPECT_NE(std::string::npos, error.find("without a country file")) << error;
+}
+
+}  // namespace
+}  // namespace replay
+}  // namespace aadx

@@ -1,0 +1,88 @@
+#include "tools/replay/replay_report.h"
+
+#include <cstdio>
+
+namespace aadx {
+namespace replay {
+
+namespace {
+
+std::string Count(const char* label, int value) {
+  char line[80];
+  std::snprintf(line, sizeof line, "  %-24s %6d\n", label, value);
+  return line;
+}
+
+std::string WithLineFeeds(const std::string& text) {
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    result += text[i];
+  }
+  if (!result.empty() && result.back() != '\n') result += '\n';
+  return result;
+}
+
+std::string DateText(const std::optional<QsoTime>& time) {
+  return time ? FormatQsoTime(*time) : "(none)";
+}
+
+}  // namespace
+
+std::string FormatReport(const SessionResult& r) {
+  const ReplayPlan& plan = r.plan;
+  const ReplayOutcome& outcome = r.outcome;
+  std::string text = WithLineFeeds(outcome.summary);
+
+  text += "\nRecords\n";
+  text += Count("read", plan.records_read);
+  text += Count("sent to the plug-in", outcome.sent);
+  text += Count("refused by the plug-in", outcome.refused);
+  text += Count("dupes", outcome.dupes);
+  text += Count("skipped (malformed)", static_cast<int>(plan.skipped.size()));
+
+  const ResolutionCounts& n = plan.resolution;
+  text += "\nWorked stations\n";
+  text += "  prefix: " + std::to_string(n.prefix_from_log) + " from the log, " +
+          std::to_string(n.prefix_derived) + " by the WPX rules\n";
+  text += "  DXCC entity: " + std::to_string(n.dxcc_from_log) +
+          " from the log, " + std::to_string(n.dxcc_from_country_file) +
+          " from the country file, " + std::to_string(n.dxcc_unknown) +
+          " unknown\n";
+  text += "  continent: " + std::to_string(n.continent_from_log) +
+          " from the log, " + std::to_string(n.continent_from_country_file) +
+          " from the country file, " + std::to_string(n.continent_unknown) +
+          " unknown\n";
+
+  if (!outcome.checks.empty()) {
+    text += "\nCall checks\n";
+    for (const CheckOutcome& check : outcome.checks) {
+      text += "  " + check.check.call + " on " + check.check.band + " " +
+              check.check.mode + ": " + DescribeCheckResult(check.result) +
+              "\n";
+    }
+  }
+
+  text += "\nRun\n";
+  text += "  own station    " + plan.own_call + ", continent " +
+          plan.own_continent + "\n";
+  text += "  contest        " +
+          (plan.contest_mode.empty() ? std::string("mode as set")
+                                     : plan.contest_mode) +
+          ", " + DateText(plan.start) + " to " + DateText(plan.end) +
+          (plan.export_cabrillo ? ", Cabrillo export" : "") + "\n";
+  text += "  plug-in        " + r.library_path + "\n";
+  text += "  country file   " +
+          (r.cty_path.empty() ? std::string("(none)") : r.cty_path) + "\n";
+
+  text += "\nFiles in " + r.out_dir + "\n";
+  for (const OutputFile& file : r.files) {
+    char label[32];
+    std::snprintf(label, sizeof label, "  %-14s ", file.what.c_str());
+    text += label + file.path + (file.written ? "" : "  (not written)") + "\n";
+  }
+  return text;
+}
+
+}  // namespace replay
+}  // namespace aadx

@@ -1,0 +1,20 @@
+// The text aadx-replay prints when a replay is done.
+#ifndef AADX_TOOLS_REPLAY_REPLAY_REPORT_H_
+#define AADX_TOOLS_REPLAY_REPLAY_REPORT_H_
+
+#include <string>
+
+#include "tools/replay/replay_session.h"
+
+namespace aadx {
+namespace replay {
+
+// The plug-in's summary (its CR LF line ends as plain line feeds), then
+// the counts of what happened to the records, the call checks, and where
+// the plug-in's files are.
+std::string FormatReport(const SessionResult& result);
+
+}  // namespace replay
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_REPLAY_REPLAY_REPORT_H_

@@ -1,0 +1,94 @@
+#include "tools/replay/replay_report.h"
+
+#include <gtest/gtest.h>
+
+namespace aadx {
+namespace replay {
+namespace {
+
+SessionResult Finished() {
+  SessionResult r;
+  r.library_path = "/build/bin/libStats.so";
+  r.cty_path = "/usr/share/hamradio-files/cty.dat";
+  r.out_dir = "/tmp/out";
+  r.plan.own_call = "JA1QZZ";
+  r.plan.own_continent = "AS";
+  r.plan.contest_mode = "CW";
+  r.plan.export_cabrillo = true;
+  QsoTime start;
+  start.year = 2021;
+  start.month = 6;
+  start.day = 19;
+  r.plan.start = start;
+  r.plan.records_read = 12;
+  r.plan.skipped = {"a", "b"};
+  r.plan.resolution.prefix_derived = 10;
+  r.plan.resolution.dxcc_from_country_file = 9;
+  r.plan.resolution.dxcc_unknown = 1;
+  r.plan.resolution.continent_from_log = 10;
+  r.outcome.summary = "  AADX-CW 19.06-20.06.2021 \r\nBand\tQSOs\r\n";
+  r.outcome.sent = 10;
+  r.outcome.refused = 3;
+  r.outcome.dupes = 1;
+  CheckOutcome check;
+  check.check.call = "UA9QAA";
+  check.check.band = "20m";
+  check.check.mode = "CW";
+  check.result = 0;
+  r.outcome.checks.push_back(check);
+  r.files = {{"UBN report", "/tmp/out/err.txt", true},
+             {"Cabrillo log", "/tmp/out/JA1QZZ.cbr", false}};
+  return r;
+}
+
+TEST(ReplayReportTest, SummaryFirstWithPlainLineFeeds) {
+  std::string text = FormatReport(Finished());
+  EXPECT_EQ(0u, text.find("  AADX-CW 19.06-20.06.2021 \nBand\tQSOs\n\n"))
+      << text;
+  EXPECT_EQ(std::string::npos, text.find('\r'));
+}
+
+TEST(ReplayReportTest, CountsEveryRecord) {
+  std::string text = FormatReport(Finished());
+  EXPECT_NE(std::string::npos, text.find("  read                         12\n"))
+      << text;
+  EXPECT_NE(std::string::npos,
+            text.find("  sent to the plug-in          10\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  refused by the plug-in        3\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  dupes                         1\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  skipped (malformed)           2\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  DXCC entity: 0 from the log, 9 from the country "
+                      "file, 1 unknown\n"));
+}
+
+TEST(ReplayReportTest, ChecksRunAndFiles) {
+  std::string text = FormatReport(Finished());
+  EXPECT_NE(std::string::npos,
+            text.find("  UA9QAA on 20m CW: 0 (duplicate)\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  contest        CW, 2021-06-19 0000 to (none), "
+                      "Cabrillo export\n"))
+      << text;
+  EXPECT_NE(std::string::npos, text.find("Files in /tmp/out\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  UBN report     /tmp/out/err.txt\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("  Cabrillo log   /tmp/out/JA1QZZ.cbr  (not written)\n"));
+}
+
+TEST(ReplayReportTest, NoChecksNoCheckSection) {
+  SessionResult r = Finished();
+  r.outcome.checks.clear();
+  r.cty_path.clear();
+  std::string text = FormatReport(r);
+  EXPECT_EQ(std::string::npos, text.find("Call checks"));
+  EXPECT_NE(std::string::npos, text.find("  country file   (none)\n"));
+}
+
+}  // namespace
+}  // namespace replay
+}  // namespace aadx

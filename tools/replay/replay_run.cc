@@ -1,0 +1,101 @@
+#include "tools/replay/replay_run.h"
+
+#include <set>
+#include <tuple>
+
+#include "loader/host_calls.h"
+
+namespace aadx {
+namespace replay {
+
+namespace {
+
+StatsOleDate HostDate(const std::optional<QsoTime>& time) {
+  if (!time) return StatsOleDate{0.0, kOleDateNull};
+  return StatsOleDate{OleDays(*time), kOleDateValid};
+}
+
+}  // namespace
+
+ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
+                        const ProgressFn& progress) {
+  ReplayOutcome outcome;
+
+  HostReset reset;
+  reset.exportFlag = plan.export_cabrillo ? 1 : 0;
+  reset.ownCall = plan.own_call;
+  reset.start = HostDate(plan.start);
+  reset.end = HostDate(plan.end);
+  reset.ownContinent = plan.own_continent;
+  CallResetStats(exports, reset);
+
+  // The plug-in stores a dupe like any other contact; the host side tells
+  // them apart the same way it does, by call, band and mode.
+  std::set<std::tuple<std::string, std::string, std::string>> stored;
+  const size_t total = plan.contacts.size();
+  for (size_t i = 0; i < total; ++i) {
+    const LogContact& c = plan.contacts[i];
+    HostContact contact;
+    contact.ownCall = plan.own_call;
+    contact.call = c.call;
+    contact.time = HostDate(c.time);
+    contact.freqHz = c.freq_hz;
+    contact.mode = c.mode;
+    contact.rstSent = c.rst_sent;
+    contact.rstRcvd = c.rst_rcvd;
+    contact.exchSent = c.exch_sent;
+    contact.exchRcvd = c.exch_rcvd;
+    contact.prefix = c.prefix;
+    contact.dxcc = c.dxcc;
+    contact.continent = c.continent;
+    contact.band = c.band;
+    ++outcome.sent;
+    if (CallAddData(exports, contact) == 0) {
+      ++outcome.refused;
+    } else if (!stored.emplace(c.call, c.band, c.mode).second) {
+      ++outcome.dupes;
+    }
+    if (progress) progress(i + 1, total);
+  }
+
+  for (const PlannedCheck& check : plan.checks) {
+    HostCallQuery query;
+    query.call = check.call;
+    query.mode = check.mode;
+    query.prefix = check.prefix;
+    query.dxcc = check.dxcc;
+    query.continent = check.continent;
+    query.band = check.band;
+    query.band2 = check.band;
+    outcome.checks.push_back(
+        CheckOutcome{check, CallCheckCall(exports, query)});
+  }
+
+  int status = 0;
+  const char* summary = exports.GetResult0(&status);
+  outcome.summary = summary != nullptr ? summary : "";
+  outcome.result_status = status;
+  return outcome;
+}
+
+std::string DescribeCheckResult(int result) {
+  const char* meaning = "unexpected result";
+  switch (result) {
+    case 0:
+      meaning = "duplicate";
+      break;
+    case 1:
+      meaning = "counts, no new multiplier";
+      break;
+    case 2:
+      meaning = "counts, new multiplier";
+      break;
+    case 4:
+      meaning = "does not count";
+      break;
+  }
+  return std::to_string(result) + " (" + meaning + ")";
+}
+
+}  // namespace replay
+}  // namespace aadx

@@ -1,0 +1,218 @@
+#include "tools/replay/replay_run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The fake exports take the host's full argument lists but read only some.
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
+namespace aadx {
+namespace replay {
+namespace {
+
+struct SeenContact {
+  std::string own_call, call, mode, rst_sent, rst_rcvd, exch_sent, exch_rcvd,
+      prefix, dxcc, continent, band;
+  StatsOleDate time;
+  unsigned freq_hz;
+};
+
+struct SeenCheck {
+  std::string call, mode, prefix, dxcc, continent, band, band2;
+};
+
+// What the fake plug-in was called with, in order.
+struct Recorder {
+  std::vector<std::string> calls;
+  int export_flag = -1;
+  std::string own_call, own_continent;
+  StatsOleDate start{}, end{};
+  std::vector<SeenContact> contacts;
+  std::vector<SeenCheck> checks;
+};
+Recorder* recorder = nullptr;
+
+std::string Text(const char* text) { return text ? text : "(null)"; }
+
+int STATS_CALL FakeAddData(STATS_CONTACT_PARAMS) {
+  recorder->calls.push_back("AddData0 " + Text(call));
+  recorder->contacts.push_back(
+      SeenContact{Text(ownCall), Text(call), Text(mode), Text(rstSent),
+                  Text(rstRcvd), Text(exchSent), Text(exchRcvd), Text(prefix),
+                  Text(dxcc), Text(continent), Text(band), *time, freqHz});
+  return std::string(band) == "30m" ? 0 : 1;
+}
+int STATS_CALL FakeRemoveData(STATS_CONTACT_PARAMS) {
+  recorder->calls.push_back("RemoveData0");
+  return 1;
+}
+int STATS_CALL FakeCheckCall(STATS_CHECK_PARAMS) {
+  recorder->calls.push_back("CheckCall0 " + Text(call));
+  recorder->checks.push_back(SeenCheck{Text(call), Text(mode), Text(prefix),
+                                       Text(dxcc), Text(continent), Text(band),
+                                       Text(band2)});
+  return 2;
+}
+int STATS_CALL FakeResetStats(STATS_RESET_PARAMS) {
+  recorder->calls.push_back("ResetStats0");
+  recorder->export_flag = exportFlag;
+  recorder->own_call = Text(ownCall);
+  recorder->own_continent = Text(ownContinent);
+  recorder->start = *contestStart;
+  recorder->end = *contestEnd;
+  return 1;
+}
+const char* STATS_CALL FakeGetResult(int* status) {
+  recorder->calls.push_back("GetResult0");
+  *status = -1;
+  return "summary\r\n";
+}
+
+PluginExports FakeExports() {
+  PluginExports e;
+  e.AddData0 = FakeAddData;
+  e.RemoveData0 = FakeRemoveData;
+  e.CheckCall0 = FakeCheckCall;
+  e.ResetStats0 = FakeResetStats;
+  e.GetResult0 = FakeGetResult;
+  return e;
+}
+
+LogContact Contact(const std::string& call, const std::string& band,
+                   const std::string& mode, int minute) {
+  LogContact c;
+  c.call = call;
+  c.band = band;
+  c.mode = mode;
+  c.freq_hz = 14025999;
+  c.time.year = 2021;
+  c.time.month = 6;
+  c.time.day = 19;
+  c.time.minute = minute;
+  c.rst_sent = "599";
+  c.rst_rcvd = "579";
+  c.exch_sent = "45";
+  c.exch_rcvd = "30";
+  c.prefix = "JA1";
+  c.dxcc = "JA";
+  c.continent = "AS";
+  return c;
+}
+
+class ReplayRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override { recorder = &recorder_; }
+  void TearDown() override { recorder = nullptr; }
+
+  ReplayPlan Plan() {
+    ReplayPlan plan;
+    plan.own_call = "DL1QZZ";
+    plan.own_continent = "EU";
+    plan.start = Contact("", "", "", 0).time;
+    QsoTime end = plan.start.value();
+    end.day = 20;
+    end.hour = 23;
+    end.minute = 59;
+    plan.end = end;
+    plan.export_cabrillo = true;
+    plan.contacts = {
+        Contact("JA1ABC", "20m", "CW", 5), Contact("JA1ABC", "20m", "SSB", 6),
+        Contact("JA1ABC", "20m", "CW", 7), Contact("JA1XYZ", "30m", "CW", 8),
+        Contact("JA1ABC", "20m", "CW", 9)};
+    plan.checks = {PlannedCheck{"UA9ABC", "40m", "CW", "UA9", "UA9", "AS"}};
+    return plan;
+  }
+
+  Recorder recorder_;
+};
+
+TEST_F(ReplayRunTest, CallsTheExportsInTheHostsOrder) {
+  ReplayOutcome outcome = RunReplay(Plan(), FakeExports(), nullptr);
+  EXPECT_EQ((std::vector<std::string>{"ResetStats0", "AddData0 JA1ABC",
+                                      "AddData0 JA1ABC", "AddData0 JA1ABC",
+                                      "AddData0 JA1XYZ", "AddData0 JA1ABC",
+                                      "CheckCall0 UA9ABC", "GetResult0"}),
+            recorder_.calls);
+  EXPECT_EQ("summary\r\n", outcome.summary);
+  EXPECT_EQ(-1, outcome.result_status);
+}
+
+TEST_F(ReplayRunTest, ResetGetsTheOwnStationAndTheContestDates) {
+  RunReplay(Plan(), FakeExports(), nullptr);
+  EXPECT_EQ(1, recorder_.export_flag);
+  EXPECT_EQ("DL1QZZ", recorder_.own_call);
+  EXPECT_EQ("EU", recorder_.own_continent);
+  EXPECT_EQ(kOleDateValid, recorder_.start.status);
+  EXPECT_DOUBLE_EQ(44366.0, recorder_.start.days);
+  EXPECT_DOUBLE_EQ(44367.0 + 1439.0 / 1440.0, recorder_.end.days);
+
+  ReplayPlan plan = Plan();
+  plan.start.reset();
+  plan.end.reset();
+  plan.export_cabrillo = false;
+  RunReplay(plan, FakeExports(), nullptr);
+  EXPECT_EQ(0, recorder_.export_flag);
+  EXPECT_EQ(kOleDateNull, recorder_.start.status);
+  EXPECT_EQ(kOleDateNull, recorder_.end.status);
+}
+
+TEST_F(ReplayRunTest, EveryContactFieldReachesItsArgument) {
+  RunReplay(Plan(), FakeExports(), nullptr);
+  ASSERT_EQ(5u, recorder_.contacts.size());
+  const SeenContact& c = recorder_.contacts[1];
+  EXPECT_EQ("DL1QZZ", c.own_call);
+  EXPECT_EQ("JA1ABC", c.call);
+  EXPECT_EQ("SSB", c.mode);
+  EXPECT_EQ("599", c.rst_sent);
+  EXPECT_EQ("579", c.rst_rcvd);
+  EXPECT_EQ("45", c.exch_sent);
+  EXPECT_EQ("30", c.exch_rcvd);
+  EXPECT_EQ("JA1", c.prefix);
+  EXPECT_EQ("JA", c.dxcc);
+  EXPECT_EQ("AS", c.continent);
+  EXPECT_EQ("20m", c.band);
+  EXPECT_EQ(14025999u, c.freq_hz);
+  EXPECT_EQ(kOleDateValid, c.time.status);
+  EXPECT_DOUBLE_EQ(44366.0 + 6.0 / 1440.0, c.time.days);
+}
+
+TEST_F(ReplayRunTest, CountsRefusalsAndDupes) {
+  ReplayOutcome outcome = RunReplay(Plan(), FakeExports(), nullptr);
+  EXPECT_EQ(5, outcome.sent);
+  EXPECT_EQ(1, outcome.refused);  // the 30m contact
+  EXPECT_EQ(2, outcome.dupes);    // JA1ABC 20m CW twice more; SSB is new
+}
+
+TEST_F(ReplayRunTest, ChecksCarryTheResolvedStation) {
+  ReplayOutcome outcome = RunReplay(Plan(), FakeExports(), nullptr);
+  ASSERT_EQ(1u, recorder_.checks.size());
+  const SeenCheck& q = recorder_.checks[0];
+  EXPECT_EQ("UA9ABC", q.call);
+  EXPECT_EQ("CW", q.mode);
+  EXPECT_EQ("UA9", q.prefix);
+  EXPECT_EQ("UA9", q.dxcc);
+  EXPECT_EQ("AS", q.continent);
+  EXPECT_EQ("40m", q.band);
+  EXPECT_EQ("40m", q.band2);
+  ASSERT_EQ(1u, outcome.checks.size());
+  EXPECT_EQ(2, outcome.checks[0].result);
+  EXPECT_EQ("2 (counts, new multiplier)",
+            DescribeCheckResult(outcome.checks[0].result));
+  EXPECT_EQ("0 (duplicate)", DescribeCheckResult(0));
+  EXPECT_EQ("4 (does not count)", DescribeCheckResult(4));
+}
+
+TEST_F(ReplayRunTest, ReportsProgressAfterEveryContact) {
+  std::vector<size_t> done;
+  RunReplay(Plan(), FakeExports(), [&](size_t d, size_t total) {
+    EXPECT_EQ(5u, total);
+    done.push_back(d);
+  });
+  EXPECT_EQ((std::vector<size_t>{1, 2, 3, 4, 5}), done);
+}
+
+}  // namespace
+}  // namespace replay
+}  // namespace aadx
