@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "plugin/settings.h"
+
 namespace aadx {
 
 namespace fs = std::filesystem;
@@ -40,6 +42,14 @@ void WriteFileBytes(const fs::path& path, const std::string& bytes) {
 
 fs::path SettingsFilePath() {
   return fs::current_path() / "Plugins" / "AADX.ini";
+}
+
+std::string ReadSetting(const std::string& key) {
+  return Settings(DefaultProfile()).ReadText(key);
+}
+
+void WriteSetting(const std::string& key, const std::string& value) {
+  Settings(DefaultProfile()).WriteText(key, value);
 }
 
 }  // namespace aadx

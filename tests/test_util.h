@@ -34,6 +34,11 @@ void WriteFileBytes(const std::filesystem::path& path,
 // platform's profile layer resolves it.
 std::filesystem::path SettingsFilePath();
 
+// A key of the plug-in's settings, read and written through this platform's
+// real profile layer (the Windows profile API on Windows).
+std::string ReadSetting(const std::string& key);
+void WriteSetting(const std::string& key, const std::string& value);
+
 }  // namespace aadx
 
 #endif  // AADX_TESTS_TEST_UTIL_H_

@@ -1,0 +1,121 @@
+#include "scoring/score.h"
+
+#include <gtest/gtest.h>
+
+namespace aadx {
+namespace {
+
+CInfo Qso(const std::string& call, const std::string& band,
+          const std::string& continent, const std::string& prefix,
+          const std::string& dxcc) {
+  CInfo c;
+  c.call = call;
+  c.band = band;
+  c.continent = continent;
+  c.prefix = prefix;
+  c.dxcc = dxcc;
+  return c;
+}
+
+struct Computation {
+  std::vector<std::string> bands;
+  QsoStore store;
+  BandValueLists dxcc, prefixes;
+
+  ScoreResult Run(bool asia, const std::string& ownContinent) {
+    return ComputeScore(&bands, store, asia, ownContinent, &dxcc, &prefixes);
+  }
+};
+
+TEST(BandSortTest, HighestBandKeyFirst) {
+  std::vector<std::string> bands = {"10m", "160m", "20m"};
+  SortBandList(&bands);
+  EXPECT_EQ(bands, (std::vector<std::string>{"160m", "20m", "10m"}));
+
+  bands = {"6m", "10m", "15m", "20m", "40m", "80m", "160m", "2m"};
+  SortBandList(&bands);
+  EXPECT_EQ(bands, (std::vector<std::string>{"160m", "80m", "40m", "20m", "15m",
+                                             "10m", "6m", "2m"}));
+  // Byte order of the padded names: letters sort above digits.
+  bands = {"20m", "20M", "abc"};
+  SortBandList(&bands);
+  EXPECT_EQ(bands, (std::vector<std::string>{"abc", "20m", "20M"}));
+}
+
+TEST(ScoreTest, BandFactorsWeighPointsPerBand) {
+  for (const char* band : {"160m", "80m", "40m", "20m", "15m", "10m", "6m"}) {
+    Computation c;
+    c.bands = {band};
+    c.store.Append(Qso("DL1AA", band, "EU", "DL1", "DL"));
+    c.store.Append(Qso("JA1AA", band, "AS", "JA1", "JA"));
+    ScoreResult asian = c.Run(true, "AS");
+    ScoreResult other = c.Run(false, "EU");
+    int factor = BandFactor(band);
+    EXPECT_EQ(asian.totalPoints, 4 * factor) << band;
+    EXPECT_EQ(other.totalPoints, factor) << band;
+  }
+  EXPECT_EQ(BandFactor("160m"), 3);
+  EXPECT_EQ(BandFactor("80m"), 2);
+  EXPECT_EQ(BandFactor("10m"), 2);
+  EXPECT_EQ(BandFactor("160M"), 1);
+}
+
+TEST(ScoreTest, DupesAndEmptyCallsCountForNothing) {
+  Computation c;
+  c.bands = {"20m"};
+  c.store.Append(Qso("", "20m", "AS", "JA1", "JA"));
+  c.store.Append(Qso("JA1AA", "20m", "AS", "JA2", "JA"));
+  c.store.Append(Qso("JA1AA", "20m", "AS", "JA3", "JA"));  // the dupe
+  ScoreResult r = c.Run(false, "EU");
+  ASSERT_EQ(r.bands.size(), 1u);
+  EXPECT_EQ(r.bands[0].qsos, 1);
+  EXPECT_EQ(r.bands[0].prefixValues, (std::vector<std::string>{"JA2"}));
+  EXPECT_EQ(r.score, 1);
+}
+
+TEST(ScoreTest, EmptyValuesAreMultipliersAndContinentsCompareExactly) {
+  Computation c;
+  c.bands = {"20m"};
+  c.store.Append(Qso("JA1AA", "20m", "as", "", ""));
+  c.store.Append(Qso("JA2AA", "20m", "", "", ""));
+  ScoreResult asian = c.Run(true, "AS");
+  EXPECT_EQ(asian.bands[0].farQsos, 2);
+  EXPECT_EQ(asian.totalPoints, 6);
+  EXPECT_EQ(asian.totalMultipliers, 1);
+  ScoreResult other = c.Run(false, "EU");
+  EXPECT_EQ(other.totalPoints, 0);  // "as" is not Asia
+  EXPECT_EQ(other.totalMultipliers, 1);
+  EXPECT_EQ(other.score, 0);
+}
+
+TEST(ScoreTest, RefillsTheSlotListsOfContestBandsOnly) {
+  Computation c;
+  c.dxcc[3] = {"stale"};
+  c.prefixes[0] = {"stale"};
+  c.bands = {"6m", "20m", "160m"};
+  c.store.Append(Qso("JA1AA", "20m", "AS", "JA1", "JA"));
+  c.store.Append(Qso("BY1AA", "20m", "AS", "BY1", "BY"));
+  c.store.Append(Qso("JA2AA", "20m", "AS", "JA2", "JA"));
+  c.store.Append(Qso("UA0AA", "6m", "AS", "UA0", "UA0"));
+  ScoreResult r = c.Run(true, "AS");
+  EXPECT_EQ(c.dxcc[3], (std::vector<std::string>{"JA", "BY"}));
+  EXPECT_EQ(c.prefixes[3], (std::vector<std::string>{"JA1", "BY1", "JA2"}));
+  EXPECT_TRUE(c.prefixes[0].empty());  // 160m: emptied, nothing worked
+  for (int slot : {1, 2, 4, 5}) EXPECT_TRUE(c.dxcc[slot].empty());
+  ASSERT_EQ(r.bands.size(), 3u);
+  EXPECT_EQ(r.bands[2].band, "6m");
+  EXPECT_EQ(r.bands[2].multipliers, 1);
+  EXPECT_EQ(r.totalDxcc, 3);
+  EXPECT_EQ(r.totalPrefixes, 4);
+}
+
+TEST(ScoreTest, EmptyStoreScoresZero) {
+  Computation c;
+  ScoreResult r = c.Run(true, "AS");
+  EXPECT_TRUE(r.bands.empty());
+  EXPECT_EQ(r.totalQsos, 0);
+  EXPECT_EQ(r.score, 0);
+}
+
+}  // namespace
+}  // namespace aadx
