@@ -7,4 +7,8 @@
 #define IDD_MASTER 113
 #define IDI_MULTIPLIER 115
 
+// Contest setup dialog (IDD_MASTER).
+#define IDC_MASTER_MODE 1000
+#define IDC_MASTER_WINDOW 1014
+
 #endif  // AADX_UI_RESOURCE_H_
