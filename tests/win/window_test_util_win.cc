@@ -88,16 +88,22 @@ Screenshot CaptureWindow(HWND window) {
       CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap != nullptr) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    // Without a window manager under Xvfb nobody draws the frame on the
-    // screen, so the window draws it into the picture itself; the client
+    // Under Xvfb there is no window manager to draw the frame and the
+    // caption, so they are drawn here as the system draws them; the client
     // area, children included, is copied from the screen.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(window, WM_PRINT, reinterpret_cast<WPARAM>(memory),
-                        PRF_NONCLIENT, SMTO_NORMAL, 5000, &ignored);
     RECT client;
     GetClientRect(window, &client);
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
+    RECT frame = {0, 0, shot.width, shot.height};
+    FillRect(memory, &frame, GetSysColorBrush(COLOR_3DFACE));
+    DrawEdge(memory, &frame, EDGE_RAISED, BF_RECT);
+    int border = origin.x - r.left;
+    int captionBottom = origin.y - r.top - 1;
+    if (captionBottom > border) {
+      RECT caption = {border, border, shot.width - border, captionBottom};
+      DrawCaption(window, memory, &caption, DC_ACTIVE | DC_TEXT | DC_ICON);
+    }
     BitBlt(memory, origin.x - r.left, origin.y - r.top, client.right,
            client.bottom, screen, origin.x, origin.y, SRCCOPY);
     GdiFlush();
