@@ -74,8 +74,8 @@ const Band kContestBands[] = {
 };
 
 const Band kWarcBands[] = {{"30m", 10105, 10105, 0},
-                           {"17m", 18070, 18130, 0},
-                           {"12m", 24892, 24945, 0}};
+                           {"17m", 18070, 18100, 0},
+                           {"12m", 24892, 24930, 0}};
 
 struct Qso {
   std::string call;
@@ -190,7 +190,7 @@ std::vector<Qso> MakeContacts(const Entrant& entrant) {
     qso.day = clock / 1440;
     qso.minute = clock % 1440;
     log.push_back(qso);
-    clock += 2 + random.Below(8);
+    clock += 3 + random.Below(10);
     if (clock >= 2 * 1440) break;
   }
   return log;

@@ -44,9 +44,11 @@ TEST(SettingsFileTest, WritesTheFile) {
   std::string error;
   ASSERT_TRUE(WriteSetting(path.string(), "Settings", "Name", "Ann", &error));
   ASSERT_TRUE(WriteSetting(path.string(), "Settings", "Mode", "CW", &error));
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  text << in.rdbuf();
+  {
+    std::ifstream in(path, std::ios::binary);
+    text << in.rdbuf();
+  }  // closed before the removal: Windows refuses to remove an open file
   EXPECT_EQ("[Settings]\r\nName=Ann\r\nMode=CW\r\n", text.str());
   std::filesystem::remove(path);
 
