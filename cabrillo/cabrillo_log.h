@@ -23,8 +23,9 @@ class CabrilloLog {
   CabrilloLog(Settings* settings, Dialogs* dialogs, HostVersion* hostVersion);
 
   // Loads the header from the settings, shows the header dialog and saves
-  // on OK. Sets *modeFlag from "Mode"; on any ending but OK sets
-  // *exportFlag to 0 and returns false.
+  // on OK, leaving soapbox and address in the forms the file needs and
+  // qsoLines empty. Sets *modeFlag from "Mode" (1 CW, 0 SSB); on any ending
+  // but OK sets *exportFlag to 0, writes nothing and returns false.
   bool SetupHeader(const std::string& ownCall, int* modeFlag, int* exportFlag);
 
   // Formats one contact as a QSO line and appends it to qsoLines.
@@ -33,7 +34,9 @@ class CabrilloLog {
               const std::string& exchSent, const std::string& rstRcvd,
               const std::string& exchRcvd);
 
-  // Writes fileBase + ".cbr" and returns "File produced: " and its name.
+  // Writes fileBase + ".cbr" in the current folder (header, qsoLines, end
+  // line) and returns "File produced: " and its name. cw picks the CONTEST
+  // line. Changes nothing in the object.
   std::string WriteLog(int claimedScore, bool cw);
 
   std::string callsign, operators, name, address, addressCity, addressState,
@@ -44,6 +47,9 @@ class CabrilloLog {
   std::vector<std::string> qsoLines;
 
  private:
+  CabrilloForm ToForm() const;
+  void FromForm(const CabrilloForm& form);
+
   Settings* settings_;
   Dialogs* dialogs_;
   HostVersion* hostVersion_;

@@ -1,0 +1,207 @@
+// AddQso and WriteLog: the QSO line layout and the whole file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cabrillo/cabrillo_log.h"
+#include "cabrillo/testdata/small_contests.h"
+#include "tests/fakes.h"
+#include "tests/test_util.h"
+
+namespace aadx {
+namespace {
+
+constexpr double kJune19At0005 = 44366.003472222222;
+constexpr double kJune19At2359 = 44366.999305555556;
+
+class CabrilloWriterTest : public ::testing::Test {
+ protected:
+  // The log as a header dialog accepted without edits leaves it.
+  bool Setup(const std::string& ownCall) {
+    int modeFlag = 0;
+    int exportFlag = 1;
+    return log_.SetupHeader(ownCall, &modeFlag, &exportFlag);
+  }
+  // The contest's contacts in store order, as the export run passes them.
+  void AddContacts(const SmallContest& contest) {
+    for (const ContestContact& c : contest.contacts) {
+      log_.AddQso(c.call, static_cast<int>(c.freqKHz), contest.cw ? "CW" : "PH",
+                  c.Time(), c.rstSent, c.exchSent, c.rstRcvd, c.exchRcvd);
+    }
+  }
+
+  ScopedTempDir dir_;
+  FakePlatform fake_;
+  Settings settings_{DefaultProfile()};
+  CabrilloLog log_{&settings_, &fake_.dialogs, &fake_.version};
+};
+
+TEST_F(CabrilloWriterTest, QsoLinesOfTheFormatDescription) {
+  log_.callsign = "OWNCALL";
+  log_.AddQso("WORKED", 14025, "CW", {kJune19At0005, kOleDateValid}, "599",
+              "45", "599", "30");
+  log_.AddQso("WORKED", 1830, "PH", {kJune19At2359, kOleDateValid}, "59", "45",
+              "59", "30");
+  ASSERT_EQ(log_.qsoLines.size(), 2u);
+  EXPECT_EQ(log_.qsoLines[0],
+            "QSO: 14025 CW 2021-06-19 0005 OWNCALL       599 45     WORKED    "
+            "    599 30\r\n");
+  EXPECT_EQ(log_.qsoLines[1],
+            "QSO:  1830 PH 2021-06-19 2359 OWNCALL       59  45     WORKED    "
+            "    59  30\r\n");
+}
+
+TEST_F(CabrilloWriterTest, WidthsAreMinimumsThatPushTheLineRight) {
+  log_.callsign = "OWNCALL";
+  log_.AddQso("WORKED", 144300, "CW", {kJune19At0005, kOleDateValid}, "599",
+              "45", "599", "30");
+  EXPECT_EQ(log_.qsoLines.back(),
+            "QSO: 144300 CW 2021-06-19 0005 OWNCALL       599 45     WORKED   "
+            "     599 30\r\n");
+  log_.callsign = "JA1ZZZ/MM/QRP";  // exactly 13
+  log_.AddQso("VERYLONGCALL/P", 7, "X", {kJune19At0005, kOleDateValid}, "5999",
+              "1234567", "", "");
+  EXPECT_EQ(log_.qsoLines.back(),
+            "QSO:     7  X 2021-06-19 0005 JA1ZZZ/MM/QRP 5999 1234567 "
+            "VERYLONGCALL/P     \r\n");
+}
+
+TEST_F(CabrilloWriterTest, NullAndInvalidTimes) {
+  log_.callsign = "OWNCALL";
+  log_.AddQso("WORKED", 14025, "CW", {kJune19At0005, kOleDateNull}, "599", "45",
+              "599", "30");
+  log_.AddQso("WORKED", 14025, "CW", {kJune19At0005, kOleDateInvalid}, "599",
+              "45", "599", "30");
+  log_.AddQso("WORKED", 14025, "CW", {1e9, kOleDateValid}, "599", "45", "599",
+              "30");
+  EXPECT_EQ(log_.qsoLines[0],
+            "QSO: 14025 CW  OWNCALL       599 45     WORKED        599 30\r\n");
+  EXPECT_EQ(log_.qsoLines[1],
+            "QSO: 14025 CW Invalid DateTime OWNCALL       599 45     WORKED   "
+            "     599 30\r\n");
+  EXPECT_EQ(log_.qsoLines[2], log_.qsoLines[1]);
+}
+
+TEST_F(CabrilloWriterTest, EmptyFieldsStillTakeTheirColumns) {
+  log_.AddQso("", 0, "", {kJune19At0005, kOleDateValid}, "", "", "", "");
+  EXPECT_EQ(log_.qsoLines.back(),
+            "QSO:     0    2021-06-19 0005" +
+                std::string(1 + 13 + 1 + 3 + 1 + 6 + 1 + 13 + 1 + 3 + 1, ' ') +
+                "\r\n");
+}
+
+TEST_F(CabrilloWriterTest, SsbAndCwContestsGiveTheGoldenFiles) {
+  for (const SmallContest& contest : {SsbContest(), CwContest()}) {
+    SCOPED_TRACE(contest.goldenFile);
+    contest.WriteSettingsFile();
+    ASSERT_TRUE(Setup(contest.ownCall));
+    AddContacts(contest);
+    std::string notice = log_.WriteLog(contest.claimedScore, contest.cw);
+    std::string fileName = log_.fileBase + ".cbr";
+    EXPECT_EQ(notice, "File produced: " + fileName);
+    std::string golden = ReadTestdataFile(contest.goldenFile);
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(ReadFileBytes(fileName), golden);
+  }
+  EXPECT_TRUE(FileExists("DL5XYZ_P.cbr"));
+  EXPECT_TRUE(FileExists("JA1ZZZ.cbr"));
+}
+
+TEST_F(CabrilloWriterTest, WithoutContactsTheHeaderIsFollowedByTheEndLine) {
+  SmallContest contest = SsbContest();
+  contest.WriteSettingsFile();
+  ASSERT_TRUE(Setup(contest.ownCall));
+  log_.WriteLog(0, false);
+  std::string file = ReadFileBytes("DL5XYZ_P.cbr");
+
+  // The golden file without its QSO lines and with no score.
+  std::string expected = ReadTestdataFile(contest.goldenFile);
+  expected =
+      ReplaceAll(expected, "CLAIMED-SCORE: 28\r\n", "CLAIMED-SCORE: 0\r\n");
+  expected = expected.substr(0, expected.find("QSO: ")) + "END-OF-LOG:\r\n";
+  EXPECT_EQ(file, expected);
+  EXPECT_EQ(file.find("QSO:"), std::string::npos);
+}
+
+TEST_F(CabrilloWriterTest, EveryHeaderLineIsWrittenEvenWhenEmpty) {
+  log_.fileBase = "EMPTY";
+  EXPECT_EQ(log_.WriteLog(-5, true), "File produced: EMPTY.cbr");
+  EXPECT_EQ(ReadFileBytes("EMPTY.cbr"),
+            "START-OF-LOG: 3.0\r\nCALLSIGN: \r\nCATEGORY-BAND: \r\n"
+            "CATEGORY-MODE: \r\nCATEGORY-OPERATOR: \r\nCATEGORY-POWER: \r\n"
+            "CLAIMED-SCORE: -5\r\nCLUB: \r\nCONTEST: AADX-CW\r\n"
+            "CREATED-BY: Talq \r\nEMAIL: \r\nNAME: \r\nADDRESS: \r\n"
+            "ADDRESS-CITY: \r\nADDRESS-STATE-PROVINCE: \r\n"
+            "ADDRESS-POSTALCODE: \r\nADDRESS-COUNTRY: \r\nOPERATORS: \r\n"
+            "SOAPBOX: \r\nEND-OF-LOG:\r\n");
+}
+
+TEST_F(CabrilloWriterTest, ContestLineFollowsTheModeFlagNotTheField) {
+  log_.fileBase = "X";
+  log_.contest = "AADX-CW";
+  log_.WriteLog(0, false);
+  EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCONTEST: AADX-SSB\r\n"),
+            std::string::npos);
+  log_.contest = "AADX-SSB";
+  log_.WriteLog(0, true);
+  EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCONTEST: AADX-CW\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CabrilloWriterTest, CreatedByCarriesTheHostVersion) {
+  log_.fileBase = "X";
+  fake_.version.text = "2.20";
+  log_.WriteLog(0, false);
+  EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCREATED-BY: Talq 2.20\r\nEMAIL: "),
+            std::string::npos);
+  fake_.version.text = "3.1.5";
+  log_.WriteLog(0, false);
+  EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCREATED-BY: Talq 3.1.5\r\n"),
+            std::string::npos);
+}
+
+TEST_F(CabrilloWriterTest, AnEditedCallsignChangesTheLinesButNotTheFileName) {
+  SmallContest contest = SsbContest();
+  contest.WriteSettingsFile();
+  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+    f->callsign = "DL5XYZ/M";
+    return true;
+  };
+  ASSERT_TRUE(Setup(contest.ownCall));
+  AddContacts(contest);
+  EXPECT_EQ(log_.WriteLog(28, false), "File produced: DL5XYZ_P.cbr");
+  EXPECT_FALSE(FileExists("DL5XYZ_M.cbr"));
+  // The CALLSIGN line and the own call of every QSO line; OPERATORS keeps
+  // the call passed in.
+  std::string expected = ReadTestdataFile(contest.goldenFile);
+  expected =
+      ReplaceAll(expected, "CALLSIGN: DL5XYZ/P\r\n", "CALLSIGN: DL5XYZ/M\r\n");
+  expected = ReplaceAll(expected, " DL5XYZ/P      ", " DL5XYZ/M      ");
+  EXPECT_EQ(ReadFileBytes("DL5XYZ_P.cbr"), expected);
+  EXPECT_NE(expected.find("OPERATORS: DL5XYZ/P\r\n"), std::string::npos);
+}
+
+TEST_F(CabrilloWriterTest, AnExistingFileIsReplacedAndWritingChangesNothing) {
+  SmallContest contest = CwContest();
+  contest.WriteSettingsFile();
+  ASSERT_TRUE(Setup(contest.ownCall));
+  AddContacts(contest);
+  WriteFileBytes("JA1ZZZ.cbr", std::string(10000, 'x'));
+  log_.WriteLog(contest.claimedScore, true);
+  const std::vector<std::string> lines = log_.qsoLines;
+  const std::string soapbox = log_.soapbox;
+  log_.WriteLog(contest.claimedScore, true);
+  EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"), ReadTestdataFile(contest.goldenFile));
+  EXPECT_EQ(log_.qsoLines, lines);
+  EXPECT_EQ(log_.soapbox, soapbox);
+}
+
+TEST_F(CabrilloWriterTest, AFileThatCannotBeWrittenStillGivesTheNotice) {
+  std::filesystem::create_directory("BUSY.cbr");
+  log_.fileBase = "BUSY";
+  EXPECT_EQ(log_.WriteLog(1, true), "File produced: BUSY.cbr");
+  EXPECT_TRUE(std::filesystem::is_directory("BUSY.cbr"));
+}
+
+}  // namespace
+}  // namespace aadx

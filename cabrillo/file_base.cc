@@ -1,0 +1,59 @@
+#include "cabrillo/file_base.h"
+
+#include <cstring>
+
+namespace aadx {
+namespace {
+
+bool IsBlank(char c) { return c != '\0' && std::strchr(" \t\n\v\f\r", c); }
+
+bool RefusedInFileName(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return u < 0x20 || u == 0x7f || std::strchr(":*?\"<>|/\\", c) != nullptr;
+}
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+
+// Windows resolves these names to devices whatever follows the first dot
+// and however they are spelt.
+bool IsDeviceName(const std::string& stem) {
+  std::string upper;
+  for (char c : stem) upper += AsciiUpper(c);
+  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") {
+    return true;
+  }
+  return upper.size() == 4 &&
+         (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
+         upper[3] >= '1' && upper[3] <= '9';
+}
+
+}  // namespace
+
+std::string CabrilloFileBase(const std::string& ownCall) {
+  // Separators first, then the trim, as the name has always been made; the
+  // other refused characters only after the trim, so blank control
+  // characters at the ends are dropped rather than replaced.
+  std::string base = ownCall;
+  for (char& c : base) {
+    if (c == '/' || c == '\\') c = '_';
+  }
+  size_t first = 0;
+  while (first < base.size() && IsBlank(base[first])) ++first;
+  size_t last = base.size();
+  while (last > first && IsBlank(base[last - 1])) --last;
+  base = base.substr(first, last - first);
+  if (base.empty()) return "QZRX";
+
+  for (char& c : base) {
+    if (RefusedInFileName(c)) c = '_';
+  }
+  size_t dot = base.find('.');
+  size_t stemEnd = dot == std::string::npos ? base.size() : dot;
+  // Windows also ignores blanks before the dot ("CON .x" is the console).
+  size_t stemLast = stemEnd;
+  while (stemLast > 0 && base[stemLast - 1] == ' ') --stemLast;
+  if (IsDeviceName(base.substr(0, stemLast))) base.insert(stemLast, "_");
+  return base;
+}
+
+}  // namespace aadx
