@@ -1,0 +1,131 @@
+// RefreshHostLink and SendModeMacroOnce on a recording host link and
+// window: which calls reach the host, when the poll timer is re-armed, and
+// how "Talq_Good" guards the mode macro.
+#include "host/host_session.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes.h"
+#include "tests/test_util.h"
+
+namespace aadx {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class RefreshHostLinkTest : public ::testing::Test {
+ protected:
+  FakeHostLink host_;
+  FakeWindow window_;
+  int hostState_ = 5;  // whatever the last refresh left
+};
+
+TEST_F(RefreshHostLinkTest, WithoutAWindowItOnlyConnects) {
+  host_.present = true;
+  host_.state = 0;
+  RefreshHostLink(&host_, &window_, &hostState_);
+  EXPECT_EQ(host_.calls, Calls{"Connect"});
+  EXPECT_TRUE(host_.HasHost());
+  EXPECT_EQ(hostState_, 5);
+  EXPECT_EQ(window_.timerArms, 0);
+}
+
+TEST_F(RefreshHostLinkTest, StateZeroReArmsTheWindowsTimer) {
+  host_.present = true;
+  host_.state = 0;
+  window_.running = true;
+  RefreshHostLink(&host_, &window_, &hostState_);
+  EXPECT_EQ(host_.calls, (Calls{"Connect", "ReadHostState"}));
+  EXPECT_EQ(hostState_, 0);
+  EXPECT_EQ(window_.timerArms, 1);
+  RefreshHostLink(&host_, &window_, &hostState_);
+  EXPECT_EQ(window_.timerArms, 2);  // each call check restarts it
+}
+
+TEST_F(RefreshHostLinkTest, StateSevenDoesNotReArm) {
+  host_.present = true;
+  host_.state = 7;
+  window_.running = true;
+  RefreshHostLink(&host_, &window_, &hostState_);
+  EXPECT_EQ(hostState_, 7);
+  EXPECT_EQ(window_.timerArms, 0);
+}
+
+TEST_F(RefreshHostLinkTest, NoHostObjectCountsAsANonZeroState) {
+  host_.present = false;
+  window_.running = true;
+  hostState_ = 0;
+  RefreshHostLink(&host_, &window_, &hostState_);
+  EXPECT_EQ(host_.calls, (Calls{"Connect", "ReadHostState"}));
+  EXPECT_NE(hostState_, 0);
+  EXPECT_EQ(window_.timerArms, 0);
+}
+
+TEST_F(RefreshHostLinkTest, AHostHeldBeforeStaysWhenTheLookupFails) {
+  host_.present = true;
+  host_.state = 0;
+  window_.running = true;
+  RefreshHostLink(&host_, &window_, &hostState_);
+  host_.present = false;  // the host no longer registers its object
+  RefreshHostLink(&host_, &window_, &hostState_);
+  EXPECT_TRUE(host_.HasHost());
+  EXPECT_EQ(window_.timerArms, 2);
+}
+
+class SendModeMacroOnceTest : public ::testing::Test {
+ protected:
+  ScopedTempDir dir_;
+  FakeHostLink host_;
+  Settings settings_{DefaultProfile()};
+  int talqGood_ = 0;
+};
+
+TEST_F(SendModeMacroOnceTest, CwSendsModeCwAndMarksItSent) {
+  host_.present = true;
+  SendModeMacroOnce(&host_, &settings_, /*cw=*/true, &talqGood_);
+  EXPECT_EQ(host_.macros, Calls{"<MODE:CW>"});
+  EXPECT_EQ(talqGood_, 1);
+  EXPECT_EQ(ReadSetting("Talq_Good"), "1");
+}
+
+TEST_F(SendModeMacroOnceTest, SsbSendsModeSsb) {
+  host_.present = true;
+  SendModeMacroOnce(&host_, &settings_, /*cw=*/false, &talqGood_);
+  EXPECT_EQ(host_.macros, Calls{"<MODE:SSB>"});
+  EXPECT_EQ(talqGood_, 1);
+}
+
+TEST_F(SendModeMacroOnceTest, WithoutAHostTalqGoodIsStillWritten) {
+  host_.present = false;
+  SendModeMacroOnce(&host_, &settings_, /*cw=*/true, &talqGood_);
+  EXPECT_EQ(host_.calls, Calls{"Connect"});
+  EXPECT_TRUE(host_.macros.empty());
+  // The flag in memory stays clear; the setting stops the next attempt.
+  EXPECT_EQ(talqGood_, 0);
+  EXPECT_EQ(ReadSetting("Talq_Good"), "1");
+
+  host_.present = true;
+  host_.calls.clear();
+  SendModeMacroOnce(&host_, &settings_, /*cw=*/true, &talqGood_);
+  EXPECT_TRUE(host_.calls.empty());
+  EXPECT_EQ(talqGood_, 1);
+}
+
+TEST_F(SendModeMacroOnceTest, TalqGoodLeftSetMeansNoMacroAndNoLookup) {
+  WriteSetting("Talq_Good", "1");
+  host_.present = true;
+  SendModeMacroOnce(&host_, &settings_, /*cw=*/true, &talqGood_);
+  EXPECT_TRUE(host_.calls.empty());
+  EXPECT_EQ(talqGood_, 1);
+}
+
+TEST_F(SendModeMacroOnceTest, ATalqGoodWithoutDigitsCountsAsClear) {
+  WriteSetting("Talq_Good", "yes");
+  host_.present = true;
+  SendModeMacroOnce(&host_, &settings_, /*cw=*/false, &talqGood_);
+  EXPECT_EQ(host_.macros, Calls{"<MODE:SSB>"});
+  EXPECT_EQ(ReadSetting("Talq_Good"), "1");
+}
+
+}  // namespace
+}  // namespace aadx
