@@ -1,5 +1,6 @@
 #include "tests/win/fake_host_win.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -202,6 +203,44 @@ void RemoveClassId() {
 
 }  // namespace
 
+// The object and its running object registration, owned by one thread.
+struct FakeHost::Registration {
+  HostObject* object = nullptr;
+  DWORD cookie = 0;
+
+  // Creates the object on the calling thread (which has COM initialized)
+  // and makes it the running "Talq2.Application".
+  bool Open(const std::shared_ptr<Shared>& shared, std::string* error) {
+    object = new HostObject(shared);
+    if (!WriteClassId(error)) return false;
+    HRESULT hr =
+        RegisterActiveObject(object, kClassId, ACTIVEOBJECT_STRONG, &cookie);
+    if (FAILED(hr)) {
+      cookie = 0;
+      *error = "RegisterActiveObject failed: " + std::to_string(hr);
+      return false;
+    }
+    return true;
+  }
+
+  void Revoke() {
+    if (cookie != 0) RevokeActiveObject(cookie, nullptr);
+    cookie = 0;
+  }
+
+  // On the owning thread. Clients still holding proxies get errors from
+  // now on, and the references they held are given back.
+  void Close() {
+    Revoke();
+    if (object != nullptr) {
+      CoDisconnectObject(object, 0);
+      object->Release();
+      object = nullptr;
+      RemoveClassId();
+    }
+  }
+};
+
 FakeHost::FakeHost() : shared_(std::make_shared<Shared>()) {}
 
 FakeHost::~FakeHost() { Stop(); }
@@ -209,7 +248,7 @@ FakeHost::~FakeHost() { Stop(); }
 bool FakeHost::Start(std::string* error) {
   std::string ignored;
   if (error == nullptr) error = &ignored;
-  if (thread_.joinable()) {
+  if (threadId_ != 0) {
     *error = "already started";
     return false;
   }
@@ -227,7 +266,30 @@ bool FakeHost::Start(std::string* error) {
   return true;
 }
 
+bool FakeHost::StartOnThisThread(std::string* error) {
+  std::string ignored;
+  if (error == nullptr) error = &ignored;
+  if (threadId_ != 0) {
+    *error = "already started";
+    return false;
+  }
+  auto registration = std::make_unique<Registration>();
+  if (!registration->Open(shared_, error)) {
+    registration->Close();
+    return false;
+  }
+  callerRegistration_ = std::move(registration);
+  threadId_ = GetCurrentThreadId();
+  return true;
+}
+
 void FakeHost::Stop() {
+  if (callerRegistration_ != nullptr) {
+    callerRegistration_->Close();
+    callerRegistration_.reset();
+    threadId_ = 0;
+    return;
+  }
   if (!thread_.joinable()) return;
   PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
   thread_.join();
@@ -235,6 +297,10 @@ void FakeHost::Stop() {
 }
 
 void FakeHost::Unregister() {
+  if (callerRegistration_ != nullptr) {
+    callerRegistration_->Revoke();
+    return;
+  }
   if (!thread_.joinable()) return;
   HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (PostThreadMessageW(threadId_, kUnregisterMessage,
@@ -251,29 +317,19 @@ void FakeHost::Run(std::string* error, HANDLE started) {
   PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
   threadId_ = GetCurrentThreadId();
 
-  HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  if (FAILED(hr)) {
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
     *error = "CoInitializeEx failed";
     SetEvent(started);
     return;
   }
-  HostObject* object = new HostObject(shared_);
-  DWORD registration = 0;
-  if (!WriteClassId(error)) {
-    // *error set
-  } else if (FAILED(hr = RegisterActiveObject(object, kClassId,
-                                              ACTIVEOBJECT_STRONG,
-                                              &registration))) {
-    *error = "RegisterActiveObject failed: " + std::to_string(hr);
-  }
-  bool ok = error->empty();
+  Registration registration;
+  bool ok = registration.Open(shared_, error);
   SetEvent(started);  // error and started are not touched after this
 
   if (ok) {
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
       if (msg.hwnd == nullptr && msg.message == kUnregisterMessage) {
-        if (registration != 0) RevokeActiveObject(registration, nullptr);
-        registration = 0;
+        registration.Revoke();
         SetEvent(reinterpret_cast<HANDLE>(msg.wParam));
         continue;
       }
@@ -281,12 +337,7 @@ void FakeHost::Run(std::string* error, HANDLE started) {
       DispatchMessageW(&msg);
     }
   }
-  if (registration != 0) RevokeActiveObject(registration, nullptr);
-  // Clients still holding proxies get errors from now on, and the
-  // references they held are given back.
-  CoDisconnectObject(object, 0);
-  object->Release();
-  RemoveClassId();
+  registration.Close();
   CoUninitialize();
 }
 
@@ -341,6 +392,29 @@ bool FakeHost::WaitForMacros(size_t count,
   std::unique_lock<std::mutex> lock(shared_->mu);
   return shared_->changed.wait_for(
       lock, timeout, [&] { return shared_->macros.size() >= count; });
+}
+
+}  // namespace aadx
+
+namespace aadx {
+
+bool PumpMessagesUntil(const std::function<bool()>& done,
+                       std::chrono::milliseconds timeout) {
+  auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done()) return true;
+    auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) return false;
+    auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now);
+    DWORD wait = static_cast<DWORD>(std::min<long long>(left.count(), 10));
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+  }
 }
 
 }  // namespace aadx

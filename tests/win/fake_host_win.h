@@ -1,15 +1,18 @@
 // A stand-in for the host logger's automation object in the Windows tests.
 //
-// FakeHost runs an IDispatch object on a thread of its own, registered as
-// the running object of "Talq2.Application" (its class id written under
-// HKEY_CLASSES_ROOT\Talq2.Application\CLSID). That thread pumps messages
-// as the host's GUI thread does, so calls from any other thread, the
-// plug-in's included, are marshalled into it. The object answers:
+// FakeHost runs an IDispatch object registered as the running object of
+// "Talq2.Application" (its class id written under
+// HKEY_CLASSES_ROOT\Talq2.Application\CLSID). Start puts it on a thread
+// of its own that pumps messages as the host's GUI thread does, so calls
+// from any other thread, the plug-in's included, are marshalled into it;
+// StartOnThisThread puts it on the test's own thread instead, the real
+// host's arrangement. The object answers:
 //   dispatch id 1   property get: the state (VT_I4)
 //   dispatch id 2   property get: the frequency in Hz (VT_R8)
 //   dispatch id 8   method, one argument: the entry field's text (VT_BSTR)
 //   dispatch id 16  method, one text argument: recorded as a macro
-// and records every call. All members may be called from any thread.
+// and records every call. All members but StartOnThisThread and Stop after
+// it may be called from any thread.
 //
 //   FakeHost host;
 //   ASSERT_TRUE(host.Start());
@@ -26,6 +29,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -52,6 +56,13 @@ class FakeHost {
   // Starts the host thread, writes the class id and registers the object
   // as the running object. False, with *error set, when a step fails.
   bool Start(std::string* error = nullptr);
+  // The same on the calling thread instead of a thread of its own, as the
+  // real host does on its GUI thread: the plug-in's calls from this thread
+  // then reach the object directly, and calls from other threads are served
+  // only while this thread pumps messages (see PumpMessagesUntil). The
+  // thread must have initialized COM apartment-threaded, and must call
+  // Stop (or destroy the FakeHost) itself.
+  bool StartOnThisThread(std::string* error = nullptr);
   // Revokes the registration, cuts the object off from every client (their
   // calls then fail), removes the class id and ends the thread. Does
   // nothing when not started.
@@ -87,12 +98,21 @@ class FakeHost {
   struct Shared;  // state shared with the object, which may outlive us
 
  private:
+  struct Registration;
   void Run(std::string* error, HANDLE started);
 
   std::shared_ptr<Shared> shared_;
   std::thread thread_;
+  std::unique_ptr<Registration> callerRegistration_;  // StartOnThisThread
   DWORD threadId_ = 0;
 };
+
+// Dispatches the calling thread's messages until done() returns true or
+// the timeout passes (false then). A thread that owns a FakeHost started
+// with StartOnThisThread waits with this, so that calls marshalled into it
+// are served meanwhile.
+bool PumpMessagesUntil(const std::function<bool()>& done,
+                       std::chrono::milliseconds timeout);
 
 }  // namespace aadx
 

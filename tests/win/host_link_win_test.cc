@@ -137,6 +137,37 @@ TEST_F(HostLinkTest, EntryTextsTravelInTheAnsiCodePage) {
   EXPECT_EQ(host_.Macros(), std::vector<std::string>{Ansi(accented)});
 }
 
+TEST_F(HostLinkTest, AHostOnTheCallingThreadServesTheWindowThreadWhileItPumps) {
+  // The real host's arrangement: its object lives on the thread that calls
+  // the exports.
+  std::string error;
+  ASSERT_TRUE(host_.StartOnThisThread(&error)) << error;
+  host_.SetState(0);
+  host_.SetEntryText("JA1ABC");
+  link_->Connect();
+  int32_t state = -1;
+  EXPECT_TRUE(link_->ReadHostState(&state));
+  EXPECT_EQ(state, 0);
+
+  std::string text;
+  std::atomic<bool> done{false};
+  std::thread window([&] {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    EXPECT_TRUE(link_->ReadEntryText(&text));
+    EXPECT_TRUE(link_->RunHostMacro("<SP1>"));
+    CoUninitialize();
+    done = true;
+  });
+  EXPECT_TRUE(
+      PumpMessagesUntil([&] { return done.load(); }, std::chrono::seconds(10)));
+  window.join();
+  EXPECT_EQ(text, "JA1ABC");
+  EXPECT_EQ(host_.Macros(), std::vector<std::string>{"<SP1>"});
+  for (const FakeHostCall& call : host_.Calls()) {
+    EXPECT_EQ(call.threadId, GetCurrentThreadId()) << "dispatch id " << call.id;
+  }
+}
+
 TEST_F(HostLinkTest, AWindowThreadCallsThroughItsOwnMarshalledPointer) {
   StartHost();
   host_.SetEntryText("UA9XYZ");

@@ -69,6 +69,18 @@ TEST_F(ModeMacroTest, SsbRunSendsModeSsb) {
   EXPECT_EQ(TalqGood(), "1");
 }
 
+TEST_F(ModeMacroTest, AHostOnTheCallingThreadGetsTheMacroDirectly) {
+  std::string error;
+  ASSERT_TRUE(host_.StartOnThisThread(&error)) << error;
+  WriteSettings("Mode=SSB\r\n");
+  Reset();
+  Result();
+  EXPECT_EQ(host_.Macros(), std::vector<std::string>{"<MODE:SSB>"});
+  ASSERT_EQ(host_.Calls().size(), 1u);
+  EXPECT_EQ(host_.Calls()[0].threadId, GetCurrentThreadId());
+  EXPECT_EQ(TalqGood(), "1");
+}
+
 TEST_F(ModeMacroTest, WithoutARegisteredHostNoMacroButTalqGoodIsWritten) {
   StartHost();
   host_.Unregister();  // alive, but not to be found
