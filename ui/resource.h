@@ -35,4 +35,7 @@
 #define IDC_MASTER_MODE 1000
 #define IDC_MASTER_WINDOW 1014
 
+// Multiplier window (IDD_MULTIPLIER): the worked-before grid button.
+#define IDC_MULTIPLIER_GRID 1003
+
 #endif  // AADX_UI_RESOURCE_H_
