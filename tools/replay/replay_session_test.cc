@@ -85,6 +85,11 @@ class ReplaySessionTest : public ::testing::Test {
     options_.quiet = true;
   }
 
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(out_, ec);
+  }
+
   SessionResult Run() { return RunReplaySession(options_, nullptr); }
 
   fs::path out_;
