@@ -66,6 +66,14 @@ class CabrilloDialogTest : public PluginTest {
     fs::copy_file(from, name);
   }
 
+  // A file the plug-in wrote, kept beside the screenshots for people to
+  // look at.
+  static void KeepArtifact(const std::string& file, const std::string& name) {
+    std::string path = ArtifactPath(name);
+    WriteFileBytes(path, ReadFileBytes(file));
+    std::printf("Cabrillo file written by the plug-in: %s\n", path.c_str());
+  }
+
   HWND hostWindow_ = nullptr;
 };
 
@@ -265,6 +273,7 @@ TEST_F(CabrilloDialogTest, TheDialogShowsEveryHeaderValueAndTakesTheEdits) {
       "SOAPBOX: Fine conditions on 15m\r\nSOAPBOX: Thanks for the contest!",
       "SOAPBOX: Line one\r\nSOAPBOX: Line two\r\nSOAPBOX: Line three");
   EXPECT_EQ(ReadFileBytes("DL5XYZ_P.cbr"), expected);
+  KeepArtifact("DL5XYZ_P.cbr", "cabrillo_export_ssb.cbr");
 }
 
 TEST_F(CabrilloDialogTest, OkWithoutEditsGivesThePhoneGoldenFile) {
@@ -398,6 +407,7 @@ TEST_F(CabrilloDialogTest, CreatedByNamesTheVersionOfTheHostExecutable) {
   EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"),
             Replace(ReadTestdataFile(contest.goldenFile),
                     "CREATED-BY: Talq \r\n", "CREATED-BY: Talq 2.20\r\n"));
+  KeepArtifact("JA1ZZZ.cbr", "cabrillo_export_cw.cbr");
 }
 
 TEST_F(CabrilloDialogTest, LongValuesSurviveTheDialogAndTheSettingsFile) {
