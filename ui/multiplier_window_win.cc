@@ -42,6 +42,11 @@ constexpr UINT kArmPollTimer = WM_APP + 1;
 // up after kHandshakeWaitMs rather than hang the host.
 constexpr DWORD kHandshakePollMs = 20;
 constexpr DWORD kHandshakeWaitMs = 5000;
+// After its pointer is clear the window thread only returns. Close waits
+// this long for it to be gone, so the library is not unmapped under its
+// last instructions. At unload the thread then waits for the loader lock
+// outside our code, and the wait ends by its time limit.
+constexpr DWORD kThreadExitWaitMs = 250;
 
 class WindowsMultiplierWindow;
 
@@ -108,7 +113,8 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       delete window;
       return;
     }
-    CloseHandle(thread);
+    ForgetThread();
+    thread_ = thread;
     WaitUntil([this, window] {
       std::lock_guard<std::mutex> lock(mu_);
       return hwnd_ != nullptr || window_ != window;
@@ -117,23 +123,32 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
   void Close() override {
     HWND hwnd;
+    bool running;
     {
       std::lock_guard<std::mutex> lock(mu_);
-      if (window_ == nullptr) return;
-      closeRequested_ = true;
+      running = window_ != nullptr;
+      closeRequested_ = running;
       hwnd = hwnd_;
     }
-    if (host_->HasHost()) host_->Release();
-    // Posted, not sent: the window's thread may be in a call on a host
-    // object that lives on this thread, and only gets to the message once
-    // this thread serves that call (see WaitUntil). The window kills its
-    // timer as it handles WM_CLOSE.
-    if (hwnd != nullptr) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    settings_->WriteText("Talq_Good", "0");
-    WaitUntil([this] {
-      std::lock_guard<std::mutex> lock(mu_);
-      return window_ == nullptr;
-    });
+    if (running) {
+      if (host_->HasHost()) host_->Release();
+      // Posted, not sent: the window's thread may be in a call on a host
+      // object that lives on this thread, and only gets to the message once
+      // this thread serves that call (see WaitUntil). The window kills its
+      // timer as it handles WM_CLOSE.
+      if (hwnd != nullptr) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+      settings_->WriteText("Talq_Good", "0");
+      WaitUntil([this] {
+        std::lock_guard<std::mutex> lock(mu_);
+        return window_ == nullptr;
+      });
+    }
+    // Also after the operator closed the window: its thread may still be on
+    // its way out.
+    if (!IsRunning() && thread_ != nullptr) {
+      WaitForSingleObject(thread_, kThreadExitWaitMs);
+      ForgetThread();
+    }
   }
 
   void ArmPollTimer() override {
@@ -230,6 +245,12 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     }
   }
 
+  // Host thread only, like Start and Close.
+  void ForgetThread() {
+    if (thread_ != nullptr) CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
   static HANDLE& NeverSignalled() {
     static HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     return event;
@@ -245,6 +266,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
   Multiplier* window_ = nullptr;  // guarded by mu_
   HWND hwnd_ = nullptr;           // guarded by mu_
   bool closeRequested_ = false;   // guarded by mu_
+  HANDLE thread_ = nullptr;       // the last window thread; host thread only
 };
 
 void Multiplier::DoModal() {
