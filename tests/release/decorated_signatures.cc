@@ -1,6 +1,9 @@
 // The signatures behind the decorated export names, as the Windows C++
-// compiler would mangle them. scripts/decorated-names compiles this file
-// for i686-pc-windows-msvc with clang to produce the names in stats.def.
+// compiler would mangle them. The aliases in plugin/stats.def come from
+//   clang++ --target=i686-pc-windows-msvc -c decorated_signatures.cc -o d.obj
+//   llvm-nm d.obj
+// (clang is not needed otherwise); check_release_dll.sh spells the same
+// signatures out and checks the built DLL against them.
 class COleDateTime;
 #define T const char*
 #define D COleDateTime*
