@@ -1,5 +1,6 @@
-// aadx-replay: replays a contest log through the Stats plug-in library as
-// the host logger would, and prints the summary it returns.
+// aadx-replay: scores a contest log through the Stats plug-in library,
+// calling its exports as the host logger would, and prints the summary it
+// returns.
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -12,8 +13,11 @@
 
 namespace {
 
-// Logs longer than this get a progress bar when stderr is a terminal.
-constexpr size_t kProgressThreshold = 3000;
+void PrintAll(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages) {
+    std::fprintf(stderr, "aadx-replay: %s\n", message.c_str());
+  }
+}
 
 int Run(const std::vector<std::string>& args) {
   using namespace aadx::replay;
@@ -23,6 +27,9 @@ int Run(const std::vector<std::string>& args) {
     case OptionsOutcome::kHelp:
       std::fputs(ReplayUsage().c_str(), stdout);
       return 0;
+    case OptionsOutcome::kVersion:
+      std::printf("aadx-replay %s\n", kReplayVersion);
+      return 0;
     case OptionsOutcome::kError:
       std::fprintf(stderr, "aadx-replay: %s (see aadx-replay --help)\n",
                    error.c_str());
@@ -31,16 +38,19 @@ int Run(const std::vector<std::string>& args) {
       break;
   }
 
-  ProgressBar bar(stderr, StderrIsTerminal(), kProgressThreshold);
-  SessionResult result = RunReplaySession(
-      options, [&bar](size_t done, size_t total) { bar.Update(done, total); });
+  ProgressBar bar(stderr, StderrIsTerminal());
+  StageProgressFn progress;
+  if (!options.quiet) {
+    progress = [&bar](const char* stage, uint64_t done, uint64_t total) {
+      bar.Update(stage, done, total);
+    };
+  }
+  SessionResult result = RunReplaySession(options, progress);
   bar.Finish();
 
-  if (!options.quiet) {
-    for (const std::string& message : result.plan.skipped) {
-      std::fprintf(stderr, "aadx-replay: %s\n", message.c_str());
-    }
-  }
+  if (!options.quiet) PrintAll(result.plan.skipped);
+  PrintAll(result.plan.warnings);
+  PrintAll(result.notes);
   if (result.exit_code != 0) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exit_code;

@@ -150,7 +150,8 @@ TEST(AdifReaderTest, TruncatedFileEndsWithAProblemNotACrash) {
   ParsedLog log = ReadAdif(text, "cut.adi");
   EXPECT_EQ(1u, log.contacts.size());
   ASSERT_EQ(1u, log.problems.size());
-  EXPECT_NE(std::string::npos, log.problems[0].find("runs past the end"));
+  EXPECT_NE(std::string::npos,
+            log.problems[0].find("past the end of the file"));
   EXPECT_EQ(2, log.records_read);
 
   log = ReadAdif(kHeader + GoodRecord() + F("CALL", "K1ABC") + kDate, "x.adi");
@@ -159,7 +160,7 @@ TEST(AdifReaderTest, TruncatedFileEndsWithAProblemNotACrash) {
 
   log = ReadAdif(kHeader + GoodRecord() + "<CALL:3", "y.adi");
   ASSERT_EQ(1u, log.problems.size());
-  EXPECT_NE(std::string::npos, log.problems[0].find("without '>'"));
+  EXPECT_NE(std::string::npos, log.problems[0].find("has no '>'"));
 }
 
 TEST(AdifReaderTest, EmptyAndHeaderOnlyFilesHoldNoRecords) {

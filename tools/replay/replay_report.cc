@@ -40,6 +40,8 @@ std::string FormatReport(const SessionResult& r) {
   text += Count("refused by the plug-in", outcome.refused);
   text += Count("dupes", outcome.dupes);
   text += Count("skipped (malformed)", static_cast<int>(plan.skipped.size()));
+  if (plan.out_of_order > 0)
+    text += Count("out of time order", plan.out_of_order);
 
   const ResolutionCounts& n = plan.resolution;
   text += "\nWorked stations\n";
@@ -76,11 +78,15 @@ std::string FormatReport(const SessionResult& r) {
           (r.cty_path.empty() ? std::string("(none)") : r.cty_path) + "\n";
 
   text += "\nFiles in " + r.out_dir + "\n";
+  bool cabrillo = false;
   for (const OutputFile& file : r.files) {
     char label[32];
     std::snprintf(label, sizeof label, "  %-14s ", file.what.c_str());
     text += label + file.path + (file.written ? "" : "  (not written)") + "\n";
+    cabrillo = cabrillo || file.what == "Cabrillo log";
   }
+  if (plan.export_cabrillo && !cabrillo)
+    text += "  Cabrillo log   (none written)\n";
   return text;
 }
 
