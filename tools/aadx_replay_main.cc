@@ -1,6 +1,7 @@
 // aadx-replay: scores a contest log through the Stats plug-in library,
 // calling its exports as the host logger would, and prints the summary it
 // returns.
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -13,9 +14,17 @@
 
 namespace {
 
-void PrintAll(const std::vector<std::string>& messages) {
-  for (const std::string& message : messages) {
-    std::fprintf(stderr, "aadx-replay: %s\n", message.c_str());
+// Skipped records are listed up to this many; the counts give the rest.
+constexpr size_t kListedProblems = 20;
+
+void PrintAll(const std::vector<std::string>& messages,
+              size_t limit = SIZE_MAX) {
+  for (size_t i = 0; i < messages.size() && i < limit; ++i) {
+    std::fprintf(stderr, "aadx-replay: %s\n", messages[i].c_str());
+  }
+  if (messages.size() > limit) {
+    std::fprintf(stderr, "aadx-replay: ... and %zu more skipped records\n",
+                 messages.size() - limit);
   }
 }
 
@@ -48,9 +57,9 @@ int Run(const std::vector<std::string>& args) {
   SessionResult result = RunReplaySession(options, progress);
   bar.Finish();
 
-  if (!options.quiet) PrintAll(result.plan.skipped);
+  if (!options.quiet) PrintAll(result.plan.skipped, kListedProblems);
   PrintAll(result.plan.warnings);
-  PrintAll(result.notes);
+  PrintAll(result.notes, kListedProblems);
   if (result.exit_code != 0) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exit_code;

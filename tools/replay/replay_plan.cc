@@ -42,20 +42,16 @@ std::string ChooseContestMode(const ReplayOptions& options,
   return cw > ssb ? "CW" : "SSB";
 }
 
-// Warns when the log's own labels came for some records only: the others
-// got the country file's (or the WPX rules') spelling of the same thing.
-void WarnOfMixedLabels(const ResolutionCounts& n, bool asked,
+// Warns when the log's own entity came for some contacts only: the others
+// got the country file's label, which may name the same country otherwise.
+void WarnOfMixedLabels(const ResolutionCounts& n,
                        std::vector<std::string>* warnings) {
-  auto warn = [&](int from_log, const char* what, const char* other) {
-    if (from_log > 0 && from_log < n.records) {
-      warnings->push_back(std::string(what) + " from the log for " +
-                          std::to_string(from_log) + " of " +
-                          std::to_string(n.records) + " contacts, " + other +
-                          " for the rest: one station may count under two "
-                          "labels");
-    }
-  };
-  if (asked) warn(n.dxcc_from_log, "DXCC entity", "the country file");
+  if (n.dxcc_from_log == 0 || n.dxcc_from_log == n.records) return;
+  warnings->push_back("DXCC entity from the log for " +
+                      std::to_string(n.dxcc_from_log) + " of " +
+                      std::to_string(n.records) +
+                      " contacts, the country file for the rest: one "
+                      "country may count as two multipliers");
 }
 
 }  // namespace
@@ -106,8 +102,8 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
       p.contacts.begin(), p.contacts.end(),
       [](const LogContact& a, const LogContact& b) { return a.time < b.time; });
   p.resolution = resolver.counts();
-  WarnOfMixedLabels(p.resolution, options.log_stations || cty == nullptr,
-                    &p.warnings);
+  if (options.log_stations && cty != nullptr)
+    WarnOfMixedLabels(p.resolution, &p.warnings);
   if (p.out_of_order > 0) {
     p.warnings.push_back(std::to_string(p.out_of_order) +
                          " contacts come before an earlier one in the log; "
