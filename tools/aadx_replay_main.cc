@@ -23,8 +23,8 @@ void PrintAll(const std::vector<std::string>& messages,
     std::fprintf(stderr, "aadx-replay: %s\n", messages[i].c_str());
   }
   if (messages.size() > limit) {
-    std::fprintf(stderr, "aadx-replay: ... and %zu more skipped records\n",
-                 messages.size() - limit);
+    std::fprintf(stderr, "aadx-replay: ... and %s more skipped records\n",
+                 std::to_string(messages.size() - limit).c_str());
   }
 }
 

@@ -33,9 +33,10 @@ std::string BinaryDataProblem(const std::string& head) {
     // Tab, line ends, form feed and the DOS end-of-file mark occur in text.
     if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' &&
         c != 0x1a) {
-      char offset[64];
-      std::snprintf(offset, sizeof offset, "byte 0x%02X at offset %zu", c, i);
-      return std::string("holds binary data (") + offset + "), not a log";
+      char byte[8];
+      std::snprintf(byte, sizeof byte, "0x%02X", c);
+      return std::string("holds binary data (byte ") + byte + " at offset " +
+             std::to_string(i) + "), not a log";
     }
   }
   return "";

@@ -48,18 +48,18 @@ void ProgressBar::Update(const char* stage, uint64_t done, uint64_t total) {
   if (last_shown_ >= 0 && now - last_shown_ < gap && done < total) return;
   last_shown_ = now;
   const int percent = static_cast<int>(done * 100 / total);
-  const unsigned long long d = done;
-  const unsigned long long t = total;
+  const std::string d = std::to_string(done);
+  const std::string t = std::to_string(total);
   if (terminal_) {
     const int width = 40;
     const int filled = percent * width / 100;
-    std::fprintf(out_, "\r%-9s [%.*s%*s] %3d%% %llu/%llu", stage, filled,
+    std::fprintf(out_, "\r%-9s [%.*s%*s] %3d%% %s/%s", stage, filled,
                  "########################################", width - filled, "",
-                 percent, d, t);
+                 percent, d.c_str(), t.c_str());
     drawn_ = true;
   } else {
-    std::fprintf(out_, "aadx-replay: %s %llu of %llu (%d%%)\n", stage, d, t,
-                 percent);
+    std::fprintf(out_, "aadx-replay: %s %s of %s (%d%%)\n", stage, d.c_str(),
+                 t.c_str(), percent);
   }
   std::fflush(out_);
 }

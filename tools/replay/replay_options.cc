@@ -1,6 +1,7 @@
 #include "tools/replay/replay_options.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
@@ -9,6 +10,17 @@ namespace aadx {
 namespace replay {
 
 const char kReplayVersion[] = "2.0";
+
+namespace {
+
+const std::pair<const char*, bool ReplayOptions::*> kFlags[] = {
+    {"--cabrillo", &ReplayOptions::cabrillo},
+    {"--quiet", &ReplayOptions::quiet},
+    {"--log-dxcc", &ReplayOptions::log_stations},
+    {"--log-pfx", &ReplayOptions::log_prefix},
+};
+
+}  // namespace
 
 bool ParseDateTimeOption(const std::string& text, QsoTime* time) {
   QsoTime t;
@@ -50,24 +62,16 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       value = args[++i];
       return true;
     };
-    auto flag = [&]() -> bool {
-      if (!has_inline_value) return true;
-      *error = arg + " takes no value";
-      return false;
-    };
-
-    if (arg == "--cabrillo") {
-      if (!flag()) return OptionsOutcome::kError;
-      o.cabrillo = true;
-    } else if (arg == "--quiet") {
-      if (!flag()) return OptionsOutcome::kError;
-      o.quiet = true;
-    } else if (arg == "--log-dxcc") {
-      if (!flag()) return OptionsOutcome::kError;
-      o.log_stations = true;
-    } else if (arg == "--log-pfx") {
-      if (!flag()) return OptionsOutcome::kError;
-      o.log_prefix = true;
+    bool ReplayOptions::*flag_member = nullptr;
+    for (const auto& [name, member] : kFlags) {
+      if (arg == name) flag_member = member;
+    }
+    if (flag_member != nullptr) {
+      if (has_inline_value) {
+        *error = arg + " takes no value";
+        return OptionsOutcome::kError;
+      }
+      o.*flag_member = true;
     } else if (arg == "--header") {
       if (!take_value()) return OptionsOutcome::kError;
       size_t equals = value.find('=');
