@@ -207,8 +207,16 @@ class AdifParser {
     size_t close = in_.Find('>', open + 1, open + kLongestTag);
     size_t next_open = in_.Find('<', open + 1, close);
     if (close == std::string::npos || next_open != std::string::npos) {
-      Fail("line " + std::to_string(line_) + ": tag " +
-           Excerpt(in_.Slice(open, open + 24), 20) + " has no '>'");
+      std::string problem = "line " + std::to_string(line_) + ": tag " +
+                            Excerpt(in_.Slice(open, open + 24), 20) +
+                            " has no '>'";
+      // Between records it spoils none of them.
+      if (fields_.empty() && error_.empty()) {
+        ++log_.records_read;
+        log_.problems.push_back(file_ + ": " + problem + "; skipped");
+      } else {
+        Fail(problem);
+      }
       MoveTo(next_open != std::string::npos ? next_open : open + 1);
       return;
     }
