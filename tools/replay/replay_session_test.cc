@@ -382,7 +382,7 @@ TEST_F(RealLoggerTest, N1mmLogIsReplayedInTimeOrderAsLogged) {
 TEST_F(RealLoggerTest, OneCountryCountsOnceWhateverTheLogSays) {
   Export("n1mm_style.adi");  // W1QAA with DXCC 291, K2QAA without
   EXPECT_EQ("2", Multipliers("20m")) << result_.outcome.summary;
-  EXPECT_TRUE(result_.plan.warnings.size() == 1) << "only the time order";
+  EXPECT_EQ(1u, result_.plan.warnings.size()) << "only the time order";
 
   options_.log_stations = true;
   Export("n1mm_style.adi");
