@@ -48,17 +48,19 @@ bool LoadCountryFile(const ReplayOptions& options, CtyFile* cty,
   return true;
 }
 
-// Size and time of every file under `folder`, to tell afterwards which
-// ones the plug-in wrote.
+// Size and time of every file in `folder` and its Plugins folder (where
+// the plug-in writes), to tell afterwards which ones it wrote.
 using FileStates = std::map<fs::path, std::pair<uintmax_t, fs::file_time_type>>;
 
 FileStates StatesOf(const fs::path& folder) {
   FileStates states;
-  std::error_code ec;
-  for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (!it->is_regular_file(ec)) continue;
-    states[it->path()] = {it->file_size(ec), it->last_write_time(ec)};
+  for (const fs::path& dir : {folder, folder / "Plugins"}) {
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+      if (!it->is_regular_file(ec)) continue;
+      states[it->path()] = {it->file_size(ec), it->last_write_time(ec)};
+    }
   }
   return states;
 }
