@@ -1,5 +1,7 @@
-// aadx-replay: replays a contest log through the Stats plug-in library as
-// the host logger would, and prints the summary it returns.
+// aadx-replay: scores a contest log through the Stats plug-in library,
+// calling its exports as the host logger would, and prints the summary it
+// returns.
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -12,8 +14,19 @@
 
 namespace {
 
-// Logs longer than this get a progress bar when stderr is a terminal.
-constexpr size_t kProgressThreshold = 3000;
+// Skipped records are listed up to this many; the counts give the rest.
+constexpr size_t kListedProblems = 20;
+
+void PrintAll(const std::vector<std::string>& messages,
+              size_t limit = SIZE_MAX) {
+  for (size_t i = 0; i < messages.size() && i < limit; ++i) {
+    std::fprintf(stderr, "aadx-replay: %s\n", messages[i].c_str());
+  }
+  if (messages.size() > limit) {
+    std::fprintf(stderr, "aadx-replay: ... and %s more skipped records\n",
+                 std::to_string(messages.size() - limit).c_str());
+  }
+}
 
 int Run(const std::vector<std::string>& args) {
   using namespace aadx::replay;
@@ -23,6 +36,9 @@ int Run(const std::vector<std::string>& args) {
     case OptionsOutcome::kHelp:
       std::fputs(ReplayUsage().c_str(), stdout);
       return 0;
+    case OptionsOutcome::kVersion:
+      std::printf("aadx-replay %s\n", kReplayVersion);
+      return 0;
     case OptionsOutcome::kError:
       std::fprintf(stderr, "aadx-replay: %s (see aadx-replay --help)\n",
                    error.c_str());
@@ -31,16 +47,19 @@ int Run(const std::vector<std::string>& args) {
       break;
   }
 
-  ProgressBar bar(stderr, StderrIsTerminal(), kProgressThreshold);
-  SessionResult result = RunReplaySession(
-      options, [&bar](size_t done, size_t total) { bar.Update(done, total); });
+  ProgressBar bar(stderr, StderrIsTerminal());
+  StageProgressFn progress;
+  if (!options.quiet) {
+    progress = [&bar](const char* stage, uint64_t done, uint64_t total) {
+      bar.Update(stage, done, total);
+    };
+  }
+  SessionResult result = RunReplaySession(options, progress);
   bar.Finish();
 
-  if (!options.quiet) {
-    for (const std::string& message : result.plan.skipped) {
-      std::fprintf(stderr, "aadx-replay: %s\n", message.c_str());
-    }
-  }
+  if (!options.quiet) PrintAll(result.plan.skipped, kListedProblems);
+  PrintAll(result.plan.warnings);
+  PrintAll(result.notes, kListedProblems);
   if (result.exit_code != 0) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exit_code;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# README command one: builds everything (the native preset) and replays the
-# Asian CW sample log through libStats.so as an export run. Prints the
+# README command one: builds the native plug-in and aadx-replay and replays
+# the Asian CW sample log through libStats.so as an export run. Prints the
 # plug-in's summary, the record counts and where the plug-in wrote its UBN
 # report, its settings file and the Cabrillo log (replay-out/aadx-asia-cw/).
 #
@@ -13,10 +13,10 @@ build_dir=${AADX_BUILD_DIR:-build/native}
 if [ "${1:-}" = --no-build ]; then
   shift
 else
-  bash scripts/install-deps
-  # Progress goes to the void; warnings and errors still show on stderr.
+  bash scripts/install-deps native
+  echo "building the plug-in library and aadx-replay in $build_dir ..." >&2
   cmake --preset native -B "$build_dir" >/dev/null
-  cmake --build "$build_dir" -j2 >/dev/null
+  cmake --build "$build_dir" --target aadx-replay -j2 >&2
 fi
 
 exec "$build_dir/bin/aadx-replay" samples/aadx-asia-cw.adi --cabrillo \

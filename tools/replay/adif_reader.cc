@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <map>
+#include <sstream>
 
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
@@ -14,15 +16,11 @@ namespace {
 
 using Fields = std::map<std::string, std::string>;
 
-size_t FindNoCase(const std::string& text, const std::string& needle) {
-  auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
-                        [](char a, char b) {
-                          return std::toupper(static_cast<unsigned char>(a)) ==
-                                 std::toupper(static_cast<unsigned char>(b));
-                        });
-  return it == text.end() ? std::string::npos
-                          : static_cast<size_t>(it - text.begin());
-}
+constexpr size_t kChunk = 1 << 20;
+// A tag longer than this is no tag: the '<' was data.
+constexpr size_t kLongestTag = 256;
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)); }
 
 std::string Field(const Fields& fields, const char* name) {
   auto it = fields.find(name);
@@ -33,6 +31,18 @@ std::string FirstOf(const Fields& fields, const char* name,
                     const char* fallback) {
   std::string value = Field(fields, name);
   return value.empty() ? Field(fields, fallback) : value;
+}
+
+// The exchange as the operator logged it: the string field whenever the
+// record has one (N1MM writes SRX 0 beside an empty SRX_STRING), else the
+// number unless it is 0.
+std::string Exchange(const Fields& fields, const char* string_name,
+                     const char* number_name) {
+  if (fields.count(string_name) != 0) return Field(fields, string_name);
+  std::string number = Field(fields, number_name);
+  bool zero = !number.empty() && std::all_of(number.begin(), number.end(),
+                                             [](char c) { return c == '0'; });
+  return zero ? std::string() : number;
 }
 
 // Fills `contact` from one record's fields; returns false with `problem`
@@ -47,24 +57,24 @@ bool ToContact(const Fields& fields, LogContact* contact,
   std::string date = Field(fields, "QSO_DATE");
   std::string time = Field(fields, "TIME_ON");
   if (!ParseDate(date, &contact->time)) {
-    *problem = date.empty() ? "no QSO_DATE" : "bad QSO_DATE \"" + date + "\"";
+    *problem = date.empty() ? "no QSO_DATE" : "bad QSO_DATE " + Excerpt(date);
     return false;
   }
   if (!ParseTimeOfDay(time, &contact->time)) {
-    *problem = time.empty() ? "no TIME_ON" : "bad TIME_ON \"" + time + "\"";
+    *problem = time.empty() ? "no TIME_ON" : "bad TIME_ON " + Excerpt(time);
     return false;
   }
 
   std::string freq = Field(fields, "FREQ");
   if (!freq.empty() && !ParseMegahertz(freq, &contact->freq_hz)) {
-    *problem = "bad FREQ \"" + freq + "\"";
+    *problem = "bad FREQ " + Excerpt(freq);
     return false;
   }
   contact->band = NormalizeBand(Field(fields, "BAND"));
   if (contact->band.empty() && contact->freq_hz != 0) {
     contact->band = BandOfKhz(contact->freq_hz / 1000);
     if (contact->band.empty()) {
-      *problem = "FREQ " + freq + " MHz is in no amateur band and no BAND";
+      *problem = "FREQ " + Excerpt(freq) + " MHz is in no amateur band";
       return false;
     }
   }
@@ -75,11 +85,14 @@ bool ToContact(const Fields& fields, LogContact* contact,
   if (contact->freq_hz == 0)
     contact->freq_hz = BandEdgeKhz(contact->band) * 1000;
 
-  contact->mode = NormalizeMode(Field(fields, "MODE"));
+  contact->mode =
+      NormalizeMode(Field(fields, "MODE"), Field(fields, "SUBMODE"));
   contact->rst_sent = Field(fields, "RST_SENT");
   contact->rst_rcvd = Field(fields, "RST_RCVD");
-  contact->exch_sent = FirstOf(fields, "STX_STRING", "STX");
-  contact->exch_rcvd = FirstOf(fields, "SRX_STRING", "SRX");
+  contact->exch_sent = Exchange(fields, "STX_STRING", "STX");
+  contact->exch_rcvd = Exchange(fields, "SRX_STRING", "SRX");
+  SplitReportFromExchange(&contact->rst_sent, &contact->exch_sent);
+  SplitReportFromExchange(&contact->rst_rcvd, &contact->exch_rcvd);
   contact->prefix = ToUpper(Field(fields, "PFX"));
   contact->dxcc = FirstOf(fields, "DXCC", "COUNTRY");
   contact->continent = ToUpper(Field(fields, "CONT"));
@@ -87,77 +100,193 @@ bool ToContact(const Fields& fields, LogContact* contact,
   return true;
 }
 
+// The input as a window of bytes at absolute offsets, filled a chunk at a
+// time and emptied of what the parser has passed.
+class Window {
+ public:
+  Window(std::istream& in, const ByteProgressFn& progress)
+      : in_(in), progress_(progress) {}
+
+  // True when the byte at `pos` is (now) held.
+  bool Has(size_t pos) {
+    while (pos >= base_ + bytes_.size() && !eof_) Read();
+    return pos < base_ + bytes_.size();
+  }
+  char At(size_t pos) const { return bytes_[pos - base_]; }
+  size_t end() const { return base_ + bytes_.size(); }
+
+  // Offset of the first `c` at or after `from` and before `limit`, or npos.
+  size_t Find(char c, size_t from, size_t limit = std::string::npos) {
+    for (size_t pos = from; pos < limit && Has(pos);) {
+      size_t stop = std::min(end(), limit);
+      const char* begin = bytes_.data() + (pos - base_);
+      const void* hit = std::memchr(begin, c, stop - pos);
+      if (hit != nullptr)
+        return pos + static_cast<size_t>(static_cast<const char*>(hit) - begin);
+      pos = stop;
+    }
+    return std::string::npos;
+  }
+
+  std::string Slice(size_t from, size_t to) {
+    Has(to == 0 ? 0 : to - 1);
+    to = std::min(to, end());
+    return from >= to ? std::string() : bytes_.substr(from - base_, to - from);
+  }
+
+  // Lines ended between `from` and `to`, both held.
+  int LinesBetween(size_t from, size_t to) const {
+    return static_cast<int>(std::count(bytes_.begin() + (from - base_),
+                                       bytes_.begin() + (to - base_), '\n'));
+  }
+
+  // Forgets the bytes before `pos`.
+  void Drop(size_t pos) {
+    if (pos - base_ < kChunk) return;
+    bytes_.erase(0, pos - base_);
+    base_ = pos;
+  }
+
+ private:
+  void Read() {
+    size_t old = bytes_.size();
+    bytes_.resize(old + kChunk);
+    in_.read(&bytes_[old], static_cast<std::streamsize>(kChunk));
+    size_t got = static_cast<size_t>(in_.gcount());
+    bytes_.resize(old + got);
+    if (got == 0 || !in_) eof_ = true;
+    if (progress_) progress_(end());
+  }
+
+  std::istream& in_;
+  const ByteProgressFn& progress_;
+  std::string bytes_;
+  size_t base_ = 0;
+  bool eof_ = false;
+};
+
 class AdifParser {
  public:
-  AdifParser(const std::string& text, const std::string& file)
-      : text_(text), file_(file) {}
+  AdifParser(std::istream& in, const std::string& file,
+             const ByteProgressFn& progress)
+      : in_(in, progress), file_(file) {}
 
   ParsedLog Parse() {
     log_.file = file_;
-    // Everything up to <EOH> is the header; a file without one starts with
-    // its first record.
-    size_t eoh = FindNoCase(text_, "<EOH>");
-    if (eoh != std::string::npos) MoveTo(eoh + 5);
-
+    SkipHeaderText();
     while (true) {
-      size_t open = text_.find('<', pos_);
+      size_t open = in_.Find('<', pos_);
       if (open == std::string::npos) break;
       MoveTo(open);
+      in_.Drop(pos_);
       if (fields_.empty() && error_.empty()) record_line_ = line_;
-      size_t close = text_.find('>', open);
-      if (close == std::string::npos) {
-        Fail("tag without '>'");
-        MoveTo(text_.size());
-        break;
-      }
-      std::string tag = text_.substr(open + 1, close - open - 1);
-      std::string name = ToUpper(TrimBlanks(tag.substr(0, tag.find(':'))));
-      if (name == "EOR") {
-        MoveTo(close + 1);
-        EndRecord();
-        continue;
-      }
-      if (!ReadField(tag, name, close)) break;
+      ReadTag(open);
     }
     if (!fields_.empty() || !error_.empty()) {
       if (error_.empty()) Fail("record not closed by <EOR>");
       EndRecord();
     }
-    return log_;
+    return std::move(log_);
   }
 
  private:
-  // Reads "<NAME:LENGTH[:TYPE]>DATA" whose tag ends at `close`. Returns
-  // false when the data runs past the end of the text.
-  bool ReadField(const std::string& tag, const std::string& name,
-                 size_t close) {
+  // Free text before the first field is a header that ends at <EOH>.
+  void SkipHeaderText() {
+    size_t first = 0;
+    while (in_.Has(first) &&
+           std::isspace(static_cast<unsigned char>(in_.At(first))))
+      ++first;
+    if (!in_.Has(first) || in_.At(first) == '<') return;
+    std::string head = ToUpper(in_.Slice(0, kChunk));
+    size_t eoh = head.find("<EOH>");
+    if (eoh != std::string::npos) MoveTo(eoh + 5);
+  }
+
+  // Reads the tag at `open` and, for a field, its data.
+  void ReadTag(size_t open) {
+    size_t close = in_.Find('>', open + 1, open + kLongestTag);
+    size_t next_open = in_.Find('<', open + 1, close);
+    if (close == std::string::npos || next_open != std::string::npos) {
+      std::string problem = "line " + std::to_string(line_) + ": tag " +
+                            Excerpt(in_.Slice(open, open + 24), 20) +
+                            " has no '>'";
+      // Between records it spoils none of them.
+      if (fields_.empty() && error_.empty()) {
+        ++log_.records_read;
+        log_.problems.push_back(file_ + ": " + problem + "; skipped");
+      } else {
+        Fail(problem);
+      }
+      MoveTo(next_open != std::string::npos ? next_open : open + 1);
+      return;
+    }
+    std::string tag = in_.Slice(open + 1, close);
+    std::string name = ToUpper(TrimBlanks(tag.substr(0, tag.find(':'))));
+    if (name == "EOR") {
+      MoveTo(close + 1);
+      EndRecord();
+      return;
+    }
+    if (name == "EOH") {  // what came before was the header
+      MoveTo(close + 1);
+      fields_.clear();
+      error_.clear();
+      return;
+    }
     size_t colon = tag.find(':');
-    if (colon == std::string::npos || name.empty()) {
-      Fail("tag <" + tag + "> has no length");
-      MoveTo(close + 1);
-      return true;
-    }
-    std::string length_text = tag.substr(colon + 1);
+    std::string length_text =
+        colon == std::string::npos ? "" : tag.substr(colon + 1);
     length_text = TrimBlanks(length_text.substr(0, length_text.find(':')));
-    bool digits =
-        !length_text.empty() && length_text.size() < 7 &&
-        std::all_of(length_text.begin(), length_text.end(), [](char c) {
-          return std::isdigit(static_cast<unsigned char>(c));
-        });
-    if (!digits) {
-      Fail("tag <" + tag + "> has a bad length");
-      MoveTo(close + 1);
-      return true;
+    bool digits = !length_text.empty() && length_text.size() < 7 &&
+                  std::all_of(length_text.begin(), length_text.end(), IsDigit);
+    MoveTo(close + 1);
+    if (name.empty() || !digits) {
+      Fail("line " + std::to_string(line_) + ": tag " +
+           Excerpt("<" + tag + ">") +
+           (colon == std::string::npos ? " has no length"
+                                       : " has a bad length"));
+      return;
     }
+    size_t begin = close + 1;
     size_t length = std::stoul(length_text);
-    if (close + 1 + length > text_.size()) {
-      Fail("field " + name + " runs past the end of the file");
-      MoveTo(text_.size());
-      return false;
+    size_t end = begin + length;
+    if (length > 0) {
+      // A length that lies runs into the next field: resume there.
+      size_t tag_inside = NextTag(begin, end);
+      bool past_end = tag_inside == std::string::npos && !in_.Has(end - 1);
+      if (tag_inside != std::string::npos || past_end) {
+        Fail("line " + std::to_string(line_) + ": field " + Excerpt(name, 20) +
+             " claims " + length_text + " characters" +
+             (past_end ? ", past the end of the file"
+                       : ", running into the next field"));
+        MoveTo(past_end ? in_.end() : tag_inside);
+        return;
+      }
     }
-    fields_.emplace(name, text_.substr(close + 1, length));
-    MoveTo(close + 1 + length);
-    return true;
+    fields_.emplace(name, in_.Slice(begin, end));
+    MoveTo(end);
+  }
+
+  // The first '<' in [begin, end) that opens a field tag or <EOR>, or npos.
+  size_t NextTag(size_t begin, size_t end) {
+    for (size_t open = in_.Find('<', begin, end); open != std::string::npos;
+         open = in_.Find('<', open + 1, end)) {
+      size_t close = in_.Find('>', open + 1, open + kLongestTag);
+      if (close == std::string::npos) continue;
+      std::string tag = ToUpper(in_.Slice(open + 1, close));
+      if (tag == "EOR") return open;
+      size_t colon = tag.find(':');
+      if (colon == 0 || colon == std::string::npos) continue;
+      size_t type = tag.find(':', colon + 1);
+      std::string length = tag.substr(colon + 1, type - colon - 1);
+      bool name_ok = std::all_of(tag.begin(), tag.begin() + colon, [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+      });
+      if (name_ok && !length.empty() &&
+          std::all_of(length.begin(), length.end(), IsDigit))
+        return open;
+    }
+    return std::string::npos;
   }
 
   void Fail(const std::string& message) {
@@ -177,7 +306,7 @@ class AdifParser {
       if (log_.contest_mode.empty()) {
         log_.contest_mode = ContestModeOf(Field(fields_, "CONTEST_ID"));
       }
-      log_.contacts.push_back(contact);
+      log_.contacts.push_back(std::move(contact));
     } else {
       log_.problems.push_back(where + ": " + problem + "; skipped");
     }
@@ -186,12 +315,12 @@ class AdifParser {
   }
 
   void MoveTo(size_t pos) {
-    line_ += static_cast<int>(
-        std::count(text_.begin() + pos_, text_.begin() + pos, '\n'));
+    if (pos > in_.end()) pos = in_.end();
+    if (pos > pos_) line_ += in_.LinesBetween(pos_, pos);
     pos_ = pos;
   }
 
-  const std::string& text_;
+  Window in_;
   const std::string& file_;
   ParsedLog log_;
   size_t pos_ = 0;
@@ -204,8 +333,14 @@ class AdifParser {
 
 }  // namespace
 
+ParsedLog ReadAdif(std::istream& in, const std::string& file,
+                   const ByteProgressFn& progress) {
+  return AdifParser(in, file, progress).Parse();
+}
+
 ParsedLog ReadAdif(const std::string& text, const std::string& file) {
-  return AdifParser(text, file).Parse();
+  std::istringstream in(text);
+  return ReadAdif(in, file);
 }
 
 }  // namespace replay

@@ -150,7 +150,8 @@ TEST(AdifReaderTest, TruncatedFileEndsWithAProblemNotACrash) {
   ParsedLog log = ReadAdif(text, "cut.adi");
   EXPECT_EQ(1u, log.contacts.size());
   ASSERT_EQ(1u, log.problems.size());
-  EXPECT_NE(std::string::npos, log.problems[0].find("runs past the end"));
+  EXPECT_NE(std::string::npos,
+            log.problems[0].find("past the end of the file"));
   EXPECT_EQ(2, log.records_read);
 
   log = ReadAdif(kHeader + GoodRecord() + F("CALL", "K1ABC") + kDate, "x.adi");
@@ -159,7 +160,97 @@ TEST(AdifReaderTest, TruncatedFileEndsWithAProblemNotACrash) {
 
   log = ReadAdif(kHeader + GoodRecord() + "<CALL:3", "y.adi");
   ASSERT_EQ(1u, log.problems.size());
-  EXPECT_NE(std::string::npos, log.problems[0].find("without '>'"));
+  EXPECT_NE(std::string::npos, log.problems[0].find("has no '>'"));
+}
+
+// What reaches the contact from fields as loggers write them.
+struct LoggedAs {
+  const char* name;
+  std::string fields;
+  const char* rst_rcvd;
+  const char* exch_rcvd;
+  const char* mode;
+  const char* band;
+};
+
+const std::string kBase = F("CALL", "K1A") + kDate;
+
+const LoggedAs kLoggedAs[] = {
+    {"N1MM empty string beside SRX 0",
+     kBase + F("BAND", "20M") + F("MODE", "CW") + F("RST_RCVD", "599") +
+         F("SRX", "0") + F("SRX_STRING", ""),
+     "599", "", "CW", "20m"},
+    {"SRX 0 alone", kBase + F("BAND", "20M") + F("SRX", "00"), "", "", "",
+     "20m"},
+    {"SRX number alone", kBase + F("BAND", "20M") + F("SRX", "12"), "", "12",
+     "", "20m"},
+    {"string wins over the number",
+     kBase + F("BAND", "20M") + F("SRX", "7") + F("SRX_STRING", "45"), "", "45",
+     "", "20m"},
+    {"report and age in one field",
+     kBase + F("BAND", "20M") + F("SRX_STRING", "599 45"), "599", "45", "",
+     "20m"},
+    {"report field kept beside a split",
+     kBase + F("BAND", "20M") + F("RST_RCVD", "579") + F("SRX_STRING", "59 45"),
+     "579", "45", "", "20m"},
+    {"no split of other texts",
+     kBase + F("BAND", "20M") + F("SRX_STRING", "JA 45"), "", "JA 45", "",
+     "20m"},
+    {"SSB with SUBMODE", kBase + F("BAND", "40m") + "<mode:3>SSB<submode:3>LSB",
+     "", "", "SSB", "40m"},
+    {"SUBMODE alone", kBase + F("BAND", "40m") + F("SUBMODE", "USB"), "", "",
+     "SSB", "40m"},
+    {"PH", kBase + F("BAND", "40m") + F("MODE", "ph"), "", "", "SSB", "40m"},
+    {"reverse CW", kBase + F("BAND", "40m") + F("MODE", "CWR"), "", "", "CW",
+     "40m"},
+    {"typed lower-case FREQ", kBase + "<freq:9:N>21.025000<mode:2>cw", "", "",
+     "CW", "15m"},
+};
+
+TEST(AdifReaderTest, ValuesReachTheContactAsLogged) {
+  for (const LoggedAs& t : kLoggedAs) {
+    ParsedLog log = ReadAdif(t.fields + "<eor>", "l.adi");
+    ASSERT_EQ(1u, log.contacts.size()) << t.name;
+    const LogContact& c = log.contacts[0];
+    EXPECT_EQ(t.rst_rcvd, c.rst_rcvd) << t.name;
+    EXPECT_EQ(t.exch_rcvd, c.exch_rcvd) << t.name;
+    EXPECT_EQ(t.mode, c.mode) << t.name;
+    EXPECT_EQ(t.band, c.band) << t.name;
+  }
+}
+
+TEST(AdifReaderTest, ALyingLengthKeepsEveryLaterRecord) {
+  for (const char* lie : {"<CALL:99999>", "<NOTES:40>", "<CALL:9999999>"}) {
+    std::string text = kHeader + GoodRecord("JA1AAA") + std::string(lie) +
+                       "JA1BBB " + F("QSO_DATE", "20210619") + "<EOR>\n" +
+                       GoodRecord("JA1CCC") + GoodRecord("JA1DDD");
+    ParsedLog log = ReadAdif(text, "lie.adi");
+    ASSERT_EQ(3u, log.contacts.size()) << lie;
+    EXPECT_EQ("JA1DDD", log.contacts[2].call) << lie;
+    EXPECT_EQ(4, log.records_read) << lie;
+    ASSERT_EQ(1u, log.problems.size()) << lie;
+    EXPECT_EQ(0u, log.problems[0].find("lie.adi: record 2 (line 4): line 4: "))
+        << log.problems[0];
+  }
+}
+
+TEST(AdifReaderTest, MessagesQuoteAShortEscapedExcerpt) {
+  std::string tag = "<" + std::string(200 * 1024, 'A') + "\x01>";
+  ParsedLog log =
+      ReadAdif(kHeader + GoodRecord() + tag + GoodRecord(), "big.adi");
+  ASSERT_EQ(1u, log.problems.size());
+  EXPECT_EQ(0u, log.problems[0].find("big.adi: line 4: tag \"<AAAAAAAAAAAA"))
+      << log.problems[0];
+  EXPECT_LT(log.problems[0].size(), 100u) << log.problems[0];
+  EXPECT_EQ(2u, log.contacts.size()) << "the next record is kept";
+
+  log = ReadAdif(
+      kHeader + F("CALL", "K1A") + F("QSO_DATE", "2021\x02\x7f") + "<EOR>",
+      "esc.adi");
+  ASSERT_EQ(1u, log.problems.size());
+  EXPECT_NE(std::string::npos,
+            log.problems[0].find("bad QSO_DATE \"2021\\x02\\x7F\""))
+      << log.problems[0];
 }
 
 TEST(AdifReaderTest, EmptyAndHeaderOnlyFilesHoldNoRecords) {

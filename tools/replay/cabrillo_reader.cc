@@ -28,18 +28,6 @@ bool AllDigits(const std::string& text) {
   return true;
 }
 
-// A signal report, cut numbers included ("599", "59", "5NN").
-bool LooksLikeReport(const std::string& token) {
-  if (token.size() < 2 || token.size() > 3) return false;
-  if (token[0] < '1' || token[0] > '5') return false;
-  for (size_t i = 1; i < token.size(); ++i) {
-    char c =
-        static_cast<char>(std::toupper(static_cast<unsigned char>(token[i])));
-    if (c != 'N' && (c < '1' || c > '9')) return false;
-  }
-  return true;
-}
-
 bool LooksLikeCall(const std::string& token) {
   bool letter = false;
   for (char c : token) {
@@ -58,6 +46,19 @@ std::string Join(const std::vector<std::string>& tokens, size_t begin,
   return result;
 }
 
+// Words [begin, end) of a QSO line as report and exchange: a lone word that
+// is no report is the exchange alone.
+void TakeExchange(const std::vector<std::string>& t, size_t begin, size_t end,
+                  std::string* rst, std::string* exchange) {
+  if (begin >= end) return;
+  if (end - begin == 1 && !LooksLikeReport(t[begin])) {
+    *exchange = t[begin];
+    return;
+  }
+  *rst = t[begin];
+  *exchange = Join(t, begin + 1, end);
+}
+
 // Fills `contact` from the fields of a QSO line; returns false with
 // `problem` set when they cannot make a contact.
 bool ToContact(const std::vector<std::string>& t, LogContact* contact,
@@ -69,7 +70,7 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     return false;
   }
   if (!AllDigits(t[0]) || t[0].size() > 7) {
-    *problem = "bad frequency \"" + t[0] + "\"";
+    *problem = "bad frequency " + Excerpt(t[0]);
     return false;
   }
   uint32_t khz = static_cast<uint32_t>(std::stoul(t[0]));
@@ -77,17 +78,17 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
   if (khz < 1800 && !BandOfKhz(khz * 1000).empty()) khz *= 1000;
   contact->band = BandOfKhz(khz);
   if (contact->band.empty()) {
-    *problem = "frequency " + t[0] + " kHz is in no amateur band";
+    *problem = "frequency " + Excerpt(t[0]) + " kHz is in no amateur band";
     return false;
   }
   contact->freq_hz = khz * 1000;
   contact->mode = NormalizeMode(t[1]);
   if (!ParseDate(t[2], &contact->time) || t[2].size() != 10) {
-    *problem = "bad date \"" + t[2] + "\"";
+    *problem = "bad date " + Excerpt(t[2]);
     return false;
   }
   if (!ParseTimeOfDay(t[3], &contact->time) || t[3].size() != 4) {
-    *problem = "bad time \"" + t[3] + "\"";
+    *problem = "bad time " + Excerpt(t[3]);
     return false;
   }
   contact->own_call = ToUpper(t[4]);
@@ -112,28 +113,29 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     return false;
   }
   contact->call = ToUpper(t[call]);
-  if (call > first) contact->rst_sent = t[first];
-  contact->exch_sent = Join(t, first + 1, call);
+  TakeExchange(t, first, call, &contact->rst_sent, &contact->exch_sent);
 
   size_t rcvd = call + 1;
   size_t end = t.size();
   // A last single digit after a full exchange is the transmitter number.
   if (end - rcvd == 3 && t[end - 1].size() == 1 && AllDigits(t[end - 1])) --end;
-  if (rcvd < end) contact->rst_rcvd = t[rcvd];
-  contact->exch_rcvd = Join(t, rcvd + 1, end);
+  TakeExchange(t, rcvd, end, &contact->rst_rcvd, &contact->exch_rcvd);
   return true;
 }
 
 }  // namespace
 
-ParsedLog ReadCabrillo(const std::string& text, const std::string& file) {
+ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
+                       const ByteProgressFn& progress) {
   ParsedLog log;
   log.file = file;
-  std::istringstream in(text);
   std::string line;
   int line_number = 0;
+  uint64_t bytes = 0;
   while (std::getline(in, line)) {
     ++line_number;
+    bytes += line.size() + 1;
+    if (progress && line_number % 4096 == 0) progress(bytes);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (TrimBlanks(line).empty()) continue;
 
@@ -146,14 +148,11 @@ ParsedLog ReadCabrillo(const std::string& text, const std::string& file) {
         colon == std::string::npos ? "" : line.substr(colon + 1);
     if (tag.empty() || tag.find(' ') != std::string::npos) {
       ++log.records_read;
-      log.problems.push_back(where + ": not a Cabrillo line; skipped");
+      log.problems.push_back(where + ": not a Cabrillo line " + Excerpt(line) +
+                             "; skipped");
       continue;
     }
-    if (tag == "CALLSIGN") {
-      log.own_call = ToUpper(TrimBlanks(value));
-    } else if (tag == "CONTEST") {
-      log.contest_mode = ContestModeOf(value);
-    } else if (tag == "X-QSO") {
+    if (tag == "X-QSO") {
       ++log.records_read;
       log.problems.push_back(where +
                              ": X-QSO line, left out of scoring by the log; "
@@ -164,13 +163,23 @@ ParsedLog ReadCabrillo(const std::string& text, const std::string& file) {
       contact.source = where;
       std::string problem;
       if (ToContact(Tokens(value), &contact, &problem)) {
-        log.contacts.push_back(contact);
+        log.contacts.push_back(std::move(contact));
       } else {
         log.problems.push_back(where + ": " + problem + "; skipped");
       }
+    } else {
+      if (tag == "CALLSIGN") log.own_call = ToUpper(TrimBlanks(value));
+      if (tag == "CONTEST") log.contest_mode = ContestModeOf(value);
+      log.header.emplace_back(tag, TrimBlanks(value));
     }
   }
+  if (progress) progress(bytes);
   return log;
+}
+
+ParsedLog ReadCabrillo(const std::string& text, const std::string& file) {
+  std::istringstream in(text);
+  return ReadCabrillo(in, file);
 }
 
 }  // namespace replay

@@ -2,6 +2,7 @@
 #ifndef AADX_TOOLS_REPLAY_CABRILLO_READER_H_
 #define AADX_TOOLS_REPLAY_CABRILLO_READER_H_
 
+#include <istream>
 #include <string>
 
 #include "tools/replay/log_contact.h"
@@ -15,7 +16,10 @@ namespace replay {
 // with the frequency in kHz and PH meaning SSB. Missing exchange fields are
 // allowed (the plug-in refuses such contacts itself). A QSO line that
 // cannot make a contact, an "X-QSO:" line and a line that is no Cabrillo
-// line at all are skipped with a message naming the line.
+// line at all are skipped with a message naming the line. Every other tag
+// goes to the log's header. The frequency may be a band code ("7000").
+ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
+                       const ByteProgressFn& progress = nullptr);
 ParsedLog ReadCabrillo(const std::string& text, const std::string& file);
 
 }  // namespace replay

@@ -2,19 +2,26 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "tools/replay/adif_reader.h"
 #include "tools/replay/cabrillo_reader.h"
+#include "tools/replay/input_file.h"
 #include "tools/replay/log_values.h"
 
 namespace aadx {
 namespace replay {
 
-LogFormat DetectLogFormat(const std::string& path, const std::string& text) {
-  std::string head = ToUpper(TrimBlanks(text.substr(0, 4096)));
-  if (head.rfind("START-OF-LOG:", 0) == 0) return LogFormat::kCabrillo;
-  std::string upper = ToUpper(text);
+namespace {
+
+// Enough of a file to tell its format and whether it is text.
+constexpr size_t kHeadBytes = 64 * 1024;
+
+}  // namespace
+
+LogFormat DetectLogFormat(const std::string& path, const std::string& head) {
+  std::string upper = ToUpper(head.substr(0, kHeadBytes));
+  if (TrimBlanks(upper.substr(0, 4096)).rfind("START-OF-LOG:", 0) == 0)
+    return LogFormat::kCabrillo;
   if (upper.find("<EOR>") != std::string::npos ||
       upper.find("<EOH>") != std::string::npos) {
     return LogFormat::kAdif;
@@ -27,33 +34,39 @@ LogFormat DetectLogFormat(const std::string& path, const std::string& text) {
   return LogFormat::kUnknown;
 }
 
-bool ReadLogFile(const std::string& path, ParsedLog* log, std::string* error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    *error = path + ": cannot be read (no such file)";
-    return false;
-  }
+bool ReadLogFile(const std::string& path, ParsedLog* log, std::string* error,
+                 const ByteProgressFn& progress) {
+  *error = InputFileProblem(path, "log file", false);
+  if (!error->empty()) return false;
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in || in.bad()) {
+  std::string head(kHeadBytes, '\0');
+  in.read(&head[0], static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<size_t>(in.gcount()));
+  if (in.bad()) {
     *error = path + ": cannot be read";
     return false;
   }
-  switch (DetectLogFormat(path, text.str())) {
-    case LogFormat::kAdif:
-      *log = ReadAdif(text.str(), path);
-      return true;
-    case LogFormat::kCabrillo:
-      *log = ReadCabrillo(text.str(), path);
-      return true;
-    case LogFormat::kUnknown:
-      break;
+  std::string binary = BinaryDataProblem(head.substr(0, 4096));
+  if (!binary.empty()) {
+    *error = path + ": " + binary;
+    return false;
   }
-  *error = path +
-           ": neither an ADIF log (.adi, with <EOR> records) nor a Cabrillo "
-           "log (START-OF-LOG:)";
-  return false;
+  LogFormat format = DetectLogFormat(path, head);
+  if (format == LogFormat::kUnknown) {
+    *error = path +
+             ": neither an ADIF log (.adi, with <EOR> records) nor a Cabrillo "
+             "log (START-OF-LOG:)";
+    return false;
+  }
+  in.clear();
+  in.seekg(0);
+  *log = format == LogFormat::kAdif ? ReadAdif(in, path, progress)
+                                    : ReadCabrillo(in, path, progress);
+  if (in.bad()) {
+    *error = path + ": cannot be read to its end";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace replay

@@ -11,14 +11,16 @@ namespace replay {
 
 enum class LogFormat { kUnknown, kAdif, kCabrillo };
 
-// Tells the format by content ("START-OF-LOG:" for Cabrillo, "<EOR>" or
-// "<EOH>" for ADIF), else by the file name's extension.
-LogFormat DetectLogFormat(const std::string& path, const std::string& text);
+// Tells the format by the first bytes of the file ("START-OF-LOG:" for
+// Cabrillo, "<EOR>" or "<EOH>" for ADIF), else by the file name's extension.
+LogFormat DetectLogFormat(const std::string& path, const std::string& head);
 
-// Reads and parses the log at `path`. Returns false with `error` set when
-// the file cannot be read or is in neither format; malformed records are
-// not errors but problems listed in `log`.
-bool ReadLogFile(const std::string& path, ParsedLog* log, std::string* error);
+// Reads and parses the log at `path`, streaming it. Returns false with
+// `error` set when the file is missing, a folder, unreadable, empty, binary
+// or in neither format; malformed records are not errors but problems
+// listed in `log`. `progress` (may be empty) hears the bytes read.
+bool ReadLogFile(const std::string& path, ParsedLog* log, std::string* error,
+                 const ByteProgressFn& progress = nullptr);
 
 }  // namespace replay
 }  // namespace aadx

@@ -58,18 +58,28 @@ TEST_F(ContactSourceTest, ReadsEitherFormat) {
   ASSERT_EQ(1u, log.contacts.size());
 }
 
-TEST_F(ContactSourceTest, UnreadableOrUnknownFilesAreErrors) {
-  ParsedLog log;
-  std::string error;
-  std::string missing = (dir_ / "missing.adi").string();
-  EXPECT_FALSE(ReadLogFile(missing, &log, &error));
-  EXPECT_NE(std::string::npos, error.find(missing)) << error;
-
-  EXPECT_FALSE(ReadLogFile(dir_.string(), &log, &error));
-  EXPECT_NE(std::string::npos, error.find("cannot be read")) << error;
-
-  EXPECT_FALSE(ReadLogFile(Write("notes.txt", "no log here"), &log, &error));
-  EXPECT_NE(std::string::npos, error.find("neither")) << error;
+TEST_F(ContactSourceTest, EachUnusableFileGetsItsOwnMessage) {
+  std::string huge_binary(200 * 1024, '\x01');
+  const struct {
+    std::string path;
+    std::string message;
+  } cases[] = {
+      {(dir_ / "missing.adi").string(), "missing.adi: no such file"},
+      {dir_.string(), ": is a folder, not a log file"},
+      {Write("empty.adi", ""), "empty.adi: is empty, not a log file"},
+      {Write("bin.adi", std::string("<EOH>\0\x7f", 7)),
+       "bin.adi: holds binary data (byte 0x00 at offset 5), not a log"},
+      {Write("big.bin", huge_binary),
+       "big.bin: holds binary data (byte 0x01 at offset 0), not a log"},
+      {Write("notes.txt", "no log here"), "notes.txt: neither"},
+  };
+  for (const auto& c : cases) {
+    ParsedLog log;
+    std::string error;
+    EXPECT_FALSE(ReadLogFile(c.path, &log, &error)) << c.path;
+    EXPECT_NE(std::string::npos, error.find(c.message)) << error;
+    EXPECT_LT(error.size(), c.path.size() + 120) << "short: " << error;
+  }
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #define AADX_TOOLS_REPLAY_LOG_CONTACT_H_
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/replay/qso_time.h"
@@ -24,7 +26,8 @@ struct LogContact {
   std::string rst_rcvd;
   std::string exch_sent;
   std::string exch_rcvd;
-  // As the log gives them; empty when it does not.
+  // As the log gives them; empty when it does not. Used only on request:
+  // by default the country file and the WPX rules decide.
   std::string prefix;
   std::string dxcc;
   std::string continent;
@@ -38,7 +41,13 @@ struct ParsedLog {
   // One message per skipped record, naming the file and the record or line.
   std::vector<std::string> problems;
   int records_read = 0;  // contacts plus skipped records
+  // Header tags of a Cabrillo log, upper case, with their values in file
+  // order (ADDRESS and SOAPBOX may come more than once).
+  std::vector<std::pair<std::string, std::string>> header;
 };
+
+// Told how many bytes of a log have been read so far.
+using ByteProgressFn = std::function<void(uint64_t bytes)>;
 
 }  // namespace replay
 }  // namespace aadx

@@ -1,6 +1,7 @@
 #include "tools/replay/log_values.h"
 
 #include <cctype>
+#include <cstdio>
 
 namespace aadx {
 namespace replay {
@@ -22,10 +23,56 @@ std::string ToUpper(const std::string& text) {
   return result;
 }
 
-std::string NormalizeMode(const std::string& mode) {
+std::string NormalizeMode(const std::string& mode, const std::string& submode) {
   std::string m = ToUpper(TrimBlanks(mode));
-  if (m == "SSB" || m == "USB" || m == "LSB" || m == "PH") return "SSB";
+  if (m.empty()) {
+    std::string sub = ToUpper(TrimBlanks(submode));
+    if (sub == "USB" || sub == "LSB") return "SSB";
+  }
+  if (m == "SSB" || m == "USB" || m == "LSB" || m == "PH" || m == "PHONE")
+    return "SSB";
+  if (m == "CWR" || m == "CW-R") return "CW";
   return m;
+}
+
+bool LooksLikeReport(const std::string& token) {
+  if (token.size() < 2 || token.size() > 3) return false;
+  if (token[0] < '1' || token[0] > '5') return false;
+  for (size_t i = 1; i < token.size(); ++i) {
+    char c =
+        static_cast<char>(std::toupper(static_cast<unsigned char>(token[i])));
+    if (c != 'N' && (c < '1' || c > '9')) return false;
+  }
+  return true;
+}
+
+void SplitReportFromExchange(std::string* rst, std::string* exchange) {
+  std::string text = TrimBlanks(*exchange);
+  size_t blank = text.find_first_of(" \t");
+  if (blank == std::string::npos) return;
+  std::string report = text.substr(0, blank);
+  std::string rest = TrimBlanks(text.substr(blank));
+  if (!LooksLikeReport(report) || rest.empty() ||
+      rest.find_first_of(" \t") != std::string::npos)
+    return;
+  if (rst->empty()) *rst = report;
+  *exchange = rest;
+}
+
+std::string Excerpt(const std::string& bytes, size_t max) {
+  std::string text = "\"";
+  for (size_t i = 0; i < bytes.size() && i < max; ++i) {
+    unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
+      text += static_cast<char>(c);
+    } else {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+      text += escaped;
+    }
+  }
+  text += bytes.size() > max ? "\"..." : "\"";
+  return text;
 }
 
 std::string ContestModeOf(const std::string& contest) {

@@ -11,9 +11,24 @@ namespace replay {
 std::string TrimBlanks(const std::string& text);
 std::string ToUpper(const std::string& text);
 
-// The mode in the host's spelling: "CW"; "SSB" for SSB, USB, LSB and the
-// Cabrillo "PH"; any other mode upper-cased as written.
-std::string NormalizeMode(const std::string& mode);
+// The mode in the host's spelling: "CW" for CW as loggers write it (also
+// reverse CW, "CWR", "CW-R"); "SSB" for SSB, USB, LSB, "PH" and "PHONE", and
+// for an empty mode whose ADIF `submode` is USB or LSB; any other mode
+// upper-cased as written.
+std::string NormalizeMode(const std::string& mode,
+                          const std::string& submode = "");
+
+// A signal report, cut numbers included ("599", "59", "5NN").
+bool LooksLikeReport(const std::string& token);
+
+// Some loggers store the report and the exchange in one field ("599 45"):
+// then the report moves to `rst` (when that is empty) and `exchange` keeps
+// the rest. Anything else is left as logged.
+void SplitReportFromExchange(std::string* rst, std::string* exchange);
+
+// At most `max` bytes of `bytes` for a message, quoted, with control and
+// non-ASCII bytes written as \xNN and "..." when cut.
+std::string Excerpt(const std::string& bytes, size_t max = 40);
 
 // "CW" or "SSB" when a contest name such as "AADX-CW" names its mode.
 std::string ContestModeOf(const std::string& contest);

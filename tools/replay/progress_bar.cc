@@ -1,5 +1,7 @@
 #include "tools/replay/progress_bar.h"
 
+#include <chrono>
+
 #if defined(_WIN32)
 #include <io.h>
 #define AADX_ISATTY _isatty
@@ -13,27 +15,60 @@
 namespace aadx {
 namespace replay {
 
+namespace {
+
+double SteadySeconds() {
+  return std::chrono::duration<double>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+}  // namespace
+
 bool StderrIsTerminal() { return AADX_ISATTY(AADX_FILENO(stderr)) != 0; }
 
-void ProgressBar::Update(size_t done, size_t total) {
-  if (!enabled_ || total <= threshold_ || total == 0) return;
+ProgressBar::ProgressBar(std::FILE* out, bool terminal, Clock clock,
+                         double quiet_seconds, double line_seconds)
+    : out_(out),
+      terminal_(terminal),
+      clock_(clock ? std::move(clock) : Clock(SteadySeconds)),
+      quiet_seconds_(quiet_seconds),
+      line_seconds_(line_seconds) {}
+
+void ProgressBar::Update(const char* stage, uint64_t done, uint64_t total) {
+  const double now = clock_();
+  if (stage_ != stage) {
+    Finish();
+    stage_ = stage;
+    stage_start_ = now;
+    last_shown_ = -1;
+  }
+  if (total == 0 || now - stage_start_ < quiet_seconds_) return;
+  const double gap = terminal_ ? 0.2 : line_seconds_;
+  if (last_shown_ >= 0 && now - last_shown_ < gap && done < total) return;
+  last_shown_ = now;
   const int percent = static_cast<int>(done * 100 / total);
-  if (percent == last_percent_) return;
-  last_percent_ = percent;
-  const int width = 40;
-  const int filled = percent * width / 100;
-  std::fprintf(out_, "\rReplaying [%.*s%*s] %3d%% %lu/%lu", filled,
-               "########################################", width - filled, "",
-               percent, static_cast<unsigned long>(done),
-               static_cast<unsigned long>(total));
+  const std::string d = std::to_string(done);
+  const std::string t = std::to_string(total);
+  if (terminal_) {
+    const int width = 40;
+    const int filled = percent * width / 100;
+    std::fprintf(out_, "\r%-9s [%.*s%*s] %3d%% %s/%s", stage, filled,
+                 "########################################", width - filled, "",
+                 percent, d.c_str(), t.c_str());
+    drawn_ = true;
+  } else {
+    std::fprintf(out_, "aadx-replay: %s %s of %s (%d%%)\n", stage, d.c_str(),
+                 t.c_str(), percent);
+  }
   std::fflush(out_);
 }
 
 void ProgressBar::Finish() {
-  if (last_percent_ < 0) return;
+  if (!drawn_) return;
   std::fprintf(out_, "\r%*s\r", 79, "");
   std::fflush(out_);
-  last_percent_ = -1;
+  drawn_ = false;
 }
 
 }  // namespace replay

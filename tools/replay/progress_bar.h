@@ -1,9 +1,12 @@
-// A one-line progress bar on stderr for long replays.
+// Progress of long stages on stderr: on a terminal a bar that redraws in
+// place, elsewhere (a file, a pipe, CI) one line every few seconds.
 #ifndef AADX_TOOLS_REPLAY_PROGRESS_BAR_H_
 #define AADX_TOOLS_REPLAY_PROGRESS_BAR_H_
 
-#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
+#include <string>
 
 namespace aadx {
 namespace replay {
@@ -13,20 +16,30 @@ bool StderrIsTerminal();
 
 class ProgressBar {
  public:
-  // Draws on `out` only when `enabled` and the total passes `threshold`.
-  ProgressBar(std::FILE* out, bool enabled, size_t threshold)
-      : out_(out), enabled_(enabled), threshold_(threshold) {}
+  // Seconds on a steady clock; tests pass their own.
+  using Clock = std::function<double()>;
 
-  void Update(size_t done, size_t total);
+  // Nothing is shown in a stage's first `quiet_seconds`, so short runs stay
+  // silent. A terminal redraws at most every 0.2 s; elsewhere a line comes
+  // every `line_seconds`.
+  ProgressBar(std::FILE* out, bool terminal, Clock clock = nullptr,
+              double quiet_seconds = 0.5, double line_seconds = 5);
 
-  // Clears the line if anything was drawn.
+  void Update(const char* stage, uint64_t done, uint64_t total);
+
+  // Clears the bar if one was drawn.
   void Finish();
 
  private:
   std::FILE* out_;
-  bool enabled_;
-  size_t threshold_;
-  int last_percent_ = -1;
+  bool terminal_;
+  Clock clock_;
+  double quiet_seconds_;
+  double line_seconds_;
+  std::string stage_;
+  double stage_start_ = 0;
+  double last_shown_ = -1;
+  bool drawn_ = false;
 };
 
 }  // namespace replay

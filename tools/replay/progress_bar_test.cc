@@ -9,10 +9,15 @@ namespace aadx {
 namespace replay {
 namespace {
 
-std::string Drawn(bool enabled, size_t threshold, size_t total) {
+// What the bar writes for `total` steps taking `step_seconds` each.
+std::string Drawn(bool terminal, uint64_t total, double step_seconds) {
   std::FILE* out = std::tmpfile();
-  ProgressBar bar(out, enabled, threshold);
-  for (size_t i = 1; i <= total; ++i) bar.Update(i, total);
+  double now = 0;
+  ProgressBar bar(out, terminal, [&now] { return now; });
+  for (uint64_t i = 1; i <= total; ++i) {
+    now += step_seconds;
+    bar.Update("Replaying", i, total);
+  }
   bar.Finish();
   std::rewind(out);
   std::string text;
@@ -22,20 +27,36 @@ std::string Drawn(bool enabled, size_t threshold, size_t total) {
   return text;
 }
 
-TEST(ProgressBarTest, DrawsOncePerPercentForLongRuns) {
-  std::string text = Drawn(true, 100, 1000);
-  EXPECT_NE(std::string::npos, text.find("100% 1000/1000"));
-  EXPECT_NE(std::string::npos, text.find("  1% 10/1000"));
-  size_t updates = 0;
-  for (size_t pos = text.find("Replaying"); pos != std::string::npos;
-       pos = text.find("Replaying", pos + 1))
-    ++updates;
-  EXPECT_EQ(101u, updates);  // 0% to 100%
+size_t Count(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t pos = text.find(what); pos != std::string::npos;
+       pos = text.find(what, pos + 1))
+    ++n;
+  return n;
 }
 
-TEST(ProgressBarTest, StaysSilentForShortRunsOrWhenDisabled) {
-  EXPECT_EQ("", Drawn(true, 100, 100));
-  EXPECT_EQ("", Drawn(false, 100, 1000));
+TEST(ProgressBarTest, TerminalBarRedrawsInPlaceAndIsCleared) {
+  std::string text = Drawn(true, 100, 0.1);  // 10 s
+  EXPECT_NE(std::string::npos, text.find("100% 100/100"));
+  EXPECT_EQ(std::string::npos, text.find('\n'));
+  EXPECT_GE(Count(text, "Replaying"), 25u);  // every 0.2 s after 0.5 s
+  EXPECT_LE(Count(text, "Replaying"), 50u);
+  EXPECT_EQ(text.size() - 81, text.rfind('\r', text.size() - 2));
+}
+
+TEST(ProgressBarTest, FilesAndPipesGetALineEveryFewSeconds) {
+  std::string text = Drawn(false, 100, 0.2);  // 20 s
+  EXPECT_EQ(std::string::npos, text.find('\r'));
+  EXPECT_NE(std::string::npos,
+            text.find("aadx-replay: Replaying 4 of 100 (4%)\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("aadx-replay: Replaying 100 of 100 (100%)\n"));
+  EXPECT_EQ(5u, Count(text, "\n"));  // 0.8 s, 5.8, 10.8, 15.8, and the end
+}
+
+TEST(ProgressBarTest, ShortRunsStaySilent) {
+  EXPECT_EQ("", Drawn(true, 1000, 0.0001));
+  EXPECT_EQ("", Drawn(false, 1000, 0.0001));
 }
 
 }  // namespace

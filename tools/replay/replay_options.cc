@@ -1,10 +1,26 @@
 #include "tools/replay/replay_options.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
 namespace aadx {
 namespace replay {
+
+const char kReplayVersion[] = "2.0";
+
+namespace {
+
+const std::pair<const char*, bool ReplayOptions::*> kFlags[] = {
+    {"--cabrillo", &ReplayOptions::cabrillo},
+    {"--quiet", &ReplayOptions::quiet},
+    {"--log-dxcc", &ReplayOptions::log_stations},
+    {"--log-pfx", &ReplayOptions::log_prefix},
+};
+
+}  // namespace
 
 bool ParseDateTimeOption(const std::string& text, QsoTime* time) {
   QsoTime t;
@@ -22,6 +38,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
                                   ReplayOptions* options, std::string* error) {
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "-h") return OptionsOutcome::kHelp;
+    if (arg == "--version") return OptionsOutcome::kVersion;
   }
   ReplayOptions o;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -45,18 +62,27 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       value = args[++i];
       return true;
     };
-    auto flag = [&]() -> bool {
-      if (!has_inline_value) return true;
-      *error = arg + " takes no value";
-      return false;
-    };
-
-    if (arg == "--cabrillo") {
-      if (!flag()) return OptionsOutcome::kError;
-      o.cabrillo = true;
-    } else if (arg == "--quiet") {
-      if (!flag()) return OptionsOutcome::kError;
-      o.quiet = true;
+    bool ReplayOptions::*flag_member = nullptr;
+    for (const auto& [name, member] : kFlags) {
+      if (arg == name) flag_member = member;
+    }
+    if (flag_member != nullptr) {
+      if (has_inline_value) {
+        *error = arg + " takes no value";
+        return OptionsOutcome::kError;
+      }
+      o.*flag_member = true;
+    } else if (arg == "--header") {
+      if (!take_value()) return OptionsOutcome::kError;
+      size_t equals = value.find('=');
+      std::string tag =
+          ToUpper(TrimBlanks(value.substr(0, std::min(equals, value.size()))));
+      if (equals == std::string::npos || tag.empty()) {
+        *error = "--header " + Excerpt(value) +
+                 ": expected TAG=VALUE, e.g. CATEGORY-POWER=LOW";
+        return OptionsOutcome::kError;
+      }
+      o.header.emplace_back(tag, TrimBlanks(value.substr(equals + 1)));
     } else if (arg == "--library" || arg == "--cty" || arg == "--call" ||
                arg == "--continent" || arg == "--start" || arg == "--end" ||
                arg == "--contest" || arg == "--settings" || arg == "--out" ||
@@ -121,42 +147,54 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
 std::string ReplayUsage() {
   return R"(Usage: aadx-replay [options] LOG...
 
-Replays contest logs (ADIF .adi, or Cabrillo 3.0) through the Stats plug-in
-library, calling its exports as the host logger does: ResetStats0, AddData0
-for every contact, optional CheckCall0 queries, GetResult0. Prints the
-summary the plug-in returns, counts of what happened to every record, and
-where the plug-in's files are.
+Scores your contest log the way the AADX Stats plug-in scores it inside the
+host logger: the claimed score with QSOs, points and multipliers per band,
+which contacts the plug-in refuses or marks as dupes (its UBN report
+err.txt), and, with --cabrillo, the Cabrillo file to send to the sponsor.
+Reads ADIF (.adi, as N1MM Logger+, Log4OM, WSJT-X and others write it) and
+Cabrillo 3.0 logs.
+
+Example:
+  aadx-replay mylog.adi --call JA1XYZ --cabrillo --header CATEGORY-POWER=LOW
 
 Options:
-  --library FILE     plug-in library (default: the one beside this program)
-  --cty FILE         country file in cty.dat format (default: cty.dat beside
-                     this program, else /usr/share/hamradio-files/cty.dat)
   --call CALL        own callsign (default: the log's CALLSIGN header or
                      STATION_CALLSIGN / OPERATOR field)
   --continent CODE   own continent, e.g. AS (default: from the country file)
+  --contest CW|SSB   which contest to score (default: the log's contest
+                     name, else its most frequent mode)
   --start DATE       contest start, YYYY-MM-DD or "YYYY-MM-DD HH:MM"
                      (default: the first contact)
   --end DATE         contest end (default: the last contact)
-  --contest CW|SSB   the plug-in's Mode setting for this run (default: the
-                     log's contest name, else its most frequent mode)
-  --cabrillo         export run: the plug-in also writes the Cabrillo log
-  --settings FILE    copy this settings file to OUT/Plugins/AADX.ini first
-                     (Cabrillo header values: Name, Address, Email, ...)
-  --out DIR          folder the plug-in runs in, created if missing
-                     (default: a new folder under replay-out/)
+  --cabrillo         also write the Cabrillo log, as the plug-in's export does
+  --header TAG=VALUE a Cabrillo header value, e.g. CATEGORY-POWER=LOW,
+                     NAME=..., SOAPBOX=... (repeatable; ADDRESS and SOAPBOX
+                     lines add up). Wins over the input log's own header.
+  --settings FILE    start from this plug-in settings file (Name, Address,
+                     Email, ... in section [Settings])
+  --out DIR          folder the plug-in runs in and writes its files to,
+                     created if missing (default: a new folder under
+                     replay-out/)
   --check CALL --band BAND [--mode MODE]
-                     after the log, ask CheckCall0 how CALL would count
-                     (repeatable)
-  --quiet            do not list skipped records
+                     after the log, ask how CALL would count (repeatable)
+  --cty FILE         country file in cty.dat format (default: cty.dat beside
+                     this program, else /usr/share/hamradio-files/cty.dat)
+  --log-dxcc         take DXCC (or COUNTRY) and CONT from the log where a
+                     record has them (default: the country file for all)
+  --log-pfx          take PFX from the log where a record has it (default:
+                     the WPX prefix of the call)
+  --library FILE     plug-in library (default: the one beside this program)
+  --quiet            no progress and no list of skipped records
+  --version          print the tool's version
   --help             show this text
 
-Values in the log win over derived ones: PFX, else the WPX prefix of the
-call; DXCC (or COUNTRY) and CONT, else the country file's entity (its
-primary prefix) and continent.
+The contacts are replayed in time order through the plug-in's exports, as
+the host logger passes them (ResetStats0, AddData0 for each, CheckCall0 for
+each --check, GetResult0).
 
-Exit status: 0 when the log was replayed (skipped records included), 2 for
-a bad option, an unreadable log or country file, or a library that cannot
-be loaded.
+Exit status: 0 when the log was scored (skipped records included), 2 for a
+bad option, a log that cannot be read or holds no contacts, an unusable
+country or settings file, or a plug-in library that cannot be loaded.
 )";
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/replay/cabrillo_header.h"
 #include "tools/replay/qso_time.h"
 
 namespace aadx {
@@ -30,10 +31,16 @@ struct ReplayOptions {
   std::string settings_file;
   std::string out_dir;  // empty: a fresh folder under replay-out/
   std::vector<CallCheckRequest> checks;
+  TagValues header;           // --header TAG=VALUE, tags upper case
+  bool log_stations = false;  // --log-dxcc: the log's DXCC and CONT
+  bool log_prefix = false;    // --log-pfx: the log's PFX
   bool quiet = false;
 };
 
-enum class OptionsOutcome { kRun, kHelp, kError };
+enum class OptionsOutcome { kRun, kHelp, kVersion, kError };
+
+// The tool's version, printed by --version.
+extern const char kReplayVersion[];
 
 // Parses the arguments after the program name. "--name value" and
 // "--name=value" are both accepted.

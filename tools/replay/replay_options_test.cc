@@ -14,13 +14,31 @@ OptionsOutcome Parse(std::vector<std::string> args, ReplayOptions* o,
 TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
   ReplayOptions o;
   std::string error;
-  ASSERT_EQ(
-      OptionsOutcome::kRun,
-      Parse({"--library", "lib.so", "--cty=c.dat", "--call", "ja1zzz",
-             "--continent=as", "--start", "2021-06-19",
-             "--end=2021-06-20 23:59", "--contest", "cw", "--cabrillo",
-             "--settings", "s.ini", "--out", "o", "--quiet", "a.adi", "b.log"},
-            &o, &error))
+  ASSERT_EQ(OptionsOutcome::kRun, Parse({"--library",
+                                         "lib.so",
+                                         "--cty=c.dat",
+                                         "--call",
+                                         "ja1zzz",
+                                         "--continent=as",
+                                         "--start",
+                                         "2021-06-19",
+                                         "--end=2021-06-20 23:59",
+                                         "--contest",
+                                         "cw",
+                                         "--cabrillo",
+                                         "--settings",
+                                         "s.ini",
+                                         "--out",
+                                         "o",
+                                         "--quiet",
+                                         "a.adi",
+                                         "b.log",
+                                         "--header",
+                                         "category-power = LOW",
+                                         "--header=SOAPBOX=a=b",
+                                         "--log-dxcc",
+                                         "--log-pfx"},
+                                        &o, &error))
       << error;
   EXPECT_EQ("lib.so", o.library);
   EXPECT_EQ("c.dat", o.cty_file);
@@ -38,6 +56,21 @@ TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
   EXPECT_EQ("s.ini", o.settings_file);
   EXPECT_EQ("o", o.out_dir);
   EXPECT_EQ((std::vector<std::string>{"a.adi", "b.log"}), o.logs);
+  EXPECT_EQ((TagValues{{"CATEGORY-POWER", "LOW"}, {"SOAPBOX", "a=b"}}),
+            o.header);
+  EXPECT_TRUE(o.log_stations);
+  EXPECT_TRUE(o.log_prefix);
+}
+
+TEST(ReplayOptionsTest, HelpAndVersionNeedNoLog) {
+  ReplayOptions o;
+  std::string error;
+  EXPECT_EQ(OptionsOutcome::kVersion, Parse({"--version"}, &o, &error));
+  EXPECT_EQ(OptionsOutcome::kHelp, Parse({"x.adi", "-h"}, &o, &error));
+  // What the tool does for an operator comes first, with an example.
+  EXPECT_EQ(0u, ReplayUsage().find("Usage: aadx-replay [options] LOG...\n\n"
+                                   "Scores your contest log"));
+  EXPECT_NE(std::string::npos, ReplayUsage().find("Example:\n  aadx-replay "));
 }
 
 TEST(ReplayOptionsTest, ChecksTakeTheBandAndModeAfterThem) {
@@ -68,6 +101,8 @@ TEST(ReplayOptionsTest, MistakesAreNamed) {
       {{"x.adi", "--frobnicate"}, "unknown option --frobnicate"},
       {{"x.adi", "--call"}, "--call needs a value"},
       {{"x.adi", "--cabrillo=yes"}, "takes no value"},
+      {{"x.adi", "--header", "CATEGORY-POWER"}, "expected TAG=VALUE"},
+      {{"x.adi", "--header", "=LOW"}, "expected TAG=VALUE"},
       {{"x.adi", "--start", "19.06.2021"}, "--start \"19.06.2021\""},
       {{"x.adi", "--end", "2021-06-20 25:00"}, "--end"},
       {{"x.adi", "--contest", "RTTY"}, "expected CW or SSB"},

@@ -1,5 +1,7 @@
 #include "tools/replay/replay_plan.h"
 
+#include <algorithm>
+
 #include "tools/replay/wpx_prefix.h"
 
 namespace aadx {
@@ -40,11 +42,22 @@ std::string ChooseContestMode(const ReplayOptions& options,
   return cw > ssb ? "CW" : "SSB";
 }
 
+// Warns when the log's own entity came for some contacts only: the others
+// got the country file's label, which may name the same country otherwise.
+void WarnOfMixedLabels(const ResolutionCounts& n,
+                       std::vector<std::string>* warnings) {
+  if (n.dxcc_from_log == 0 || n.dxcc_from_log == n.records) return;
+  warnings->push_back("DXCC entity from the log for " +
+                      std::to_string(n.dxcc_from_log) + " of " +
+                      std::to_string(n.records) +
+                      " contacts, the country file for the rest: one "
+                      "country may count as two multipliers");
+}
+
 }  // namespace
 
-bool BuildReplayPlan(const ReplayOptions& options,
-                     const std::vector<ParsedLog>& logs, const CtyFile* cty,
-                     ReplayPlan* plan, std::string* error) {
+bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
+                     const CtyFile* cty, ReplayPlan* plan, std::string* error) {
   ReplayPlan p;
   p.own_call = OwnCallOf(options, logs);
   if (p.own_call.empty()) {
@@ -66,18 +79,40 @@ bool BuildReplayPlan(const ReplayOptions& options,
   p.contest_mode = ChooseContestMode(options, logs);
   p.export_cabrillo = options.cabrillo;
 
-  StationResolver resolver(cty);
-  for (const ParsedLog& log : logs) {
+  StationResolver resolver(
+      cty, StationSources{options.log_prefix, options.log_stations});
+  TagValues log_header;
+  for (ParsedLog& log : logs) {
     p.records_read += log.records_read;
     p.skipped.insert(p.skipped.end(), log.problems.begin(), log.problems.end());
-    for (LogContact contact : log.contacts) {
+    log_header.insert(log_header.end(), log.header.begin(), log.header.end());
+    for (size_t i = 0; i < log.contacts.size(); ++i) {
+      LogContact& contact = log.contacts[i];
+      if (i > 0 && contact.time < log.contacts[i - 1].time) ++p.out_of_order;
       resolver.Complete(&contact);
       if (!p.start || contact.time < *p.start) p.start = contact.time;
       if (!p.end || *p.end < contact.time) p.end = contact.time;
-      p.contacts.push_back(contact);
+      p.contacts.push_back(std::move(contact));
     }
+    log.contacts.clear();
+    log.contacts.shrink_to_fit();
   }
+  // The host passes its log in time order; equal times keep file order.
+  std::stable_sort(
+      p.contacts.begin(), p.contacts.end(),
+      [](const LogContact& a, const LogContact& b) { return a.time < b.time; });
   p.resolution = resolver.counts();
+  if (options.log_stations && cty != nullptr)
+    WarnOfMixedLabels(p.resolution, &p.warnings);
+  if (p.out_of_order > 0) {
+    p.warnings.push_back(std::to_string(p.out_of_order) +
+                         " contacts come before an earlier one in the log; "
+                         "replayed in time order");
+  }
+  p.header = PlanCabrilloHeader(log_header, options.header);
+  if (!p.export_cabrillo && !options.header.empty()) {
+    p.warnings.push_back("--header has effect only with --cabrillo");
+  }
   if (options.start) p.start = options.start;
   if (options.end) p.end = options.end;
 
@@ -94,7 +129,7 @@ bool BuildReplayPlan(const ReplayOptions& options,
     }
     p.checks.push_back(check);
   }
-  *plan = p;
+  *plan = std::move(p);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/replay/cabrillo_header.h"
 #include "tools/replay/cty_file.h"
 #include "tools/replay/log_contact.h"
 #include "tools/replay/replay_options.h"
@@ -32,18 +33,21 @@ struct ReplayPlan {
   std::optional<QsoTime> end;
   std::string contest_mode;  // "CW", "SSB" or empty: settings left alone
   bool export_cabrillo = false;
-  std::vector<LogContact> contacts;
+  std::vector<LogContact> contacts;  // in time order
   std::vector<PlannedCheck> checks;
   int records_read = 0;
+  int out_of_order = 0;              // contacts logged before an earlier one
   std::vector<std::string> skipped;  // one message per skipped record
+  std::vector<std::string> warnings;
   ResolutionCounts resolution;
+  HeaderPlan header;
 };
 
-// Builds the plan from the options and the logs read. `cty` may be null.
-// Fails when the own callsign or continent cannot be told.
-bool BuildReplayPlan(const ReplayOptions& options,
-                     const std::vector<ParsedLog>& logs, const CtyFile* cty,
-                     ReplayPlan* plan, std::string* error);
+// Builds the plan from the options and the logs read, whose contacts it
+// takes over. `cty` may be null. Fails when the own callsign or continent
+// cannot be told.
+bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
+                     const CtyFile* cty, ReplayPlan* plan, std::string* error);
 
 }  // namespace replay
 }  // namespace aadx

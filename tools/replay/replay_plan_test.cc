@@ -95,9 +95,11 @@ TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {
                      CallCheckRequest{"ZZ1ABC", "40m", "SSB"}};
   ReplayPlan plan = Build();
   ASSERT_EQ(3u, plan.contacts.size());
-  EXPECT_EQ("DL1", plan.contacts[0].prefix);
-  EXPECT_EQ("DL", plan.contacts[0].dxcc);
-  EXPECT_EQ("EU", plan.contacts[0].continent);
+  EXPECT_EQ("JA2ABC", plan.contacts[0].call) << "in time order";
+  EXPECT_EQ(1, plan.out_of_order);
+  EXPECT_EQ("DL1", plan.contacts[1].prefix);
+  EXPECT_EQ("DL", plan.contacts[1].dxcc);
+  EXPECT_EQ("EU", plan.contacts[1].continent);
   EXPECT_EQ(3, plan.resolution.dxcc_from_country_file);
   ASSERT_EQ(2u, plan.checks.size());
   EXPECT_EQ("DL5", plan.checks[0].prefix);

@@ -1,6 +1,9 @@
 #include "tools/replay/replay_report.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
+#include <regex>
 
 namespace aadx {
 namespace replay {
@@ -27,7 +30,36 @@ std::string DateText(const std::optional<QsoTime>& time) {
   return time ? FormatQsoTime(*time) : "(none)";
 }
 
+// Skipped records counted by reason, most frequent first.
+std::string SkipReasons(const std::vector<std::string>& skipped) {
+  std::map<std::string, int> counts;
+  for (const std::string& message : skipped) ++counts[SkipReason(message)];
+  std::vector<std::pair<int, std::string>> sorted;
+  for (const auto& [reason, n] : counts) sorted.emplace_back(-n, reason);
+  std::sort(sorted.begin(), sorted.end());
+  std::string text;
+  for (const auto& [n, reason] : sorted) {
+    char count[16];
+    std::snprintf(count, sizeof count, "%6d", -n);
+    text += std::string("    ") + count + "  " + reason + "\n";
+  }
+  return text;
+}
+
 }  // namespace
+
+std::string SkipReason(const std::string& message) {
+  static const std::regex kPlace(R"(^.*line [0-9]+\)?: )");
+  static const std::regex kQuoted(R"( ?"[^"]*"(\.\.\.)?)");
+  std::string reason = std::regex_replace(
+      message, kPlace, "", std::regex_constants::format_first_only);
+  reason = std::regex_replace(reason, kQuoted, "");
+  const std::string tail = "; skipped";
+  if (reason.size() >= tail.size() &&
+      reason.compare(reason.size() - tail.size(), tail.size(), tail) == 0)
+    reason.resize(reason.size() - tail.size());
+  return reason;
+}
 
 std::string FormatReport(const SessionResult& r) {
   const ReplayPlan& plan = r.plan;
@@ -40,6 +72,9 @@ std::string FormatReport(const SessionResult& r) {
   text += Count("refused by the plug-in", outcome.refused);
   text += Count("dupes", outcome.dupes);
   text += Count("skipped (malformed)", static_cast<int>(plan.skipped.size()));
+  text += SkipReasons(plan.skipped);
+  if (plan.out_of_order > 0)
+    text += Count("out of time order", plan.out_of_order);
 
   const ResolutionCounts& n = plan.resolution;
   text += "\nWorked stations\n";
@@ -76,11 +111,15 @@ std::string FormatReport(const SessionResult& r) {
           (r.cty_path.empty() ? std::string("(none)") : r.cty_path) + "\n";
 
   text += "\nFiles in " + r.out_dir + "\n";
+  bool cabrillo = false;
   for (const OutputFile& file : r.files) {
     char label[32];
     std::snprintf(label, sizeof label, "  %-14s ", file.what.c_str());
     text += label + file.path + (file.written ? "" : "  (not written)") + "\n";
+    cabrillo = cabrillo || file.what == "Cabrillo log";
   }
+  if (plan.export_cabrillo && !cabrillo)
+    text += "  Cabrillo log   (none written)\n";
   return text;
 }
 

@@ -14,6 +14,11 @@ namespace replay {
 // the plug-in's files are.
 std::string FormatReport(const SessionResult& result);
 
+// Why a record was skipped, from its message, without the place and the
+// quoted bytes: "bad QSO_DATE" for `x.adi: record 3 (line 5): bad QSO_DATE
+// "2021"; skipped`.
+std::string SkipReason(const std::string& message);
+
 }  // namespace replay
 }  // namespace aadx
 

@@ -21,7 +21,11 @@ SessionResult Finished() {
   start.day = 19;
   r.plan.start = start;
   r.plan.records_read = 12;
-  r.plan.skipped = {"a", "b"};
+  r.plan.skipped = {
+      "x.adi: record 3 (line 5): bad QSO_DATE \"20210631\"; skipped",
+      "x.adi: record 7 (line 9): line 10: field \"CALL\" claims 99999 "
+      "characters, running into the next field; skipped",
+      "x.adi: record 8 (line 11): bad QSO_DATE \"2021\"; skipped"};
   r.plan.resolution.prefix_derived = 10;
   r.plan.resolution.dxcc_from_country_file = 9;
   r.plan.resolution.dxcc_unknown = 1;
@@ -59,10 +63,25 @@ TEST(ReplayReportTest, CountsEveryRecord) {
   EXPECT_NE(std::string::npos,
             text.find("  dupes                         1\n"));
   EXPECT_NE(std::string::npos,
-            text.find("  skipped (malformed)           2\n"));
+            text.find("  skipped (malformed)           3\n"
+                      "         2  bad QSO_DATE\n"
+                      "         1  field claims 99999 characters, running "
+                      "into the next field\n"))
+      << text;
   EXPECT_NE(std::string::npos,
             text.find("  DXCC entity: 0 from the log, 9 from the country "
                       "file, 1 unknown\n"));
+}
+
+TEST(ReplayReportTest, SkipReasonsLeaveOutPlaceAndBytes) {
+  const char* const cases[][2] = {
+      {"a.log: line 6: bad frequency \"14.025\"; skipped", "bad frequency"},
+      {"a.adi: line 3: tag \"<AAAA\"... has no '>'; skipped", "tag has no '>'"},
+      {"a.adi: record 2 (line 4): no CALL; skipped", "no CALL"},
+      {"a.log: line 9: X-QSO line, left out of scoring by the log; skipped",
+       "X-QSO line, left out of scoring by the log"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c[1], SkipReason(c[0]));
 }
 
 TEST(ReplayReportTest, ChecksRunAndFiles) {

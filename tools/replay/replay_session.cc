@@ -1,13 +1,15 @@
 #include "tools/replay/replay_session.h"
 
-#include <chrono>
 #include <filesystem>
+#include <map>
 #include <system_error>
+#include <utility>
 
 #include "loader/plugin_library.h"
 #include "tools/replay/contact_source.h"
+#include "tools/replay/dialog_typing.h"
 #include "tools/replay/executable_folder.h"
-#include "tools/replay/log_values.h"
+#include "tools/replay/input_file.h"
 #include "tools/replay/output_folder.h"
 #include "tools/replay/settings_file.h"
 
@@ -33,7 +35,8 @@ bool LoadCountryFile(const ReplayOptions& options, CtyFile* cty,
                      std::string* path, std::string* error) {
   if (!options.cty_file.empty()) {
     *path = options.cty_file;
-    return cty->Load(options.cty_file, error);
+    *error = InputFileProblem(*path, "country file", false);
+    return error->empty() && cty->Load(*path, error);
   }
   for (const std::string& candidate : DefaultCountryFiles()) {
     std::error_code ec;
@@ -45,43 +48,101 @@ bool LoadCountryFile(const ReplayOptions& options, CtyFile* cty,
   return true;
 }
 
-// A file counts as written by this replay when it changed after `since`.
-OutputFile Describe(const std::string& what, const fs::path& path,
-                    fs::file_time_type since) {
-  std::error_code ec;
-  OutputFile file;
-  file.what = what;
-  file.path = path.string();
-  file.written = fs::is_regular_file(path, ec) &&
-                 fs::last_write_time(path, ec) >= since && !ec;
-  return file;
+// Size and time of every file in `folder` and its Plugins folder (where
+// the plug-in writes), to tell afterwards which ones it wrote.
+using FileStates = std::map<fs::path, std::pair<uintmax_t, fs::file_time_type>>;
+
+FileStates StatesOf(const fs::path& folder) {
+  FileStates states;
+  for (const fs::path& dir : {folder, folder / "Plugins"}) {
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+      if (!it->is_regular_file(ec)) continue;
+      states[it->path()] = {it->file_size(ec), it->last_write_time(ec)};
+    }
+  }
+  return states;
+}
+
+std::vector<OutputFile> FilesWritten(const fs::path& folder,
+                                     const FileStates& before) {
+  const fs::path ubn = folder / "err.txt";
+  const fs::path settings = folder / "Plugins" / "AADX.ini";
+  FileStates after = StatesOf(folder);
+  auto written = [&](const fs::path& path) {
+    auto now = after.find(path);
+    auto then = before.find(path);
+    return now != after.end() &&
+           (then == before.end() || then->second != now->second);
+  };
+  std::vector<OutputFile> files = {
+      {"UBN report", ubn.string(), written(ubn)},
+      {"Settings", settings.string(), written(settings)}};
+  for (const auto& [path, state] : after) {
+    if (path == ubn || path == settings || !written(path)) continue;
+    files.push_back(
+        OutputFile{path.extension() == ".cbr" ? "Cabrillo log" : "File",
+                   path.string(), true});
+  }
+  return files;
+}
+
+bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
+                     const fs::path& settings, std::string* error) {
+  if (!options.settings_file.empty()) {
+    *error = InputFileProblem(options.settings_file, "settings file", true);
+    if (!error->empty()) return false;
+    std::error_code ec;
+    fs::copy_file(options.settings_file, settings,
+                  fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+      *error = options.settings_file + ": cannot be copied to " +
+               settings.string() + ": " + ec.message();
+      return false;
+    }
+  }
+  if (plan.export_cabrillo) {
+    for (const auto& [key, value] : plan.header.settings) {
+      if (!WriteSetting(settings.string(), "Settings", key, value, error))
+        return false;
+    }
+  }
+  return plan.contest_mode.empty() ||
+         WriteSetting(settings.string(), "Settings", "Mode", plan.contest_mode,
+                      error);
 }
 
 }  // namespace
-
-std::string CabrilloFileName(const std::string& own_call) {
-  std::string base = own_call;
-  for (char& c : base) {
-    if (c == '/' || c == '\\') c = '_';
-  }
-  base = TrimBlanks(base);
-  return (base.empty() ? "QZRX" : base) + ".cbr";
-}
 
 std::vector<std::string> DefaultCountryFiles() {
   return {Beside("cty.dat"), "/usr/share/hamradio-files/cty.dat"};
 }
 
 SessionResult RunReplaySession(const ReplayOptions& options,
-                               const ProgressFn& progress) {
+                               const StageProgressFn& progress) {
   SessionResult result;
   std::string error;
 
   std::vector<ParsedLog> logs;
   for (const std::string& path : options.logs) {
+    std::error_code ec;
+    const uint64_t size = fs::file_size(path, ec);
+    ByteProgressFn reading;
+    if (progress) {
+      reading = [&](uint64_t bytes) { progress("Reading", bytes, size); };
+    }
     ParsedLog log;
-    if (!ReadLogFile(path, &log, &error)) return Fail(result, error);
-    logs.push_back(log);
+    if (!ReadLogFile(path, &log, &error, reading)) return Fail(result, error);
+    if (log.contacts.empty()) {
+      result.notes = log.problems;
+      return Fail(result, path + ": no contacts in the log" +
+                              (log.records_read == 0
+                                   ? ""
+                                   : " (" + std::to_string(log.records_read) +
+                                         " records, all skipped)"));
+    }
+    logs.push_back(std::move(log));
   }
 
   CtyFile cty;
@@ -89,8 +150,14 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     return Fail(result, error);
   }
   const CtyFile* country_file = result.cty_path.empty() ? nullptr : &cty;
-  if (!BuildReplayPlan(options, logs, country_file, &result.plan, &error)) {
+  if (!BuildReplayPlan(options, std::move(logs), country_file, &result.plan,
+                       &error)) {
     return Fail(result, error);
+  }
+  const ReplayPlan& plan = result.plan;
+  if (plan.export_cabrillo) {
+    result.notes.insert(result.notes.end(), plan.header.notes.begin(),
+                        plan.header.notes.end());
   }
 
   result.library_path = options.library.empty()
@@ -108,38 +175,26 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     return Fail(result, error);
   }
   const fs::path folder(result.out_dir);
-  const fs::path settings = folder / "Plugins" / "AADX.ini";
-  if (!options.settings_file.empty()) {
-    std::error_code ec;
-    fs::copy_file(options.settings_file, settings,
-                  fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-      return Fail(result, options.settings_file + ": cannot be copied to " +
-                              settings.string() + ": " + ec.message());
-    }
-  }
-  if (!result.plan.contest_mode.empty() &&
-      !WriteSetting(settings.string(), "Settings", "Mode",
-                    result.plan.contest_mode, &error)) {
+  if (!PrepareSettings(options, plan, folder / "Plugins" / "AADX.ini",
+                       &error)) {
     return Fail(result, error);
   }
 
-  // File times have a coarse grain on some file systems.
-  const fs::file_time_type since =
-      fs::file_time_type::clock::now() - std::chrono::seconds(2);
+  const FileStates before = StatesOf(folder);
   {
     ScopedCurrentDirectory in_folder(result.out_dir);
     if (!in_folder.ok()) return Fail(result, in_folder.error());
-    result.outcome = RunReplay(result.plan, library.exports(), progress);
+    ScopedDialogTyping typing(plan.export_cabrillo ? plan.header.typed
+                                                   : TagValues());
+    ProgressFn replaying;
+    if (progress) {
+      replaying = [&](size_t done, size_t total) {
+        progress("Replaying", done, total);
+      };
+    }
+    result.outcome = RunReplay(plan, library.exports(), replaying);
   }
-
-  result.files.push_back(Describe("UBN report", folder / "err.txt", since));
-  result.files.push_back(Describe("Settings", settings, since));
-  if (result.plan.export_cabrillo) {
-    result.files.push_back(
-        Describe("Cabrillo log",
-                 folder / CabrilloFileName(result.plan.own_call), since));
-  }
+  result.files = FilesWritten(folder, before);
   return result;
 }
 

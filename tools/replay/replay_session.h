@@ -5,6 +5,8 @@
 #ifndef AADX_TOOLS_REPLAY_REPLAY_SESSION_H_
 #define AADX_TOOLS_REPLAY_REPLAY_SESSION_H_
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,14 +18,15 @@ namespace aadx {
 namespace replay {
 
 struct OutputFile {
-  std::string what;      // "UBN report", "Settings", "Cabrillo log"
+  std::string what;      // "UBN report", "Settings", "Cabrillo log", "File"
   std::string path;      // absolute
-  bool written = false;  // present and written during this replay
+  bool written = false;  // created or changed during the replay
 };
 
 struct SessionResult {
-  int exit_code = 0;  // 0 replayed, 2 error
-  std::string error;  // set with exit code 2
+  int exit_code = 0;               // 0 replayed, 2 error
+  std::string error;               // set with exit code 2
+  std::vector<std::string> notes;  // for the operator, also on errors
   std::string library_path;
   std::string cty_path;  // empty: no country file
   std::string out_dir;   // absolute
@@ -32,15 +35,16 @@ struct SessionResult {
   std::vector<OutputFile> files;
 };
 
-// The name the plug-in gives its Cabrillo file for `own_call`: "/" and
-// "\" become "_", blanks around are dropped, "QZRX" when nothing is left.
-std::string CabrilloFileName(const std::string& own_call);
+// Told how far a stage has come: "Reading" a log in bytes, "Replaying" in
+// contacts.
+using StageProgressFn =
+    std::function<void(const char* stage, uint64_t done, uint64_t total)>;
 
 // Where the country file is looked for when --cty is not given.
 std::vector<std::string> DefaultCountryFiles();
 
 SessionResult RunReplaySession(const ReplayOptions& options,
-                               const ProgressFn& progress);
+                               const StageProgressFn& progress);
 
 }  // namespace replay
 }  // namespace aadx

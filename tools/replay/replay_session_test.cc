@@ -257,10 +257,33 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
     std::string cty;
     std::string out;
     const char* message;
+    std::string settings = "";
   };
   const std::string log = TestData("worked_example_asia_cw.adi");
   const std::string file_as_out = TestData("test_cty.dat");
+  const std::string cty = TestData("test_cty.dat");
+  const std::string lib = AADX_PLUGIN_PATH;
+  fs::create_directories(out_.parent_path());
+  const std::string empty = (out_.parent_path() / "empty.adi").string();
+  const std::string binary = (out_.parent_path() / "binary.adi").string();
+  const std::string no_qsos = (out_.parent_path() / "no_qsos.log").string();
+  std::ofstream(empty, std::ios::binary).flush();
+  std::ofstream(binary, std::ios::binary) << std::string(
+      "\x7f"
+      "ELF\x02\x01",
+      6);
+  std::ofstream(no_qsos, std::ios::binary)
+      << "START-OF-LOG: 3.0\nCALLSIGN: JA1QZZ\nEND-OF-LOG:\n";
   const Case cases[] = {
+      {"log is a folder", TestData(""), lib, cty, out_.string(),
+       "testdata/: is a folder, not a log file"},
+      {"empty log", empty, lib, cty, out_.string(), "empty.adi: is empty"},
+      {"binary log", binary, lib, cty, out_.string(),
+       "binary.adi: holds binary data (byte 0x02 at offset 4)"},
+      {"log without contacts", no_qsos, lib, cty, out_.string(),
+       "no_qsos.log: no contacts in the log"},
+      {"country file is a folder", log, lib, TestData(""), out_.string(),
+       "testdata/: is a folder, not a country file"},
       {"missing log", TestData("no_such.adi"), AADX_PLUGIN_PATH,
        TestData("test_cty.dat"), out_.string(), "no_such.adi"},
       {"missing library", log, TestData("no_such_library"),
@@ -271,12 +294,17 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
        out_.string(), "malformed.log: line 1"},
       {"output folder is a file", log, AADX_PLUGIN_PATH,
        TestData("test_cty.dat"), file_as_out + "/sub", "cannot create"},
+      {"settings file is a folder", log, lib, cty, out_.string(),
+       "testdata/: is a folder, not a settings file", TestData("")},
+      {"missing settings file", log, lib, cty, out_.string(),
+       "no_such.ini: no such file", TestData("no_such.ini")},
   };
   for (const Case& c : cases) {
     options_.logs = {c.log};
     options_.library = c.library;
     options_.cty_file = c.cty;
     options_.out_dir = c.out;
+    options_.settings_file = c.settings;
     SessionResult result = Run();
     EXPECT_EQ(2, result.exit_code) << c.what;
     EXPECT_NE(std::string::npos, result.error.find(c.message))
@@ -284,12 +312,141 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
   }
 }
 
-TEST(CabrilloFileNameTest, FollowsThePlugInsNaming) {
-  EXPECT_EQ("JA1QZZ.cbr", CabrilloFileName("JA1QZZ"));
-  EXPECT_EQ("JA1QZZ_P.cbr", CabrilloFileName(" JA1QZZ/P "));
-  EXPECT_EQ("DL_JA1QZZ.cbr", CabrilloFileName("DL\\JA1QZZ"));
-  EXPECT_EQ("QZRX.cbr", CabrilloFileName("  "));
+#if !defined(_WIN32)
+// Logs as real loggers write them, through the plug-in: what reaches it is
+// checked in the Cabrillo file it writes, its UBN report and its summary.
+class RealLoggerTest : public ReplaySessionTest {
+ protected:
+  // Runs an export of `log`; returns the Cabrillo file the plug-in wrote.
+  std::string Export(const std::string& log) {
+    options_.logs = {TestData(log)};
+    options_.cabrillo = true;
+    result_ = Run();
+    EXPECT_EQ(0, result_.exit_code) << result_.error;
+    for (const OutputFile& file : result_.files) {
+      if (file.what == "Cabrillo log") return ReadAll(file.path);
+    }
+    ADD_FAILURE() << "no Cabrillo file written";
+    return "";
+  }
+
+  // The QSO lines of `cabrillo`, without their line ends.
+  static std::vector<std::string> QsoLines(const std::string& cabrillo) {
+    std::vector<std::string> lines;
+    std::istringstream in(cabrillo);
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind("QSO:", 0) == 0)
+        lines.push_back(line.substr(0, line.size() - 1));
+    }
+    return lines;
+  }
+
+  // The multiplier column of `band` in the plug-in's summary.
+  std::string Multipliers(const std::string& band) {
+    const std::string& summary = result_.outcome.summary;
+    size_t line = summary.find("\r\n" + band + "\t");
+    size_t end = summary.find("\r\n", line + 2);
+    size_t tab = summary.rfind('\t', end);
+    return summary.substr(tab + 2, end - tab - 2);
+  }
+
+  SessionResult result_;
+};
+
+TEST_F(RealLoggerTest, N1mmLogIsReplayedInTimeOrderAsLogged) {
+  std::string cabrillo = Export("n1mm_style.adi");
+  EXPECT_EQ((std::vector<std::string>{
+                "QSO: 14025 CW 2021-06-19 0005 JA1QZZ        599 45     W1QAA "
+                "        599 52",
+                "QSO: 14027 CW 2021-06-19 0010 JA1QZZ        599 45     K2QAA "
+                "        599 28",
+                "QSO: 14031 CW 2021-06-19 0015 JA1QZZ        599 45     DL1QAB "
+                "       599 33",
+                "QSO: 14025 CW 2021-06-19 0020 JA1QZZ        599 45     W1QAA "
+                "        599 52",
+                "QSO:  7015 CW 2021-06-19 0030 JA1QZZ        599 45     BY1QAA "
+                "       599 61"}),
+            QsoLines(cabrillo));
+  EXPECT_EQ(2, result_.plan.out_of_order);
+  EXPECT_EQ(1, result_.outcome.refused) << "DL2QAA: SRX 0 is no exchange";
+  EXPECT_EQ(1, result_.outcome.dupes);
+  std::string ubn = ReadAll(out_ / "err.txt");
+  EXPECT_NE(std::string::npos, ubn.find("2021-06-19 0002")) << ubn;
+  EXPECT_NE(std::string::npos, ubn.find("NO RX NUMBER")) << ubn;
+  size_t dupe = ubn.find("DUPE");
+  ASSERT_NE(std::string::npos, dupe) << ubn;
+  EXPECT_NE(std::string::npos, ubn.rfind("2021-06-19 0020", dupe))
+      << "the later copy is the dupe: " << ubn;
 }
+
+TEST_F(RealLoggerTest, OneCountryCountsOnceWhateverTheLogSays) {
+  Export("n1mm_style.adi");  // W1QAA with DXCC 291, K2QAA without
+  EXPECT_EQ("2", Multipliers("20m")) << result_.outcome.summary;
+  EXPECT_EQ(1u, result_.plan.warnings.size()) << "only the time order";
+
+  options_.log_stations = true;
+  Export("n1mm_style.adi");
+  EXPECT_EQ("3", Multipliers("20m")) << result_.outcome.summary;
+  ASSERT_EQ(2u, result_.plan.warnings.size());
+  EXPECT_NE(std::string::npos, result_.plan.warnings[0].find(
+                                   "DXCC entity from the log for 3 of 6"))
+      << result_.plan.warnings[0];
+}
+
+TEST_F(RealLoggerTest, Log4omLogWithTypedLowerCaseFields) {
+  std::string cabrillo = Export("log4om_style.adi");
+  EXPECT_EQ("SSB", result_.plan.contest_mode);
+  EXPECT_EQ((std::vector<std::string>{
+                "QSO: 14160 PH 2021-06-19 0100 W1QZZ         59  45     JA2QAA "
+                "       59  38",
+                "QSO: 21200 PH 2021-06-19 0105 W1QZZ         59  45     BY1QAB "
+                "       59  41"}),
+            QsoLines(cabrillo));
+  EXPECT_EQ(1, result_.outcome.refused) << "UA9QAA: srx 0";
+}
+
+TEST_F(RealLoggerTest, CabrilloHeaderAndBandCodesReachTheWrittenLog) {
+  std::string cabrillo = Export("header_and_band_codes.log");
+  for (const char* line :
+       {"\r\nCATEGORY-POWER: LOW\r\n", "\r\nNAME: Pat Operator\r\n",
+        "\r\nADDRESS: 12 Main Street\r\nADDRESS: Apartment 3\r\n",
+        "\r\nADDRESS-STATE-PROVINCE: MA\r\n", "\r\nEMAIL: pat@example.org\r\n",
+        "\r\nCLUB: Yankee Clipper Contest Club\r\n",
+        "\r\nSOAPBOX: Low power from the back yard.\r\nSOAPBOX: Thanks for "
+        "the QSOs.\r\n",
+        "\r\nQSO:  7000 CW 2021-06-19 0100 W1QZZ         599 45     JA1QAA    "
+        "    599 30\r\n"}) {
+    EXPECT_NE(std::string::npos, cabrillo.find(line)) << line << cabrillo;
+  }
+  EXPECT_EQ(std::string::npos, cabrillo.find("9999"));
+  ASSERT_EQ(1u, result_.notes.size());
+  EXPECT_EQ(
+      "CATEGORY-ASSISTED: the plug-in's Cabrillo file has no such line; "
+      "left out",
+      result_.notes[0]);
+
+  options_.header = {{"CATEGORY-POWER", "QRP"}, {"SOAPBOX", "One line."}};
+  cabrillo = Export("header_and_band_codes.log");
+  EXPECT_NE(std::string::npos, cabrillo.find("\r\nCATEGORY-POWER: QRP\r\n"));
+  EXPECT_NE(std::string::npos, cabrillo.find("\r\nSOAPBOX: One line.\r\nQSO:"));
+}
+
+TEST_F(RealLoggerTest, ReportsTheCabrilloFileThePlugInWrote) {
+  for (const char* call : {"JA1QZZ/P", "CON"}) {
+    options_.own_call = call;
+    options_.own_continent = "AS";
+    Export("worked_example_asia_cw.adi");
+    size_t written = 0;
+    for (const OutputFile& file : result_.files) {
+      if (file.what != "Cabrillo log") continue;
+      ++written;
+      EXPECT_TRUE(file.written && fs::is_regular_file(file.path)) << file.path;
+    }
+    EXPECT_EQ(1u, written) << call;
+    fs::remove_all(out_);
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace replay

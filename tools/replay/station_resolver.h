@@ -1,6 +1,7 @@
-// Completes what a log does not say about a worked station: its prefix by
-// the WPX rules, its DXCC entity and continent from the country file.
-// Values given in the log are kept.
+// Decides what the plug-in hears about a worked station: its prefix by the
+// WPX rules, its DXCC entity and continent from the country file, so that
+// one country always carries one label. On request the log's own PFX, DXCC
+// (or COUNTRY) and CONT win where a record has them.
 #ifndef AADX_TOOLS_REPLAY_STATION_RESOLVER_H_
 #define AADX_TOOLS_REPLAY_STATION_RESOLVER_H_
 
@@ -11,6 +12,7 @@ namespace aadx {
 namespace replay {
 
 struct ResolutionCounts {
+  int records = 0;
   int prefix_from_log = 0;
   int prefix_derived = 0;
   int dxcc_from_log = 0;
@@ -21,18 +23,26 @@ struct ResolutionCounts {
   int continent_unknown = 0;
 };
 
+struct StationSources {
+  bool log_prefix = false;    // the log's PFX where given
+  bool log_stations = false;  // the log's DXCC/COUNTRY and CONT where given
+};
+
 class StationResolver {
  public:
-  // `cty` may be null: then entity and continent stay as the log has them.
-  explicit StationResolver(const CtyFile* cty) : cty_(cty) {}
+  // `cty` may be null: then entity and continent are the log's, if any.
+  StationResolver(const CtyFile* cty, StationSources sources)
+      : cty_(cty), sources_(sources) {}
 
-  // Fills the empty `prefix`, `dxcc` and `continent` of `contact`.
+  // Sets `prefix`, `dxcc` and `continent` of `contact` to what the plug-in
+  // is to hear. Without the country file's answer the log's value is kept.
   void Complete(LogContact* contact);
 
   const ResolutionCounts& counts() const { return counts_; }
 
  private:
   const CtyFile* cty_;
+  StationSources sources_;
   ResolutionCounts counts_;
 };
 

@@ -28,41 +28,95 @@ class StationResolverTest : public ::testing::Test {
   CtyFile cty_;
 };
 
-TEST_F(StationResolverTest, FillsWhatTheLogLeftOut) {
-  StationResolver resolver(&cty_);
-  LogContact c = Worked("IT9ABC/P");
-  resolver.Complete(&c);
-  EXPECT_EQ("IT9", c.prefix);
-  EXPECT_EQ("I", c.dxcc);
-  EXPECT_EQ("EU", c.continent);
-  EXPECT_EQ(1, resolver.counts().prefix_derived);
-  EXPECT_EQ(1, resolver.counts().dxcc_from_country_file);
-  EXPECT_EQ(1, resolver.counts().continent_from_country_file);
+struct LabelCase {
+  const char* name;
+  StationSources sources;
+  const char* call;
+  const char* log_prefix;  // the log's PFX, DXCC, CONT ("" when absent)
+  const char* log_dxcc;
+  const char* log_continent;
+  const char* prefix;  // what the plug-in hears
+  const char* dxcc;
+  const char* continent;
+};
+
+// One label per country by default: the log's own values only on request.
+const LabelCase kLabelCases[] = {
+    {"filled_from_country_file", {}, "IT9ABC/P", "", "", "", "IT9", "I", "EU"},
+    {"country_file_beats_log",
+     {},
+     "JA1ABC",
+     "JA9",
+     "339",
+     "OC",
+     "JA1",
+     "JA",
+     "AS"},
+    {"log_on_request",
+     {true, true},
+     "JA1ABC",
+     "JA9",
+     "339",
+     "OC",
+     "JA9",
+     "339",
+     "OC"},
+    {"country_file_where_log_is_silent",
+     {true, true},
+     "JE1ABC",
+     "",
+     "",
+     "EU",
+     "JE1",
+     "JA",
+     "EU"},
+    {"log_when_country_file_does_not_know",
+     {},
+     "ZZ1ZZ",
+     "",
+     "ZZ",
+     "",
+     "ZZ1",
+     "ZZ",
+     ""},
+};
+
+TEST_F(StationResolverTest, ChoosesOneSourceOfLabels) {
+  for (const LabelCase& t : kLabelCases) {
+    StationResolver resolver(&cty_, t.sources);
+    LogContact c = Worked(t.call);
+    c.prefix = t.log_prefix;
+    c.dxcc = t.log_dxcc;
+    c.continent = t.log_continent;
+    resolver.Complete(&c);
+    EXPECT_EQ(t.prefix, c.prefix) << t.name;
+    EXPECT_EQ(t.dxcc, c.dxcc) << t.name;
+    EXPECT_EQ(t.continent, c.continent) << t.name;
+  }
 }
 
-TEST_F(StationResolverTest, LogValuesWin) {
-  StationResolver resolver(&cty_);
-  LogContact c = Worked("JA1ABC");
-  c.prefix = "JA9";
-  c.dxcc = "339";
-  c.continent = "OC";
-  resolver.Complete(&c);
-  EXPECT_EQ("JA9", c.prefix);
-  EXPECT_EQ("339", c.dxcc);
-  EXPECT_EQ("OC", c.continent);
-  EXPECT_EQ(1, resolver.counts().prefix_from_log);
-  EXPECT_EQ(1, resolver.counts().dxcc_from_log);
-  EXPECT_EQ(1, resolver.counts().continent_from_log);
-
-  LogContact partial = Worked("JE1ABC");
-  partial.continent = "EU";
-  resolver.Complete(&partial);
-  EXPECT_EQ("JA", partial.dxcc);
-  EXPECT_EQ("EU", partial.continent);
+TEST_F(StationResolverTest, CountsWhereEachLabelCameFrom) {
+  StationResolver resolver(&cty_, StationSources{true, true});
+  for (const LabelCase& t : kLabelCases) {
+    LogContact c = Worked(t.call);
+    c.prefix = t.log_prefix;
+    c.dxcc = t.log_dxcc;
+    c.continent = t.log_continent;
+    resolver.Complete(&c);
+  }
+  const ResolutionCounts& n = resolver.counts();
+  EXPECT_EQ(5, n.records);
+  EXPECT_EQ(2, n.prefix_from_log);
+  EXPECT_EQ(3, n.prefix_derived);
+  EXPECT_EQ(3, n.dxcc_from_log);
+  EXPECT_EQ(2, n.dxcc_from_country_file);
+  EXPECT_EQ(3, n.continent_from_log);
+  EXPECT_EQ(1, n.continent_from_country_file);
+  EXPECT_EQ(1, n.continent_unknown);
 }
 
 TEST_F(StationResolverTest, UnknownStationsAreCounted) {
-  StationResolver resolver(&cty_);
+  StationResolver resolver(&cty_, StationSources{});
   LogContact c = Worked("ZZ1ZZ");
   resolver.Complete(&c);
   EXPECT_EQ("ZZ1", c.prefix);
@@ -73,7 +127,7 @@ TEST_F(StationResolverTest, UnknownStationsAreCounted) {
 }
 
 TEST(StationResolverNoCountryFileTest, OnlyThePrefixIsDerived) {
-  StationResolver resolver(nullptr);
+  StationResolver resolver(nullptr, StationSources{});
   LogContact c = Worked("JA1ABC");
   resolver.Complete(&c);
   EXPECT_EQ("JA1", c.prefix);

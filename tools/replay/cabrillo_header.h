@@ -1,0 +1,35 @@
+// The Cabrillo header an operator already wrote (the tags of an input
+// Cabrillo log, --header TAG=VALUE options) and how it reaches the
+// plug-in as it would on Windows: the values the plug-in keeps in its
+// settings file go there before the reset, and what the operator would
+// type into the header dialog (the category values, which the plug-in
+// resets before it shows the dialog, and values too long for a setting)
+// goes to the dialog.
+#ifndef AADX_TOOLS_REPLAY_CABRILLO_HEADER_H_
+#define AADX_TOOLS_REPLAY_CABRILLO_HEADER_H_
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace aadx {
+namespace replay {
+
+using TagValues = std::vector<std::pair<std::string, std::string>>;
+
+struct HeaderPlan {
+  TagValues settings;              // settings key, value
+  TagValues typed;                 // header dialog control label, text to type
+  std::vector<std::string> notes;  // tags the plug-in has no place for
+};
+
+// `from_log` in file order, upper-case tags; `from_options` replace the
+// log's values of the same tag. ADDRESS and SOAPBOX lines are joined the way
+// the operator types them in the dialog ("<CR>", "<CR><LF>").
+HeaderPlan PlanCabrilloHeader(const TagValues& from_log,
+                              const TagValues& from_options);
+
+}  // namespace replay
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_REPLAY_CABRILLO_HEADER_H_
