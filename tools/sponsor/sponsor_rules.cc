@@ -104,6 +104,30 @@ bool FailsToCount(const Rules& rules, const Contact& c, const std::string& band,
   return true;
 }
 
+// A counting contact's points and the multiplier it is worth (new on its
+// band or not); the reasons it scores nothing go to `v`.
+std::string PointsAndMultiplier(bool asian, const Entrant& entrant,
+                                const Station& s, int factor,
+                                bool plugin_new_prefix, Verdict* v) {
+  if (s.maritime) {
+    v->reasons.push_back(Reason::kMaritimeMobile);
+  } else if (!s.located) {
+    v->reasons.push_back(Reason::kUnknownStation);
+  } else if (asian && s.dxcc == entrant.station.dxcc) {
+    v->reasons.push_back(Reason::kOwnEntity);
+  } else if (asian) {
+    v->points = (s.continent == "AS" ? 1 : 3) * factor;
+    return s.dxcc;
+  } else if (s.continent != "AS") {
+    v->reasons.push_back(Reason::kNonAsianStation);
+    if (plugin_new_prefix) v->reasons.push_back(Reason::kNonAsianPrefix);
+  } else {
+    v->points = factor;
+    return s.prefix;
+  }
+  return "";
+}
+
 }  // namespace
 
 const char* ReasonName(Reason reason) {
@@ -165,29 +189,9 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
       v.reasons.push_back(Reason::kDupe);
     } else {
       v.counts = true;
-      const Station& s = c.station;
-      const int factor = BandFactor(checked.band);
-      std::string multiplier;
-      if (s.maritime) {
-        v.reasons.push_back(Reason::kMaritimeMobile);
-      } else if (!s.located) {
-        v.reasons.push_back(Reason::kUnknownStation);
-      } else if (asian) {
-        if (s.dxcc == entrant.station.dxcc) {
-          v.reasons.push_back(Reason::kOwnEntity);
-        } else {
-          v.points = (s.continent == "AS" ? 1 : 3) * factor;
-          multiplier = s.dxcc;
-        }
-      } else if (s.continent != "AS") {
-        v.reasons.push_back(Reason::kNonAsianStation);
-        if (plugin_new_prefix[index]) {
-          v.reasons.push_back(Reason::kNonAsianPrefix);
-        }
-      } else {
-        v.points = factor;
-        multiplier = s.prefix;
-      }
+      const std::string multiplier = PointsAndMultiplier(
+          asian, entrant, c.station, BandFactor(checked.band),
+          plugin_new_prefix[index], &v);
       if (!multiplier.empty() &&
           multipliers.emplace(checked.band, multiplier).second) {
         v.new_multiplier = multiplier;

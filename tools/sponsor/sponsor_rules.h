@@ -51,10 +51,9 @@ struct Contact {
   std::string exch_rcvd;  // the received age
   std::string exch_sent;  // the sent exchange (the plug-in needs one)
   Station station;        // where the sponsor places the worked station
-  // The worked station's values as the plug-in was given them; they decide
-  // which multipliers the plug-in counted.
+  // The worked station's prefix as the plug-in was given it: it decides
+  // which prefixes the plug-in counted as multipliers.
   std::string plugin_prefix;
-  std::string plugin_dxcc;
 };
 
 struct Entrant {

@@ -42,7 +42,7 @@ inline int64_t At(const std::string& when) {
 }
 
 // A contact as the replay tool would hand it over: the plug-in got the
-// country file's entity and the WPX prefix.
+// WPX prefix.
 inline Contact Qso(const std::string& call, const std::string& band,
                    const std::string& when = "2021-06-19 1200",
                    const std::string& age = "30",
@@ -56,7 +56,6 @@ inline Contact Qso(const std::string& call, const std::string& band,
   c.exch_sent = "45";
   c.station = Locate(call);
   c.plugin_prefix = c.station.prefix;
-  c.plugin_dxcc = c.station.dxcc;
   return c;
 }
 
