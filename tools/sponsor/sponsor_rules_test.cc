@@ -108,18 +108,58 @@ TEST(SponsorRulesTest, ContestPeriodFromYearAndMode) {
   EXPECT_EQ("2021-06-19 000507", FormatUtc(UtcSeconds(2021, 6, 19, 0, 5, 7)));
 }
 
-TEST(SponsorRulesTest, OnlyContactsInsideThePeriodCount) {
+// Period, band, mode and exchange, one contact at a time.
+TEST(SponsorRulesTest, WhichContactsCount) {
+  const char* cw = "2021-06-19 1200";
+  const char* ssb = "2021-09-04 1200";
   struct Case {
+    const char* band;
     const char* when;
-    bool counts;
-  } cases[] = {{"2021-06-18 2359", false},
-               {"2021-06-19 0000", true},
-               {"2021-06-20 2359", true},
-               {"2021-06-21 0000", false}};
+    const char* age;
+    const char* mode;
+    const char* reason;  // "" when the contact counts
+  } cases[] = {
+      {"20m", "2021-06-18 2359", "30", "CW", "outside-period"},
+      {"20m", "2021-06-19 0000", "30", "CW", ""},
+      {"20m", "2021-06-20 2359", "30", "CW", ""},
+      {"20m", "2021-06-21 0000", "30", "CW", "outside-period"},
+      {"160m", cw, "30", "CW", ""},
+      {"80m", cw, "30", "CW", ""},
+      {"40m", cw, "30", "CW", ""},
+      {"15m", cw, "30", "CW", ""},
+      {"10m", cw, "30", "CW", ""},
+      {" 20M", cw, "30", "CW", ""},
+      {"30m", cw, "30", "CW", "wrong-band"},
+      {"17m", cw, "30", "CW", "wrong-band"},
+      {"12m", cw, "30", "CW", "wrong-band"},
+      {"6m", cw, "30", "CW", "wrong-band"},
+      {"", cw, "30", "CW", "wrong-band"},
+      {"20m", cw, "30", "cw", ""},
+      {"20m", cw, "30", "SSB", "wrong-mode"},
+      {"20m", cw, "30", "RTTY", "wrong-mode"},
+      {"20m", ssb, "30", "SSB", ""},
+      {"20m", ssb, "30", "PH", ""},
+      {"20m", ssb, "30", "usb", ""},
+      {"20m", ssb, "30", "CW", "wrong-mode"},
+      {"20m", cw, "00", "CW", ""},
+      {"20m", cw, "01", "CW", ""},
+      {"20m", cw, "99", "CW", ""},
+      {"20m", cw, " 45 ", "CW", ""},
+      {"20m", cw, "", "CW", "incomplete-exchange"},
+      {"20m", cw, "7", "CW", "incomplete-exchange"},
+      {"20m", cw, "123", "CW", "incomplete-exchange"},
+      {"20m", cw, "4A", "CW", "incomplete-exchange"},
+      {"20m", cw, "5 9", "CW", "incomplete-exchange"},
+  };
+  const Rules phone{ContestMode::kPhone,
+                    ContestPeriod(2021, ContestMode::kPhone)};
   for (const Case& c : cases) {
-    Verdict v = Alone("JA1XYZ", Qso("DL1AA", "20m", c.when));
-    EXPECT_EQ(c.counts, v.counts) << c.when;
-    EXPECT_EQ(c.counts ? "" : "outside-period", Reasons(v)) << c.when;
+    const Rules& rules = c.when == ssb ? phone : Cw2021();
+    Verdict v =
+        Alone("JA1XYZ", Qso("DL1AA", c.band, c.when, c.age, c.mode), rules);
+    EXPECT_EQ(c.reason, Reasons(v))
+        << c.band << " " << c.when << " " << c.age << " " << c.mode;
+    EXPECT_EQ(c.reason[0] == 0, v.counts) << c.band;
   }
   // An overridden period replaces the contest's.
   Rules rules{ContestMode::kCw,
@@ -128,53 +168,6 @@ TEST(SponsorRulesTest, OnlyContactsInsideThePeriodCount) {
       Alone("JA1XYZ", Qso("DL1AA", "20m", "2021-06-18 2359"), rules).counts);
   EXPECT_FALSE(
       Alone("JA1XYZ", Qso("DL1AA", "20m", "2021-06-19 0000"), rules).counts);
-}
-
-TEST(SponsorRulesTest, OnlyContestBandsCount) {
-  const char* counting[] = {"160m", "80m", "40m", "20m", "15m", "10m", " 20M"};
-  for (const char* band : counting) {
-    EXPECT_TRUE(Alone("JA1XYZ", Qso("DL1AA", band)).counts) << band;
-  }
-  const char* others[] = {"30m", "17m", "12m", "6m", "2m", ""};
-  for (const char* band : others) {
-    EXPECT_EQ("wrong-band", Reasons(Alone("JA1XYZ", Qso("DL1AA", band))))
-        << band;
-  }
-}
-
-TEST(SponsorRulesTest, OnlyTheContestModeCounts) {
-  const Rules phone{ContestMode::kPhone,
-                    ContestPeriod(2021, ContestMode::kPhone)};
-  struct Case {
-    const char* mode;
-    bool phone_contest;
-    bool counts;
-  } cases[] = {{"CW", false, true},   {"cw", false, true},
-               {"SSB", false, false}, {"RTTY", false, false},
-               {"SSB", true, true},   {"PH", true, true},
-               {"usb", true, true},   {"CW", true, false}};
-  for (const Case& c : cases) {
-    const char* when = c.phone_contest ? "2021-09-04 1200" : "2021-06-19 1200";
-    Verdict v = Alone("JA1XYZ", Qso("DL1AA", "20m", when, "30", c.mode),
-                      c.phone_contest ? phone : Cw2021());
-    EXPECT_EQ(c.counts ? "" : "wrong-mode", Reasons(v)) << c.mode;
-  }
-}
-
-TEST(SponsorRulesTest, ReceivedAgeMustBeTwoDigits) {
-  const char* complete[] = {"00", "01", "45", "99", " 45 "};
-  for (const char* age : complete) {
-    EXPECT_TRUE(
-        Alone("JA1XYZ", Qso("DL1AA", "20m", "2021-06-19 1200", age)).counts)
-        << age;
-  }
-  const char* incomplete[] = {"", "7", "123", "4A", "A5", "5 9"};
-  for (const char* age : incomplete) {
-    EXPECT_EQ(
-        "incomplete-exchange",
-        Reasons(Alone("JA1XYZ", Qso("DL1AA", "20m", "2021-06-19 1200", age))))
-        << age;
-  }
 }
 
 TEST(SponsorRulesTest, DupesByCallAndBandAmongCountingContactsInTimeOrder) {
