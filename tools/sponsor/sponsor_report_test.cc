@@ -8,9 +8,9 @@ namespace aadx {
 namespace sponsor {
 namespace {
 
-using testing::Cw2021;
-using testing::EntrantOf;
-using testing::Score;
+using sponsor_test::Cw2021;
+using sponsor_test::EntrantOf;
+using sponsor_test::Score;
 
 // The plug-in's summaries of the two worked examples, as its own rules give
 // them (own entity, maritime mobile, the contact after the period and the
@@ -64,7 +64,7 @@ TEST(SponsorReportTest, SponsorTablesOfTheWorkedExamples) {
       "Total\t 8\t 19\t 5\n"
       "Sponsor's score = 19 * 5 = 95\n",
       FormatSponsorTable(Cw2021(), EntrantOf("JA1XYZ"),
-                         Score("JA1XYZ", testing::AsianExample()).table));
+                         Score("JA1XYZ", sponsor_test::AsianExample()).table));
   EXPECT_EQ(
       "Score by the sponsor's rules (JARL), not the plug-in's\n"
       "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
@@ -74,8 +74,9 @@ TEST(SponsorReportTest, SponsorTablesOfTheWorkedExamples) {
       "20m\t 1\t 0\t 0\n10m\t 1\t 2\t 1\n"
       "Total\t 8\t 10\t 5\n"
       "Sponsor's score = 10 * 5 = 50\n",
-      FormatSponsorTable(Cw2021(), EntrantOf("DL5XYZ"),
-                         Score("DL5XYZ", testing::NonAsianExample()).table));
+      FormatSponsorTable(
+          Cw2021(), EntrantOf("DL5XYZ"),
+          Score("DL5XYZ", sponsor_test::NonAsianExample()).table));
 }
 
 TEST(SponsorReportTest, ReconciliationsOfTheWorkedExamples) {
@@ -95,7 +96,7 @@ TEST(SponsorReportTest, ReconciliationsOfTheWorkedExamples) {
       "  own-entity                  1  own DXCC entity: 0 points, no "
       "multiplier\n",
       FormatReconciliation(PluginTable(kAsianPluginSummary),
-                           Score("JA1XYZ", testing::AsianExample())));
+                           Score("JA1XYZ", sponsor_test::AsianExample())));
   EXPECT_EQ(
       "Plug-in's score and the sponsor's\n"
       "  plug-in's score            70\n"
@@ -107,7 +108,7 @@ TEST(SponsorReportTest, ReconciliationsOfTheWorkedExamples) {
       "  non-asian-prefix            2  prefix outside Asia that the plug-in "
       "counted as a multiplier\n",
       FormatReconciliation(PluginTable(kNonAsianPluginSummary),
-                           Score("DL5XYZ", testing::NonAsianExample())));
+                           Score("DL5XYZ", sponsor_test::NonAsianExample())));
   // Nothing to reconcile, and no percentage of a zero score.
   EXPECT_EQ(
       "Plug-in's score and the sponsor's\n"
@@ -143,7 +144,7 @@ TEST(SponsorReportTest, CheckReportOfTheAsianExample) {
       "       outside-period\n"
       "8 QSOs, 19 points * 5 multipliers = 95\n",
       FormatCheckReport(Cw2021(), EntrantOf("JA1XYZ"),
-                        Score("JA1XYZ", testing::AsianExample())));
+                        Score("JA1XYZ", sponsor_test::AsianExample())));
 }
 
 TEST(SponsorReportTest, JsonHoldsBothScoresAndEveryReason) {
@@ -164,9 +165,9 @@ TEST(SponsorReportTest, JsonHoldsBothScoresAndEveryReason) {
       "\"own-entity\": 0, \"non-asian-station\": 1, \"non-asian-prefix\": "
       "1}}}\n",
       FormatScoresJson(plugin,
-                       Score("DL5XYZ", {testing::Qso("JA7XYZ", "40m"),
-                                        testing::Qso("DL1AA", "40m"),
-                                        testing::Qso("JA1ABC", "17m")})));
+                       Score("DL5XYZ", {sponsor_test::Qso("JA7XYZ", "40m"),
+                                        sponsor_test::Qso("DL1AA", "40m"),
+                                        sponsor_test::Qso("JA1ABC", "17m")})));
 }
 
 }  // namespace

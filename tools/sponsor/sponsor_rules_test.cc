@@ -8,9 +8,9 @@ namespace aadx {
 namespace sponsor {
 namespace {
 
-using testing::Cw2021;
-using testing::Qso;
-using testing::Score;
+using sponsor_test::Cw2021;
+using sponsor_test::Qso;
+using sponsor_test::Score;
 
 struct Expected {
   const char* call;
@@ -53,7 +53,7 @@ Verdict Alone(const std::string& own, const Contact& c,
 }
 
 TEST(SponsorRulesTest, AsianWorkedExample) {
-  SponsorScore score = Score("JA1XYZ", testing::AsianExample());
+  SponsorScore score = Score("JA1XYZ", sponsor_test::AsianExample());
   ExpectContacts(score, {{"DL1AA", 6, "DL", ""},
                          {"DL1AA", 3, "DL", ""},
                          {"DL1AA", 0, "", "dupe"},
@@ -70,7 +70,7 @@ TEST(SponsorRulesTest, AsianWorkedExample) {
 }
 
 TEST(SponsorRulesTest, NonAsianWorkedExample) {
-  SponsorScore score = Score("DL5XYZ", testing::NonAsianExample());
+  SponsorScore score = Score("DL5XYZ", sponsor_test::NonAsianExample());
   const char* non_asian = "non-asian-station,non-asian-prefix";
   ExpectContacts(score, {{"JA1ABC", 2, "JA1", ""},
                          {"JA1ABC/7", 1, "JA7", ""},
@@ -163,7 +163,8 @@ TEST(SponsorRulesTest, WhichContactsCount) {
   }
   // An overridden period replaces the contest's.
   Rules rules{ContestMode::kCw,
-              {testing::At("2021-06-18 1200"), testing::At("2021-06-19 0000")}};
+              {sponsor_test::At("2021-06-18 1200"),
+               sponsor_test::At("2021-06-19 0000")}};
   EXPECT_TRUE(
       Alone("JA1XYZ", Qso("DL1AA", "20m", "2021-06-18 2359"), rules).counts);
   EXPECT_FALSE(

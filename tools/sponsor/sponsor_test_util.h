@@ -14,7 +14,7 @@
 
 namespace aadx {
 namespace sponsor {
-namespace testing {
+namespace sponsor_test {
 
 inline const replay::CtyFile& TestCty() {
   static const replay::CtyFile* cty = [] {
@@ -106,7 +106,7 @@ inline std::vector<Contact> NonAsianExample() {
   };
 }
 
-}  // namespace testing
+}  // namespace sponsor_test
 }  // namespace sponsor
 }  // namespace aadx
 

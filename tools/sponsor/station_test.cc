@@ -22,28 +22,28 @@ TEST(StationTest, CountryFileAndWpxRulesPlaceTheStation) {
       {"9M6AA", "9M6", "OC", "9M6"},    {"4x1ab", "4X", "AS", "4X1"},
   };
   for (const Case& c : cases) {
-    Station s = testing::Locate(c.call);
+    Station s = sponsor_test::Locate(c.call);
     EXPECT_TRUE(s.located) << c.call;
     EXPECT_FALSE(s.maritime) << c.call;
     EXPECT_EQ(c.dxcc, s.dxcc) << c.call;
     EXPECT_EQ(c.continent, s.continent) << c.call;
     EXPECT_EQ(c.prefix, s.prefix) << c.call;
   }
-  EXPECT_EQ("Italy", testing::Locate("IT9ABC").dxcc_name);
+  EXPECT_EQ("Italy", sponsor_test::Locate("IT9ABC").dxcc_name);
 }
 
 TEST(StationTest, MaritimeAndUnknownStationsAreNowhere) {
-  Station mm = testing::Locate("JA1ABC/mm");
+  Station mm = sponsor_test::Locate("JA1ABC/mm");
   EXPECT_TRUE(mm.maritime);
   EXPECT_FALSE(mm.located);
   EXPECT_EQ("", mm.dxcc);
   EXPECT_EQ("", mm.continent);
   EXPECT_EQ("JA1", mm.prefix);
-  Station unknown = testing::Locate("ZZ9ZZ");
+  Station unknown = sponsor_test::Locate("ZZ9ZZ");
   EXPECT_FALSE(unknown.maritime);
   EXPECT_FALSE(unknown.located);
   EXPECT_EQ("ZZ9", unknown.prefix);
-  EXPECT_EQ("RA0", testing::Locate("RAEM").prefix);
+  EXPECT_EQ("RA0", sponsor_test::Locate("RAEM").prefix);
   EXPECT_FALSE(IsMaritimeMobile("MM1ABC"));
   EXPECT_TRUE(IsMaritimeMobile("W1AW/ MM"));
 }
