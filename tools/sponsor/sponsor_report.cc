@@ -1,0 +1,171 @@
+#include "tools/sponsor/sponsor_report.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace aadx {
+namespace sponsor {
+
+namespace {
+
+std::string Printf(const char* format, ...)
+    __attribute__((format(gnu_printf, 1, 2)));
+
+std::string Printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int size = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::string text(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+  if (size > 0) std::vsnprintf(&text[0], text.size() + 1, format, again);
+  va_end(again);
+  return text;
+}
+
+std::string OrDash(const std::string& text) {
+  return text.empty() ? "-" : text;
+}
+
+std::string RightTrimmed(std::string line) {
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
+std::string PeriodText(const Rules& rules) {
+  return FormatUtc(rules.period.start) + " to " + FormatUtc(rules.period.end) +
+         " UTC";
+}
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20) {
+      out += Printf("\\u%04x", u);
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonFigures(const BandScore& b) {
+  return Printf("\"qsos\": %d, \"points\": %d, \"multipliers\": %d", b.qsos,
+                b.points, b.multipliers);
+}
+
+// "bands": [...], "total": {...}
+std::string JsonTable(const ScoreTable& table) {
+  std::string out = "\"bands\": [";
+  for (size_t i = 0; i < table.bands.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += "{\"band\": " + JsonString(table.bands[i].band) + ", " +
+           JsonFigures(table.bands[i]) + "}";
+  }
+  out += "], \"total\": {" + JsonFigures(table.total) +
+         Printf(", \"score\": %lld}", static_cast<long long>(table.score));
+  return out;
+}
+
+}  // namespace
+
+std::string FormatSponsorTable(const Rules& rules, const Entrant& entrant,
+                               const ScoreTable& table) {
+  std::string text = "Score by the sponsor's rules (JARL), not the plug-in's\n";
+  text +=
+      Printf("  %s %s\n", ContestName(rules.mode), PeriodText(rules).c_str());
+  text += "     Contestant: " + entrant.call + "\n";
+  text += "Band\tQSOs\tPoints\tMults\n";
+  for (const BandScore& b : table.bands) {
+    text += Printf("%s\t %d\t %d\t %d\n", b.band.c_str(), b.qsos, b.points,
+                   b.multipliers);
+  }
+  text += Printf("Total\t %d\t %d\t %d\n", table.total.qsos, table.total.points,
+                 table.total.multipliers);
+  text += Printf("Sponsor's score = %d * %d = %lld\n", table.total.points,
+                 table.total.multipliers, static_cast<long long>(table.score));
+  return text;
+}
+
+std::string FormatReconciliation(const ScoreTable& plugin,
+                                 const SponsorScore& sponsor) {
+  const long long plugin_score = plugin.score;
+  const long long sponsor_score = sponsor.table.score;
+  std::string text = "Plug-in's score and the sponsor's\n";
+  text += Printf("  %-20s %8lld\n", "plug-in's score", plugin_score);
+  text += Printf("  %-20s %8lld\n", "sponsor's score", sponsor_score);
+  std::string difference = Printf("  %-20s %8lld", "plug-in - sponsor",
+                                  plugin_score - sponsor_score);
+  if (sponsor_score != 0) {
+    difference += Printf(
+        " (%+.1f %%)", 100.0 * (plugin_score - sponsor_score) / sponsor_score);
+  }
+  text += difference + "\n";
+  text += "Contacts by reason\n";
+  bool any = false;
+  for (int i = 0; i < kReasonCount; ++i) {
+    const int count = sponsor.reason_counts[i];
+    if (count == 0) continue;
+    any = true;
+    const Reason reason = static_cast<Reason>(i);
+    text += Printf("  %-20s %8d  %s\n", ReasonName(reason), count,
+                   ReasonDescription(reason));
+  }
+  if (!any) text += "  none\n";
+  return text;
+}
+
+std::string FormatCheckReport(const Rules& rules, const Entrant& entrant,
+                              const SponsorScore& sponsor) {
+  std::string text = Printf(
+      "Check by the sponsor's rules (JARL): %s, %s (%s, %s), %s\n",
+      ContestName(rules.mode), entrant.call.c_str(),
+      OrDash(entrant.station.dxcc).c_str(),
+      OrDash(entrant.station.continent).c_str(), PeriodText(rules).c_str());
+  const char* const kLine =
+      "%-15s  %-4s  %-12s  %-6s  %-4s  %-6s  %6s  %-8s  %s";
+  text += RightTrimmed(Printf(kLine, "Time", "Band", "Call", "Entity", "Cont",
+                              "Prefix", "Points", "New mult", "Reason")) +
+          "\n";
+  for (const CheckedContact& c : sponsor.contacts) {
+    const Station& s = c.contact.station;
+    std::string reasons;
+    for (Reason r : c.verdict.reasons) {
+      if (!reasons.empty()) reasons += ", ";
+      reasons += ReasonName(r);
+    }
+    text +=
+        RightTrimmed(Printf(
+            kLine, FormatUtc(c.contact.time).c_str(), OrDash(c.band).c_str(),
+            OrDash(c.contact.call).c_str(), OrDash(s.dxcc).c_str(),
+            OrDash(s.continent).c_str(), OrDash(s.prefix).c_str(),
+            std::to_string(c.verdict.points).c_str(),
+            c.verdict.new_multiplier.c_str(), reasons.c_str())) +
+        "\n";
+  }
+  const ScoreTable& t = sponsor.table;
+  text += Printf("%d QSOs, %d points * %d multipliers = %lld\n", t.total.qsos,
+                 t.total.points, t.total.multipliers,
+                 static_cast<long long>(t.score));
+  return text;
+}
+
+std::string FormatScoresJson(const ScoreTable& plugin,
+                             const SponsorScore& sponsor) {
+  std::string out = "{\"plugin\": {" + JsonTable(plugin) + "}, \"sponsor\": {" +
+                    JsonTable(sponsor.table) + ", \"reasons\": {";
+  for (int i = 0; i < kReasonCount; ++i) {
+    if (i > 0) out += ", ";
+    out += Printf("\"%s\": %d", ReasonName(static_cast<Reason>(i)),
+                  sponsor.reason_counts[i]);
+  }
+  return out + "}}}\n";
+}
+
+}  // namespace sponsor
+}  // namespace aadx

@@ -1,0 +1,105 @@
+// The All Asian DX contest scored by the sponsor's published rules, beside
+// (and independent of) the plug-in's own scoring: contest period, bands and
+// mode, a two-digit age in the exchange, dupes in time order, DXCC entities
+// with WAE entries folded, 0 points for one's own entity and for maritime
+// mobile stations, and for entrants outside Asia only Asian stations with
+// their WPX prefixes as multipliers.
+#ifndef AADX_TOOLS_SPONSOR_SPONSOR_RULES_H_
+#define AADX_TOOLS_SPONSOR_SPONSOR_RULES_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/sponsor/contest_period.h"
+#include "tools/sponsor/score_table.h"
+#include "tools/sponsor/station.h"
+
+namespace aadx {
+namespace sponsor {
+
+// Why a contact does not count, scores nothing, or scores differently from
+// the plug-in. The short names are stable: reports and JSON use them.
+enum class Reason {
+  kWrongBand,           // not 160, 80, 40, 20, 15 or 10 m
+  kWrongMode,           // not the contest's mode
+  kOutsidePeriod,       // before the start or at or after the end
+  kIncompleteExchange,  // received age missing or not two digits
+  kDupe,                // the same call on the same band counted before
+  kMaritimeMobile,      // /MM: 0 points, no multiplier
+  kUnknownStation,      // the country file does not place it: 0 points
+  kOwnEntity,           // Asian entrant, own DXCC entity: 0 points
+  kNonAsianStation,     // entrant outside Asia, station outside Asia
+  kNonAsianPrefix,      // ...whose prefix the plug-in counted as a new mult
+};
+constexpr int kReasonCount = 10;
+
+// "wrong-band", "wrong-mode", "outside-period", "incomplete-exchange",
+// "dupe", "maritime-mobile", "unknown-station", "own-entity",
+// "non-asian-station", "non-asian-prefix".
+const char* ReasonName(Reason reason);
+// One line for a person, e.g. "own DXCC entity: 0 points, no multiplier".
+const char* ReasonDescription(Reason reason);
+
+// One contact as logged.
+struct Contact {
+  int64_t time = 0;       // UTC seconds (UtcSeconds)
+  std::string call;       // worked station
+  std::string band;       // "20m"; case and blanks do not matter
+  std::string mode;       // "CW", "SSB", "PH", ...; case does not matter
+  std::string exch_rcvd;  // the received age
+  std::string exch_sent;  // the sent exchange (the plug-in needs one)
+  Station station;        // where the sponsor places the worked station
+  // The worked station's prefix as the plug-in was given it: it decides
+  // which prefixes the plug-in counted as multipliers.
+  std::string plugin_prefix;
+};
+
+struct Entrant {
+  std::string call;
+  Station station;  // Asian entrant when its continent is "AS"
+};
+
+struct Rules {
+  ContestMode mode = ContestMode::kCw;
+  Period period;  // ContestPeriod(year, mode) unless overridden
+};
+
+struct Verdict {
+  bool counts = false;  // in the QSOs column
+  int points = 0;
+  std::string new_multiplier;  // DXCC entity or WPX prefix, new on its band
+  std::vector<Reason> reasons;
+};
+
+struct CheckedContact {
+  Contact contact;
+  std::string band;  // normalized, "40m"
+  Verdict verdict;
+};
+
+struct SponsorScore {
+  ScoreTable table;                      // contest bands that were worked
+  std::vector<CheckedContact> contacts;  // in time order
+  std::array<int, kReasonCount> reason_counts{};  // contacts per reason
+  int reason_count(Reason r) const {
+    return reason_counts[static_cast<int>(r)];
+  }
+};
+
+// Scores `contacts`, given in the order the plug-in received them (log
+// order); contacts at the same time keep that order.
+SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
+                                 const std::vector<Contact>& contacts);
+
+// "160m" for " 160M"; the text unchanged (lower-cased, blanks removed) when
+// it is no contest band.
+std::string NormalizeBand(const std::string& band);
+bool IsContestBand(const std::string& normalized_band);
+bool IsContestModeText(const std::string& mode, ContestMode contest);
+
+}  // namespace sponsor
+}  // namespace aadx
+
+#endif  // AADX_TOOLS_SPONSOR_SPONSOR_RULES_H_

@@ -1,0 +1,43 @@
+#include "tools/sponsor/station.h"
+
+#include <cctype>
+
+#include "tools/replay/cty_file.h"
+#include "tools/replay/wpx_prefix.h"
+
+namespace aadx {
+namespace sponsor {
+
+bool IsMaritimeMobile(const std::string& call) {
+  size_t start = 0;
+  while (start <= call.size()) {
+    size_t slash = call.find('/', start);
+    if (slash == std::string::npos) slash = call.size();
+    std::string part;
+    for (size_t i = start; i < slash; ++i) {
+      const unsigned char c = static_cast<unsigned char>(call[i]);
+      if (!std::isspace(c)) part += static_cast<char>(std::toupper(c));
+    }
+    if (part == "MM") return true;
+    start = slash + 1;
+  }
+  return false;
+}
+
+Station CtyStationLocator::Locate(const std::string& call) const {
+  Station station;
+  station.prefix = replay::WpxPrefix(call);
+  station.maritime = IsMaritimeMobile(call);
+  replay::CtyResolution found;
+  // An exact-call entry could name an entity for a maritime call; the
+  // station is still at sea.
+  if (station.maritime || !cty_.Resolve(call, &found)) return station;
+  station.located = true;
+  station.dxcc = found.dxcc;
+  station.dxcc_name = found.dxcc_name;
+  station.continent = found.continent;
+  return station;
+}
+
+}  // namespace sponsor
+}  // namespace aadx
