@@ -18,9 +18,9 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
   return result;
 }
 
-CabrilloLog::CabrilloLog(Settings* settings, Dialogs* dialogs,
+CabrilloLog::CabrilloLog(Settings* settings, CabrilloDialog* dialog,
                          HostVersion* hostVersion)
-    : settings_(settings), dialogs_(dialogs), hostVersion_(hostVersion) {}
+    : settings_(settings), dialog_(dialog), hostVersion_(hostVersion) {}
 
 bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
                               int* exportFlag) {
@@ -59,7 +59,7 @@ bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
                        "<LF>", "\n");
 
   CabrilloForm form = ToForm();
-  if (!dialogs_->RunCabrilloDialog(&form)) {
+  if (!dialog_->RunCabrilloDialog(&form)) {
     *exportFlag = 0;
     return false;
   }

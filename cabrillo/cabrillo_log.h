@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cabrillo/host_version.h"
-#include "plugin/settings.h"
-#include "plugin/stats_exports.h"
-#include "ui/dialogs.h"
+#include "base/settings.h"
+#include "base/ole_date_value.h"
+#include "cabrillo/cabrillo_dialog.h"
 
 namespace aadx {
 
@@ -20,7 +20,7 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
 
 class CabrilloLog {
  public:
-  CabrilloLog(Settings* settings, Dialogs* dialogs, HostVersion* hostVersion);
+  CabrilloLog(Settings* settings, CabrilloDialog* dialog, HostVersion* hostVersion);
 
   // Loads the header from the settings, shows the header dialog and saves
   // on OK, leaving soapbox and address in the forms the file needs and
@@ -51,7 +51,7 @@ class CabrilloLog {
   void FromForm(const CabrilloForm& form);
 
   Settings* settings_;
-  Dialogs* dialogs_;
+  CabrilloDialog* dialog_;
   HostVersion* hostVersion_;
 };
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cabrillo/cabrillo_log.h"
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 
 namespace aadx {
 namespace {

@@ -2,7 +2,7 @@
 #include <cctype>
 #include <string>
 
-#include "host/host_session.h"
+#include "plugin/host_session.h"
 #include "plugin/plugin.h"
 
 namespace aadx {

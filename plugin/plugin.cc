@@ -1,6 +1,6 @@
 #include "plugin/plugin.h"
 
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 #include "scoring/ubn_report.h"
 
 namespace aadx {
@@ -41,7 +41,7 @@ UbnContact ToUbnContact(const ContactArgs& c) {
 Plugin::Plugin(const Platform& platform)
     : platform_(platform),
       settings_(platform.profile),
-      cabrillo_(&settings_, platform.dialogs, platform.hostVersion) {
+      cabrillo_(&settings_, platform.cabrilloDialog, platform.hostVersion) {
   platform_.window->Attach(&state_, platform_.hostLink, &settings_);
 }
 

@@ -7,9 +7,9 @@
 
 #include "cabrillo/cabrillo_log.h"
 #include "plugin/platform.h"
-#include "plugin/plugin_state.h"
-#include "plugin/qso_store.h"
-#include "plugin/settings.h"
+#include "base/plugin_state.h"
+#include "base/qso_store.h"
+#include "base/settings.h"
 
 namespace aadx {
 

@@ -1,5 +1,5 @@
 // ResetStats0: opens a new contest run.
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 #include "plugin/plugin.h"
 #include "scoring/ubn_report.h"
 

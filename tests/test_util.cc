@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "plugin/settings.h"
+#include "base/settings.h"
 
 namespace aadx {
 

@@ -6,7 +6,6 @@ namespace {
 
 class OkDialogs : public Dialogs {
  public:
-  bool RunCabrilloDialog(CabrilloForm*) override { return true; }
   bool RunSetupDialog(int*, std::string*) override { return true; }
   void ShowMessage(const std::string&, const std::string&) override {}
 };

@@ -7,9 +7,6 @@ namespace {
 
 class WindowsDialogs : public Dialogs {
  public:
-  bool RunCabrilloDialog(CabrilloForm* form) override {
-    return RunCabrilloDialogWin(form);
-  }
   bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
     return RunMasterDialogWin(windowFlag, modeText);
   }

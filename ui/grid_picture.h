@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/plugin_state.h"
+#include "base/plugin_state.h"
 
 namespace aadx {
 

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "plugin/plugin_state.h"
+#include "base/plugin_state.h"
 #include "ui/grid_picture.h"
 
 namespace aadx {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <mutex>
 
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 
 namespace aadx {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "host/host_link.h"
-#include "plugin/plugin_state.h"
+#include "base/plugin_state.h"
 
 namespace aadx {
 

@@ -24,8 +24,8 @@
 #include <string>
 
 #include "host/host_link.h"
-#include "plugin/module_win.h"
-#include "plugin/settings.h"
+#include "base/module_win.h"
+#include "base/settings.h"
 #include "ui/info_button_win.h"
 #include "ui/multiplier_view.h"
 #include "ui/multiplier_window.h"

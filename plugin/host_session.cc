@@ -1,4 +1,4 @@
-#include "host/host_session.h"
+#include "plugin/host_session.h"
 
 namespace aadx {
 

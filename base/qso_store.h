@@ -1,13 +1,13 @@
 // The plug-in's own copy of the contest log: one CInfo per contact the host
 // passed in since the last reset, in insertion order.
-#ifndef AADX_PLUGIN_QSO_STORE_H_
-#define AADX_PLUGIN_QSO_STORE_H_
+#ifndef AADX_BASE_QSO_STORE_H_
+#define AADX_BASE_QSO_STORE_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "plugin/stats_exports.h"
+#include "base/ole_date_value.h"
 
 namespace aadx {
 
@@ -64,4 +64,4 @@ void AddToBandList(std::vector<std::string>* bands, const std::string& band);
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_QSO_STORE_H_
+#endif  // AADX_BASE_QSO_STORE_H_

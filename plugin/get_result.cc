@@ -1,6 +1,6 @@
 // GetResult0: the summary for the host, the claimed score and, in an export
 // run, the Cabrillo log.
-#include "host/host_session.h"
+#include "plugin/host_session.h"
 #include "plugin/plugin.h"
 #include "scoring/score.h"
 #include "scoring/summary.h"

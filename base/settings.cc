@@ -1,4 +1,4 @@
-#include "plugin/settings.h"
+#include "base/settings.h"
 
 #include <cerrno>
 #include <climits>

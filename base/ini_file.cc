@@ -1,4 +1,4 @@
-#include "plugin/ini_file.h"
+#include "base/ini_file.h"
 
 #include <cerrno>
 #include <cstddef>

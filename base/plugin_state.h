@@ -5,15 +5,15 @@
 // flags and the band lists, and writes the band rows, the typed call and the
 // current band slot. Every field the window thread touches is guarded by mu;
 // the rest is touched by the host's calls only.
-#ifndef AADX_PLUGIN_PLUGIN_STATE_H_
-#define AADX_PLUGIN_PLUGIN_STATE_H_
+#ifndef AADX_BASE_PLUGIN_STATE_H_
+#define AADX_BASE_PLUGIN_STATE_H_
 
 #include <array>
 #include <mutex>
 #include <string>
 #include <vector>
 
-#include "plugin/qso_store.h"
+#include "base/qso_store.h"
 
 namespace aadx {
 
@@ -58,4 +58,4 @@ struct PluginState {
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_PLUGIN_STATE_H_
+#endif  // AADX_BASE_PLUGIN_STATE_H_
