@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/module_win.h"
 #include "cabrillo/cabrillo_dialog.h"
 #include "cabrillo/header_controls.h"
-#include "base/module_win.h"
 #include "ui/resource.h"
 
 namespace aadx {

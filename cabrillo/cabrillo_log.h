@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo/host_version.h"
-#include "base/settings.h"
 #include "base/ole_date_value.h"
+#include "base/settings.h"
 #include "cabrillo/cabrillo_dialog.h"
+#include "cabrillo/host_version.h"
 
 namespace aadx {
 
@@ -20,7 +20,8 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
 
 class CabrilloLog {
  public:
-  CabrilloLog(Settings* settings, CabrilloDialog* dialog, HostVersion* hostVersion);
+  CabrilloLog(Settings* settings, CabrilloDialog* dialog,
+              HostVersion* hostVersion);
 
   // Loads the header from the settings, shows the header dialog and saves
   // on OK, leaving soapbox and address in the forms the file needs and

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <vector>
 
-#include "cabrillo/cabrillo_log.h"
 #include "base/ole_date.h"
+#include "cabrillo/cabrillo_log.h"
 
 namespace aadx {
 namespace {

@@ -29,15 +29,16 @@ int Plugin::CheckCall(const CallQuery& q) {
   RefreshHostLink(platform_.hostLink, platform_.window, &state_.hostState);
 
   if (q.dxcc.empty()) return 1;
-  std::lock_guard<std::mutex> lock(state_.mu);
-  if (state_.asiaFlag == 0 && q.continent != "AS") return 4;
-  for (const CInfo& r : state_.store.records()) {
-    if (r.call == q.call && r.band == q.band) return 0;
-  }
-  for (const CInfo& r : state_.store.records()) {
-    if (r.band == q.band && r.prefix == q.prefix) return 1;
-  }
-  return 2;
+  return state_.shared.WithLock([&](const SharedFields& s) {
+    if (s.asiaFlag == 0 && q.continent != "AS") return 4;
+    for (const CInfo& r : s.store.records()) {
+      if (r.call == q.call && r.band == q.band) return 0;
+    }
+    for (const CInfo& r : s.store.records()) {
+      if (r.band == q.band && r.prefix == q.prefix) return 1;
+    }
+    return 2;
+  });
 }
 
 }  // namespace aadx

@@ -3,8 +3,8 @@
 #ifndef AADX_PLUGIN_HOST_SESSION_H_
 #define AADX_PLUGIN_HOST_SESSION_H_
 
-#include "host/host_link.h"
 #include "base/settings.h"
+#include "host/host_link.h"
 #include "ui/multiplier_window.h"
 
 namespace aadx {

@@ -3,8 +3,8 @@
 namespace aadx {
 
 Platform DefaultPlatform() {
-  return Platform{DefaultProfile(), DefaultDialogs(),
-                  DefaultCabrilloDialog(), DefaultHostLink(),
+  return Platform{DefaultProfile(),          DefaultDialogs(),
+                  DefaultCabrilloDialog(),   DefaultHostLink(),
                   DefaultMultiplierWindow(), DefaultHostVersion()};
 }
 

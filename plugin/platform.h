@@ -3,9 +3,9 @@
 #ifndef AADX_PLUGIN_PLATFORM_H_
 #define AADX_PLUGIN_PLATFORM_H_
 
+#include "base/profile.h"
 #include "cabrillo/cabrillo_dialog.h"
 #include "cabrillo/host_version.h"
-#include "base/profile.h"
 #include "host/host_link.h"
 #include "ui/dialogs.h"
 #include "ui/multiplier_window.h"

@@ -4,19 +4,17 @@
 namespace aadx {
 
 void Plugin::SetupSet() {
-  state_.masterValue = settings_.ReadInt("Master");
-  // The dialog always opens with "CW", whatever "Mode" holds.
-  state_.modeText = "CW";
-  int windowFlag = state_.masterValue;
-  std::string modeText = state_.modeText;
-  if (platform_.dialogs->RunSetupDialog(&windowFlag, &modeText)) {
-    state_.masterValue = windowFlag;
-    state_.modeText = modeText;
-    settings_.WriteInt("Master", state_.masterValue);
-    settings_.WriteText("Mode", state_.modeText);
+  int masterValue = settings_.ReadInt("Master");
+  // The dialog always opens with "CW", whatever "Mode" holds; on any ending
+  // but OK the mode flag is set from that "CW".
+  std::string modeText = "CW";
+  bool cw = true;
+  if (platform_.dialogs->RunSetupDialog(&masterValue, &modeText)) {
+    settings_.WriteInt("Master", masterValue);
+    settings_.WriteText("Mode", modeText);
+    cw = modeText == "CW";
   }
-  std::lock_guard<std::mutex> lock(state_.mu);
-  state_.modeFlag = state_.modeText == "CW" ? 1 : 0;
+  state_.shared.WithLock([&](SharedFields& s) { s.modeFlag = cw ? 1 : 0; });
 }
 
 }  // namespace aadx

@@ -113,7 +113,8 @@ struct FakePlatform {
   FakeHostVersion version;
 
   Platform platform() {
-    return Platform{DefaultProfile(), &dialogs, &dialogs, &host, &window, &version};
+    return Platform{DefaultProfile(), &dialogs, &dialogs, &host,
+                    &window,          &version};
   }
 };
 

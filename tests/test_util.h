@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/plugin_state.h"
+
 namespace aadx {
 
 // A fresh empty folder that is the current directory while the object
@@ -38,6 +40,11 @@ std::filesystem::path SettingsFilePath();
 // real profile layer (the Windows profile API on Windows).
 std::string ReadSetting(const std::string& key);
 void WriteSetting(const std::string& key, const std::string& value);
+
+// A copy of the fields the window thread shares, taken under their lock.
+inline SharedFields CopyFields(SharedState* state) {
+  return state->WithLock([](const SharedFields& f) { return f; });
+}
 
 }  // namespace aadx
 

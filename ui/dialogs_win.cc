@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "ui/dialogs_win.h"
+
+#include <windows.h>
 
 namespace aadx {
 namespace {

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <mutex>
 #include <vector>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace {
@@ -89,13 +90,22 @@ class InfoButtonTest : public ::testing::Test {
  protected:
   void SetUp() override { button_.Attach(nullptr, &state_); }
   void Set(const std::string& call, int slot, int asia) {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    state_.typedCall = call;
-    state_.currentBandSlot = slot;
-    state_.asiaFlag = asia;
-    for (int i = 0; i < kBandSlots; ++i) {
-      state_.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
-    }
+    state_.WithLock([&](SharedFields& f) {
+      f.typedCall = call;
+      f.currentBandSlot = slot;
+      f.asiaFlag = asia;
+      for (int i = 0; i < kBandSlots; ++i) {
+        f.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
+      }
+    });
+  }
+  // The band lists of slot 3.
+  void Set20mLists(const std::vector<std::string>& dxcc,
+                   const std::vector<std::string>& prefixes = {}) {
+    state_.WithLock([&](SharedFields& f) {
+      f.bandDxccLists[3] = dxcc;
+      f.bandPrefixLists[3] = prefixes;
+    });
   }
   void Paint(Bitmap* bitmap, int width, int height) {
     bitmap->Fill(0);
@@ -103,7 +113,7 @@ class InfoButtonTest : public ::testing::Test {
     button_.DrawItem(item);
   }
 
-  PluginState state_;
+  SharedState state_;
   CCqWwInfoButton button_;
 };
 
@@ -140,7 +150,7 @@ TEST_F(InfoButtonTest, GridViewWritesHeaderAndRows) {
 
 TEST_F(InfoButtonTest, ListViewWithoutBandIsOnlyBackground) {
   Set("", -1, 1);
-  state_.bandDxccLists[3] = {"UA", "JA", "BY"};
+  Set20mLists({"UA", "JA", "BY"});
   Bitmap b(300, 111);
   Paint(&b, 300, 111);
   EXPECT_EQ(b.CountOther(0, 0, 300, 111, Pixel(kListBackground)), 0);
@@ -148,12 +158,12 @@ TEST_F(InfoButtonTest, ListViewWithoutBandIsOnlyBackground) {
 
 TEST_F(InfoButtonTest, ListViewDrawsTheSortedListAndKeepsItSorted) {
   Set("", 3, 1);
-  state_.bandDxccLists[3] = {"UA", "JA", "BY"};
+  Set20mLists({"UA", "JA", "BY"});
   Bitmap b(300, 111);
   Paint(&b, 300, 111);
   const uint32_t back = Pixel(kListBackground);
   EXPECT_EQ(b.at(299, 110), back);
-  EXPECT_EQ(state_.bandDxccLists[3],
+  EXPECT_EQ(CopyFields(&state_).bandDxccLists[3],
             (std::vector<std::string>{"BY", "JA", "UA"}));
 
   // Each entry is where the sorted order puts it: compare with each text
@@ -172,8 +182,7 @@ TEST_F(InfoButtonTest, ListViewDrawsTheSortedListAndKeepsItSorted) {
 
 TEST_F(InfoButtonTest, ListViewOutsideAsiaPaintsThePrefixes) {
   Set("", 3, 0);
-  state_.bandDxccLists[3] = {"UA"};
-  state_.bandPrefixLists[3] = {"UA9", "BY1"};
+  Set20mLists({"UA"}, {"UA9", "BY1"});
   Bitmap b(300, 111);
   Paint(&b, 300, 111);
   Bitmap ref(300, 111);

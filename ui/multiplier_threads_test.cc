@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 #include "plugin/plugin.h"
@@ -54,7 +53,7 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
   FakeHostLink windowHost;
   windowHost.present = true;
   windowHost.Connect();
-  MultiplierPoller poller(&plugin.state(), &windowHost);
+  MultiplierPoller poller(&plugin.state().shared, &windowHost);
 
   const char* const kDxcc[] = {"UA", "JA", "BY", "VU", "HL"};
   const char* const kBands[] = {"20m", "40m", "15m"};
@@ -69,7 +68,7 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
       windowHost.frequency = freqs[i % 3] + i;
       poller.Tick();
       ++ticks;
-      LayOutGrid(TakeGridSnapshot(&plugin.state()), {0, 0, 320, 111});
+      LayOutGrid(TakeGridSnapshot(&plugin.state().shared), {0, 0, 320, 111});
     }
   });
 
@@ -101,14 +100,14 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
   windowHost.entryText = "JA1ABC";
   windowHost.frequency = 14025000.0;
   ASSERT_TRUE(poller.Tick().completed());
-  std::lock_guard<std::mutex> lock(plugin.state().mu);
+  SharedFields s = CopyFields(&plugin.state().shared);
   std::string last20m = "   -";
-  for (const CInfo& q : plugin.state().store.records()) {
+  for (const CInfo& q : s.store.records()) {
     if (q.call == "JA1ABC" && q.band == "20m") last20m = q.exchRcvd;
   }
-  EXPECT_EQ(plugin.state().bandRows[3][3], last20m);
-  EXPECT_EQ(plugin.state().typedCall, "JA1ABC");
-  EXPECT_EQ(plugin.state().currentBandSlot, 3);
+  EXPECT_EQ(s.bandRows[3][3], last20m);
+  EXPECT_EQ(s.typedCall, "JA1ABC");
+  EXPECT_EQ(s.currentBandSlot, 3);
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ Picture PaintedWith(int width, int height,
 }
 
 // The grid button's painting of state.
-Picture Painted(PluginState* state, int width, int height) {
+Picture Painted(SharedState* state, int width, int height) {
   return PaintedWith(width, height, [state](HDC dc, int w, int h) {
     CCqWwInfoButton button;
     button.Attach(nullptr, state);
@@ -262,7 +262,7 @@ class MultiplierWindowTest : public ::testing::Test {
 
   // Waits until the grid button on the screen shows what painting the
   // expected state gives.
-  bool WaitForGrid(HWND window, PluginState* expected, Screenshot* shot) {
+  bool WaitForGrid(HWND window, SharedState* expected, Screenshot* shot) {
     Picture seen;
     Picture want;
     bool same = Eventually(
@@ -407,25 +407,27 @@ TEST_F(MultiplierWindowTest, GridShowsTheStoresRowsForTheTypedCall) {
 
   // What the grid must show: the later 20m QSO, the 40m one, the rest
   // blank, 20m highlighted.
-  PluginState expected;
-  expected.typedCall = "JA1ABC";
-  expected.currentBandSlot = 3;
+  SharedFields rows;
+  rows.typedCall = "JA1ABC";
+  rows.currentBandSlot = 3;
   for (int i = 0; i < kBandSlots; ++i) {
-    expected.bandRows[i] =
+    rows.bandRows[i] =
         BandRow{kContestBands[i], "   -", "   -", "   -", "   -"};
   }
-  expected.bandRows[3] = BandRow{"20m", "SSB", "01:30", "32", "   -"};
-  expected.bandRows[2] = BandRow{"40m", "CW", "00:05", "31", "   -"};
+  rows.bandRows[3] = BandRow{"20m", "SSB", "01:30", "32", "   -"};
+  rows.bandRows[2] = BandRow{"40m", "CW", "00:05", "31", "   -"};
+  SharedState expected;
+  expected.WithLock([&](SharedFields& f) { f = rows; });
   Screenshot shot;
   EXPECT_TRUE(WaitForGrid(window, &expected, &shot));
   KeepScreenshot(shot, "multiplier_grid_view.bmp");
 
   // Painting the reset's rows instead gives another picture.
-  PluginState blank;
-  blank.typedCall = "JA1ABC";
-  blank.currentBandSlot = 3;
-  blank.bandRows = expected.bandRows;
-  blank.bandRows[3] = BandRow{"20m", "   -", "   -", "   -", "   -"};
+  SharedState blank;
+  blank.WithLock([&](SharedFields& f) {
+    f = rows;
+    f.bandRows[3] = BandRow{"20m", "   -", "   -", "   -", "   -"};
+  });
   Picture seen = ButtonOnScreen(window, &shot);
   EXPECT_FALSE(seen == Painted(&blank, seen.width, seen.height));
 }
@@ -446,13 +448,15 @@ TEST_F(MultiplierWindowTest, ListViewShowsTheBandsMultipliersSorted) {
   CheckCall();
   ASSERT_TRUE(WaitForTitle(window, "AADX-CW  DXCC worked on 20m "));
 
-  PluginState expected;
-  expected.asiaFlag = 1;
-  expected.currentBandSlot = 3;
-  expected.bandDxccLists[3] = {"UA", "JA", "BY"};  // painting sorts them
+  SharedState expected;
+  expected.WithLock([](SharedFields& f) {
+    f.asiaFlag = 1;
+    f.currentBandSlot = 3;
+    f.bandDxccLists[3] = {"UA", "JA", "BY"};  // painting sorts them
+  });
   Screenshot shot;
   EXPECT_TRUE(WaitForGrid(window, &expected, &shot));
-  EXPECT_EQ(expected.bandDxccLists[3],
+  EXPECT_EQ(CopyFields(&expected).bandDxccLists[3],
             (std::vector<std::string>{"BY", "JA", "UA"}));
   KeepScreenshot(shot, "multiplier_list_view.bmp");
 
