@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/ole_date_value.h"
+#include "base/qso_store.h"
 #include "base/settings.h"
 #include "cabrillo/cabrillo_dialog.h"
 #include "cabrillo/host_version.h"
@@ -29,29 +30,28 @@ class CabrilloLog {
   // but OK sets *exportFlag to 0, writes nothing and returns false.
   bool SetupHeader(const std::string& ownCall, int* modeFlag, int* exportFlag);
 
-  // Formats one contact as a QSO line and appends it to qsoLines.
+  // Formats one contact as a QSO line and appends it to the QSO lines.
   void AddQso(const std::string& call, int freqKHz, const std::string& modeText,
               const StatsOleDate& time, const std::string& rstSent,
               const std::string& exchSent, const std::string& rstRcvd,
               const std::string& exchRcvd);
 
-  // Writes fileBase + ".cbr" in the current folder (header, qsoLines, end
+  // Writes fileBase + ".cbr" in the current folder (header, QSO lines, end
   // line) and returns "File produced: " and its name. cw picks the CONTEST
   // line. Changes nothing in the object.
   std::string WriteLog(int claimedScore, bool cw);
 
-  std::string callsign, operators, name, address, addressCity, addressState,
-      addressPostalCode, addressCountry, email, club, soapbox, claimed, contest,
-      location, categoryOperator, categoryBand, categoryMode, categoryPower,
-      categoryTransmitter, categoryStation, categoryAssisted, categoryOverlay,
-      fileBase;
-  std::vector<std::string> qsoLines;
+  // Every record of the store, in store order, as QSO lines: what a
+  // repeated export request writes lists each contact once.
+  void RebuildQsoLines(const std::vector<CInfo>& records, bool cw);
+  const std::vector<std::string>& qsoLines() const { return qsoLines_; }
+
+  CabrilloForm form;     // the header values, as the dialog shows them
+  std::string fileBase;  // the output file's name without ".cbr"
 
  private:
-  CabrilloForm ToForm() const;
-  void FromForm(const CabrilloForm& form);
-
   Settings* settings_;
+  std::vector<std::string> qsoLines_;
   CabrilloDialog* dialog_;
   HostVersion* hostVersion_;
 };

@@ -41,13 +41,7 @@ void Plugin::WriteCabrilloLog() {
     cw = s.modeFlag != 0;
     records = s.store.records();
   });
-  // Rebuilt on every export request, so a repeated request in the same run
-  // lists each contact once.
-  cabrillo_.qsoLines.clear();
-  for (const CInfo& r : records) {
-    cabrillo_.AddQso(r.call, r.freqKHz, cw ? "CW" : "PH", r.time, r.rstSent,
-                     r.exchSent, r.rstRcvd, r.exchRcvd);
-  }
+  cabrillo_.RebuildQsoLines(records, cw);
   std::string notice = cabrillo_.WriteLog(state_.claimedScore, cw);
   platform_.dialogs->ShowMessage(notice, "Output");
 }
