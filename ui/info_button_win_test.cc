@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/test_util.h"
+#include "tests/win/window_test_util_win.h"
 
 namespace aadx {
 namespace {
@@ -14,67 +15,7 @@ uint32_t Pixel(const Rgb& c) {
   return (uint32_t{c.red} << 16) | (uint32_t{c.green} << 8) | c.blue;
 }
 
-// A memory surface over a top-down 32-bit bitmap whose pixels the test
-// reads as 0x00RRGGBB.
-class Bitmap {
- public:
-  Bitmap(int width, int height) : width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<uint32_t*>(bits);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  ~Bitmap() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Bitmap(const Bitmap&) = delete;
-  Bitmap& operator=(const Bitmap&) = delete;
-
-  bool ok() const { return bits_ != nullptr; }
-  HDC dc() const { return dc_; }
-  uint32_t at(int x, int y) const {
-    GdiFlush();
-    return bits_[y * width_ + x] & 0x00ffffff;
-  }
-  void Fill(uint32_t rgb) {
-    GdiFlush();
-    for (int i = 0; i < width_ * height_; ++i) bits_[i] = rgb;
-  }
-  // How many pixels of the box [x0, x1) x [y0, y1) differ from rgb.
-  int CountOther(int x0, int y0, int x1, int y1, uint32_t rgb) const {
-    int n = 0;
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) n += at(x, y) != rgb;
-    }
-    return n;
-  }
-  bool SameBox(const Bitmap& o, int x0, int y0, int x1, int y1) const {
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) {
-        if (at(x, y) != o.at(x, y)) return false;
-      }
-    }
-    return true;
-  }
-
- private:
-  int width_;
-  int height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  uint32_t* bits_ = nullptr;
-};
+using Bitmap = MemoryBitmap;
 
 DRAWITEMSTRUCT Item(HDC dc, int width, int height) {
   DRAWITEMSTRUCT item = {};

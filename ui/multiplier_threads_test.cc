@@ -8,6 +8,7 @@
 
 #include "plugin/plugin.h"
 #include "tests/fakes.h"
+#include "tests/test_contacts.h"
 #include "tests/test_util.h"
 #include "ui/grid_picture.h"
 #include "ui/multiplier_view.h"
@@ -17,30 +18,13 @@ namespace {
 
 ContactArgs Contact(const std::string& call, const std::string& band,
                     const std::string& dxcc, const std::string& rcvd) {
-  ContactArgs c;
-  c.ownCall = "OWNCALL";
-  c.freqHz = 14025000;
-  c.info.call = call;
-  c.info.band = band;
-  c.info.mode = "CW";
-  c.info.prefix = dxcc + "1";
-  c.info.dxcc = dxcc;
-  c.info.continent = "AS";
-  c.info.exchSent = "45";
-  c.info.exchRcvd = rcvd;
-  c.info.rstSent = c.info.rstRcvd = "599";
-  c.info.freqKHz = 14025;
-  c.info.time = {44366.003472222222, kOleDateValid};
-  return c;
+  HostContact c = TestContact(call, dxcc, band);
+  c.exchRcvd = rcvd;
+  return ToContactArgs(c);
 }
 
 ResetArgs Reset(const std::string& continent) {
-  ResetArgs r;
-  r.ownCall = "OWNCALL";
-  r.ownContinent = continent;
-  r.contestStart = {44366.0, kOleDateValid};
-  r.contestEnd = {44367.5, kOleDateValid};
-  return r;
+  return ToResetArgs(TestReset(continent));
 }
 
 TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "cabrillo/testdata/contest_run.h"
-#include "cabrillo/testdata/dialog_operator_win.h"
 #include "tests/exports/plugin_fixture.h"
+#include "tests/win/dialog_operator_win.h"
 #include "ui/resource.h"
 
 namespace aadx {
@@ -124,14 +124,15 @@ TEST_F(CabrilloDialogTest, TheDialogShowsEveryHeaderValueAndTakesTheEdits) {
     dialog = AnswerDialog(
         "cabrillo_dialog.bmp",
         [&](HWND d) {
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_NAME), "Erika Mustermann");
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_CLAIMED), "99999");
-          Send(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), CB_SETCURSEL, 1, 0);
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_NAME), "Erika Mustermann");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_CLAIMED), "99999");
+          SendWithin(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), CB_SETCURSEL,
+                     1, 0);
           HWND soapbox = GetDlgItem(d, IDC_CABRILLO_SOAPBOX);
-          Send(soapbox, EM_SETSEL, 0, -1);
+          SendWithin(soapbox, EM_SETSEL, 0, -1);
           soapboxTyped =
               Type(soapbox, "Line one\nLine two\nLine three") &&
-              TextOf(soapbox) == "Line one\r\nLine two\r\nLine three";
+              WindowText(soapbox) == "Line one\r\nLine two\r\nLine three";
           openAfterEnter = IsWindow(d) != FALSE;
         },
         true);
@@ -323,10 +324,11 @@ TEST_F(CabrilloDialogTest, TheSoapboxComesBackAsLinesAndCancelWritesNothing) {
     AnswerDialog(
         "",
         [](HWND d) {
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_SOAPBOX),
-                    "Good propagation\r\n73 to all");
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_CATEGORY_OVERLAY), "rookie");
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), "qrp");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_SOAPBOX),
+                          "Good propagation\r\n73 to all");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_CATEGORY_OVERLAY),
+                          "rookie");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), "qrp");
         },
         true);
     AnswerBox("");
@@ -334,7 +336,7 @@ TEST_F(CabrilloDialogTest, TheSoapboxComesBackAsLinesAndCancelWritesNothing) {
     second = AnswerDialog(
         "",
         [](HWND d) {
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_NAME), "Somebody Else");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_NAME), "Somebody Else");
         },
         false);
   });
@@ -376,10 +378,10 @@ TEST_F(CabrilloDialogTest, ClosingTheDialogCountsAsCancel) {
   const std::string settings = ReadFileBytes(SettingsFilePath());
   bool closed = false;
   Operator op([&] {
-    HWND dialog = WaitForWindow(kDialogTitle);
+    HWND dialog = WaitForWindow(kDialogTitle, kWindowWait);
     if (dialog == nullptr) return;
-    Send(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-    closed = WaitUntilGone(dialog);
+    SendWithin(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    closed = WaitUntilGone(dialog, kWindowWait);
   });
   ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
   AddContestContacts(plugin(), contest);
