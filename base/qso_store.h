@@ -27,7 +27,8 @@ struct CInfo {
   StatsOleDate time = {0.0, kOleDateValid};
 };
 
-// Why AddContact refused a contact; kAccepted when it was stored.
+// Why a contact is refused (AddData0 then stores nothing); kAccepted when
+// it counts.
 enum class Intake { kAccepted, kNoContestBand, kNoTestMode, kNoRxNumber };
 
 // Checks a contact against the contest's bands, modes and exchange, in that

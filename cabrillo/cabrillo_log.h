@@ -51,9 +51,9 @@ class CabrilloLog {
 
  private:
   Settings* settings_;
-  std::vector<std::string> qsoLines_;
   CabrilloDialog* dialog_;
   HostVersion* hostVersion_;
+  std::vector<std::string> qsoLines_;
 };
 
 }  // namespace aadx

@@ -1,30 +1,17 @@
 // CheckCall0: how a callsign being typed would count, before it is logged.
-#include <cctype>
 #include <string>
 
+#include "base/ascii.h"
 #include "plugin/host_session.h"
 #include "plugin/plugin.h"
 
 namespace aadx {
-namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-}  // namespace
 
 int Plugin::CheckCall(const CallQuery& q) {
   // The host asks about another band than the entry's: cannot count, and
   // nothing else happens (no host contact, no timer).
-  if (q.hasBand && q.hasBand2 && !EqualIgnoringCase(q.band, q.band2)) return 4;
+  if (q.hasBand && q.hasBand2 && !EqualIgnoringAsciiCase(q.band, q.band2))
+    return 4;
 
   RefreshHostLink(platform_.hostLink, platform_.window, &state_.hostState);
 

@@ -55,15 +55,9 @@ class CabrilloDialogTest : public PluginTest {
   // A stand-in for the host executable from the program folder.
   static void PlaceHostExecutable(const std::string& stub,
                                   const std::string& name) {
-    char exe[MAX_PATH] = {};
-    fs::path bin =
-        fs::path(std::string(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH)))
-            .parent_path();
-    fs::path from = bin / (stub + ".exe");
-    ASSERT_TRUE(fs::exists(from))
-        << from.string() << " is missing: the host stand-ins are built by "
-        << "cabrillo/CMakeLists.txt";
-    fs::copy_file(from, name);
+    ASSERT_TRUE(PlaceHostStub(stub, name))
+        << "cannot copy " << stub << ".exe (built by cabrillo/CMakeLists.txt)"
+        << " from " << ProgramFolder() << " to " << name;
   }
 
   // A file the plug-in wrote, kept beside the screenshots for people to

@@ -264,16 +264,24 @@ bool SaveBmp(const Screenshot& shot, const std::string& path) {
   return std::fclose(out) == 0 && ok;
 }
 
-std::string ArtifactPath(const std::string& name) {
+std::string ProgramFolder() {
   char exe[MAX_PATH] = {};
   DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string path(exe, n);
-  // <build>\bin\program.exe -> <build>
-  for (int i = 0; i < 2; ++i) {
-    size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos) break;
-    path.resize(slash);
-  }
+  size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+bool PlaceHostStub(const std::string& stub, const std::string& name) {
+  std::string from = ProgramFolder() + "\\" + stub + ".exe";
+  return CopyFileA(from.c_str(), name.c_str(), FALSE) != 0;
+}
+
+std::string ArtifactPath(const std::string& name) {
+  // <build>\bin -> <build>\artifacts
+  std::string path = ProgramFolder();
+  size_t slash = path.find_last_of("\\/");
+  if (slash != std::string::npos) path.resize(slash);
   path += "\\artifacts";
   CreateDirectoryA(path.c_str(), nullptr);
   return path + "\\" + name;

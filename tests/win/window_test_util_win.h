@@ -102,6 +102,15 @@ bool SaveBmp(const Screenshot& shot, const std::string& path);
 Screenshot KeepScreenshot(HWND window, const std::string& name,
                           std::string* path = nullptr);
 
+// The test program's own folder, where the build puts Stats.dll and the
+// host stand-ins (TalqStub220, TalqStub315, TalqStubPlain; built by
+// cabrillo/CMakeLists.txt).
+std::string ProgramFolder();
+
+// Copies the host stand-in stub from there into the current folder as name
+// (replacing a file of that name); false when the stand-in is missing.
+bool PlaceHostStub(const std::string& stub, const std::string& name);
+
 // <build folder>/artifacts/<name> (the folder is created), where the build
 // folder is the one above the test program's own. The path is in Windows
 // form; UnixPath gives the same file as the Linux side sees it.
