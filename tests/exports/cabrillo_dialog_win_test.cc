@@ -68,6 +68,15 @@ class CabrilloDialogTest : public PluginTest {
     std::printf("Cabrillo file written by the plug-in: %s\n", path.c_str());
   }
 
+  // The host's export run of the contest (reset, every contact, result
+  // request) against the operator's script, which is done afterwards.
+  void ExportRun(const SmallContest& contest, Operator* op) {
+    ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
+    AddContestContacts(plugin(), contest);
+    RequestResult(plugin());
+    op->Finish();
+  }
+
   HWND hostWindow_ = nullptr;
 };
 
@@ -279,10 +288,7 @@ TEST_F(CabrilloDialogTest, OkWithoutEditsGivesThePhoneGoldenFile) {
     AnswerDialog("", nullptr, true);
     box = AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
   EXPECT_EQ(box.texts, std::vector<std::string>{"File produced: DL5XYZ_P.cbr"});
   EXPECT_EQ(ReadFileBytes("DL5XYZ_P.cbr"),
@@ -297,10 +303,7 @@ TEST_F(CabrilloDialogTest, OkWithoutEditsGivesTheCwGoldenFile) {
     dialog = AnswerDialog("cabrillo_dialog_cw.bmp", nullptr, true);
     AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
   EXPECT_EQ(dialog.at(IDC_CABRILLO_CONTEST).text, "AADX-CW");
   EXPECT_EQ(dialog.at(IDC_CABRILLO_CATEGORY_MODE).text, "CW");
@@ -377,10 +380,7 @@ TEST_F(CabrilloDialogTest, ClosingTheDialogCountsAsCancel) {
     SendWithin(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     closed = WaitUntilGone(dialog, kWindowWait);
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_TRUE(closed);
   EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
   EXPECT_FALSE(FileExists("JA1ZZZ.cbr"));
@@ -396,10 +396,7 @@ TEST_F(CabrilloDialogTest, CreatedByNamesTheVersionOfTheHostExecutable) {
     AnswerDialog("", nullptr, true);
     AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"),
             Replace(ReadTestdataFile(contest.goldenFile),
                     "CREATED-BY: Talq \r\n", "CREATED-BY: Talq 2.20\r\n"));
