@@ -1,5 +1,5 @@
-// The one Cabrillo log object: header fields edited in the header dialog,
-// the output file's base name and the formatted QSO lines.
+// The one Cabrillo log object: the header form the header dialog edits,
+// the output file's base name and the QSO lines it formats and owns.
 #ifndef AADX_CABRILLO_CABRILLO_LOG_H_
 #define AADX_CABRILLO_CABRILLO_LOG_H_
 
