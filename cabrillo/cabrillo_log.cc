@@ -18,129 +18,79 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
   return result;
 }
 
-CabrilloLog::CabrilloLog(Settings* settings, Dialogs* dialogs,
+CabrilloLog::CabrilloLog(Settings* settings, CabrilloDialog* dialog,
                          HostVersion* hostVersion)
-    : settings_(settings), dialogs_(dialogs), hostVersion_(hostVersion) {}
+    : settings_(settings), dialog_(dialog), hostVersion_(hostVersion) {}
 
 bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
                               int* exportFlag) {
-  callsign = ownCall;
+  form.callsign = ownCall;
   // The file is named after the callsign the host passed, whatever the
   // operator makes of the CALLSIGN field.
   fileBase = CabrilloFileBase(ownCall);
 
-  operators = settings_->ReadText("Operators", ownCall);
-  name = settings_->ReadText("Name");
-  address = settings_->ReadText("Address");
-  addressCity = settings_->ReadText("Address-City");
-  addressState = settings_->ReadText("Address-State");
-  addressPostalCode = settings_->ReadText("Address-PostalCode");
-  addressCountry = settings_->ReadText("Address-Country");
-  claimed = settings_->ReadText("Claimed");
+  form.operators = settings_->ReadText("Operators", ownCall);
+  form.name = settings_->ReadText("Name");
+  form.address = settings_->ReadText("Address");
+  form.addressCity = settings_->ReadText("Address-City");
+  form.addressState = settings_->ReadText("Address-State");
+  form.addressPostalCode = settings_->ReadText("Address-PostalCode");
+  form.addressCountry = settings_->ReadText("Address-Country");
+  form.claimed = settings_->ReadText("Claimed");
 
   bool cw = settings_->ReadText("Mode") == "CW";
   *modeFlag = cw ? 1 : 0;
-  contest = cw ? "AADX-CW" : "AADX-SSB";
+  form.contest = cw ? "AADX-CW" : "AADX-SSB";
 
   // Fixed at every export; only the overlay keeps what was last accepted.
-  categoryOperator = "SINGLE-OP";
-  categoryBand = "ALL";
-  categoryMode = cw ? "CW" : "SSB";
-  categoryPower = "HIGH";
-  categoryTransmitter = "ONE";
-  categoryStation = "FIXED";
-  categoryAssisted = "NON-ASSISTED";
-  location = "DX";
+  form.categoryOperator = "SINGLE-OP";
+  form.categoryBand = "ALL";
+  form.categoryMode = cw ? "CW" : "SSB";
+  form.categoryPower = "HIGH";
+  form.categoryTransmitter = "ONE";
+  form.categoryStation = "FIXED";
+  form.categoryAssisted = "NON-ASSISTED";
+  form.location = "DX";
 
-  email = settings_->ReadText("Email");
-  club = settings_->ReadText("Club");
+  form.email = settings_->ReadText("Email");
+  form.club = settings_->ReadText("Club");
   // A settings value holds no line break: the soapbox's travel as tokens.
-  soapbox = ReplaceAll(ReplaceAll(settings_->ReadText("SoapBox"), "<CR>", "\r"),
-                       "<LF>", "\n");
+  form.soapbox = ReplaceAll(
+      ReplaceAll(settings_->ReadText("SoapBox"), "<CR>", "\r"), "<LF>", "\n");
 
-  CabrilloForm form = ToForm();
-  if (!dialogs_->RunCabrilloDialog(&form)) {
+  CabrilloForm edited = form;
+  if (!dialog_->RunCabrilloDialog(&edited)) {
     *exportFlag = 0;
     return false;
   }
-  FromForm(form);
+  // Every field but the claimed score, which only the result request sets.
+  edited.claimed = form.claimed;
+  form = edited;
 
   std::string storedSoapbox =
-      ReplaceAll(ReplaceAll(soapbox, "\r", "<CR>"), "\n", "<LF>");
-  settings_->WriteText("Operators", operators);
-  settings_->WriteText("Name", name);
-  settings_->WriteText("Address", address);
-  settings_->WriteText("Address-City", addressCity);
-  settings_->WriteText("Address-State", addressState);
-  settings_->WriteText("Address-PostalCode", addressPostalCode);
-  settings_->WriteText("Address-Country", addressCountry);
-  settings_->WriteText("Contest", contest);
-  settings_->WriteText("Email", email);
-  settings_->WriteText("Club", club);
-  settings_->WriteText("Location", location);
+      ReplaceAll(ReplaceAll(form.soapbox, "\r", "<CR>"), "\n", "<LF>");
+  settings_->WriteText("Operators", form.operators);
+  settings_->WriteText("Name", form.name);
+  settings_->WriteText("Address", form.address);
+  settings_->WriteText("Address-City", form.addressCity);
+  settings_->WriteText("Address-State", form.addressState);
+  settings_->WriteText("Address-PostalCode", form.addressPostalCode);
+  settings_->WriteText("Address-Country", form.addressCountry);
+  settings_->WriteText("Contest", form.contest);
+  settings_->WriteText("Email", form.email);
+  settings_->WriteText("Club", form.club);
+  settings_->WriteText("Location", form.location);
   settings_->WriteText("SoapBox", storedSoapbox);
 
   // The forms the file needs: every further line under its own tag. The
   // address carries the tokens the operator typed into its single line.
-  soapbox = ReplaceAll(ReplaceAll(storedSoapbox, "<CR>", "\r\nSOAPBOX: "),
-                       "<LF>", "");
-  address =
-      ReplaceAll(ReplaceAll(address, "<CR>", "\r\nADDRESS: "), "<LF>", "");
+  form.soapbox = ReplaceAll(ReplaceAll(storedSoapbox, "<CR>", "\r\nSOAPBOX: "),
+                            "<LF>", "");
+  form.address =
+      ReplaceAll(ReplaceAll(form.address, "<CR>", "\r\nADDRESS: "), "<LF>", "");
 
-  qsoLines.clear();
+  qsoLines_.clear();
   return true;
-}
-
-CabrilloForm CabrilloLog::ToForm() const {
-  CabrilloForm f;
-  f.contest = contest;
-  f.callsign = callsign;
-  f.claimed = claimed;
-  f.categoryOperator = categoryOperator;
-  f.categoryAssisted = categoryAssisted;
-  f.categoryBand = categoryBand;
-  f.categoryMode = categoryMode;
-  f.categoryPower = categoryPower;
-  f.categoryStation = categoryStation;
-  f.categoryTransmitter = categoryTransmitter;
-  f.categoryOverlay = categoryOverlay;
-  f.name = name;
-  f.address = address;
-  f.addressCity = addressCity;
-  f.addressState = addressState;
-  f.addressPostalCode = addressPostalCode;
-  f.addressCountry = addressCountry;
-  f.operators = operators;
-  f.club = club;
-  f.location = location;
-  f.soapbox = soapbox;
-  f.email = email;
-  return f;
-}
-
-void CabrilloLog::FromForm(const CabrilloForm& f) {
-  // Every field but the claimed score, which only the result request sets.
-  contest = f.contest;
-  callsign = f.callsign;
-  categoryOperator = f.categoryOperator;
-  categoryAssisted = f.categoryAssisted;
-  categoryBand = f.categoryBand;
-  categoryMode = f.categoryMode;
-  categoryPower = f.categoryPower;
-  categoryStation = f.categoryStation;
-  categoryTransmitter = f.categoryTransmitter;
-  categoryOverlay = f.categoryOverlay;
-  name = f.name;
-  address = f.address;
-  addressCity = f.addressCity;
-  addressState = f.addressState;
-  addressPostalCode = f.addressPostalCode;
-  addressCountry = f.addressCountry;
-  operators = f.operators;
-  club = f.club;
-  location = f.location;
-  soapbox = f.soapbox;
-  email = f.email;
 }
 
 }  // namespace aadx

@@ -1,15 +1,16 @@
-// The one Cabrillo log object: header fields edited in the header dialog,
-// the output file's base name and the formatted QSO lines.
+// The one Cabrillo log object: the header form the header dialog edits,
+// the output file's base name and the QSO lines it formats and owns.
 #ifndef AADX_CABRILLO_CABRILLO_LOG_H_
 #define AADX_CABRILLO_CABRILLO_LOG_H_
 
 #include <string>
 #include <vector>
 
+#include "base/ole_date_value.h"
+#include "base/qso_store.h"
+#include "base/settings.h"
+#include "cabrillo/cabrillo_dialog.h"
 #include "cabrillo/host_version.h"
-#include "plugin/settings.h"
-#include "plugin/stats_exports.h"
-#include "ui/dialogs.h"
 
 namespace aadx {
 
@@ -20,7 +21,8 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
 
 class CabrilloLog {
  public:
-  CabrilloLog(Settings* settings, Dialogs* dialogs, HostVersion* hostVersion);
+  CabrilloLog(Settings* settings, CabrilloDialog* dialog,
+              HostVersion* hostVersion);
 
   // Loads the header from the settings, shows the header dialog and saves
   // on OK, leaving soapbox and address in the forms the file needs and
@@ -28,31 +30,30 @@ class CabrilloLog {
   // but OK sets *exportFlag to 0, writes nothing and returns false.
   bool SetupHeader(const std::string& ownCall, int* modeFlag, int* exportFlag);
 
-  // Formats one contact as a QSO line and appends it to qsoLines.
+  // Formats one contact as a QSO line and appends it to the QSO lines.
   void AddQso(const std::string& call, int freqKHz, const std::string& modeText,
               const StatsOleDate& time, const std::string& rstSent,
               const std::string& exchSent, const std::string& rstRcvd,
               const std::string& exchRcvd);
 
-  // Writes fileBase + ".cbr" in the current folder (header, qsoLines, end
+  // Writes fileBase + ".cbr" in the current folder (header, QSO lines, end
   // line) and returns "File produced: " and its name. cw picks the CONTEST
   // line. Changes nothing in the object.
   std::string WriteLog(int claimedScore, bool cw);
 
-  std::string callsign, operators, name, address, addressCity, addressState,
-      addressPostalCode, addressCountry, email, club, soapbox, claimed, contest,
-      location, categoryOperator, categoryBand, categoryMode, categoryPower,
-      categoryTransmitter, categoryStation, categoryAssisted, categoryOverlay,
-      fileBase;
-  std::vector<std::string> qsoLines;
+  // Every record of the store, in store order, as QSO lines: what a
+  // repeated export request writes lists each contact once.
+  void RebuildQsoLines(const std::vector<CInfo>& records, bool cw);
+  const std::vector<std::string>& qsoLines() const { return qsoLines_; }
+
+  CabrilloForm form;     // the header values, as the dialog shows them
+  std::string fileBase;  // the output file's name without ".cbr"
 
  private:
-  CabrilloForm ToForm() const;
-  void FromForm(const CabrilloForm& form);
-
   Settings* settings_;
-  Dialogs* dialogs_;
+  CabrilloDialog* dialog_;
   HostVersion* hostVersion_;
+  std::vector<std::string> qsoLines_;
 };
 
 }  // namespace aadx

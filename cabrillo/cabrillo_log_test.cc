@@ -42,6 +42,12 @@ class SetupHeaderTest : public ::testing::Test {
     WriteFileBytes(SettingsFilePath(), "[Settings]\r\n" + lines);
   }
   std::string SettingsFile() { return ReadFileBytes(SettingsFilePath()); }
+  // The QSO lines after one contact of an earlier export request.
+  std::vector<std::string> AddEarlierQso() {
+    log_.RebuildQsoLines({CInfo{}}, true);
+    EXPECT_EQ(log_.qsoLines().size(), 1u);
+    return log_.qsoLines();
+  }
   const CabrilloForm& Shown(size_t i = 0) {
     EXPECT_GT(fake_.dialogs.cabrilloShown.size(), i);
     return fake_.dialogs.cabrilloShown.at(i);
@@ -89,7 +95,7 @@ TEST_F(SetupHeaderTest, OnlyModeCwExactlySelectsCw) {
   EXPECT_EQ(modeFlag_, 1);
   EXPECT_EQ(Shown(0).contest, "AADX-CW");
   EXPECT_EQ(Shown(0).categoryMode, "CW");
-  EXPECT_EQ(log_.contest, "AADX-CW");
+  EXPECT_EQ(log_.form.contest, "AADX-CW");
 
   for (const char* other : {"cw", "Cw", "CWX", "SSB", ""}) {
     Seed(std::string("Mode=") + other + "\r\n");
@@ -168,8 +174,8 @@ TEST_F(SetupHeaderTest, OperatorsDefaultToTheCallPassedInNotTheEditedOne) {
     return true;
   };
   EXPECT_TRUE(Setup("JA1ZZZ"));
-  EXPECT_EQ(log_.callsign, "JA1ZZZ/1");
-  EXPECT_EQ(log_.operators, "JA1ZZZ");
+  EXPECT_EQ(log_.form.callsign, "JA1ZZZ/1");
+  EXPECT_EQ(log_.form.operators, "JA1ZZZ");
   EXPECT_EQ(log_.fileBase, "JA1ZZZ");
   EXPECT_NE(SettingsFile().find("\r\nOperators=JA1ZZZ\r\n"), std::string::npos);
 }
@@ -185,11 +191,11 @@ TEST_F(SetupHeaderTest, EditsOfClaimedAreDroppedAndOthersTaken) {
     return true;
   };
   EXPECT_TRUE(Setup("JA1ZZZ"));
-  EXPECT_EQ(log_.claimed, "80");
-  EXPECT_EQ(log_.contest, "MY-TEST");
-  EXPECT_EQ(log_.categoryPower, "LOW");
-  EXPECT_EQ(log_.categoryAssisted, "ASSISTED");
-  EXPECT_EQ(log_.location, "W1");
+  EXPECT_EQ(log_.form.claimed, "80");
+  EXPECT_EQ(log_.form.contest, "MY-TEST");
+  EXPECT_EQ(log_.form.categoryPower, "LOW");
+  EXPECT_EQ(log_.form.categoryAssisted, "ASSISTED");
+  EXPECT_EQ(log_.form.location, "W1");
   EXPECT_EQ(settings_.ReadText("Claimed"), "80");
   EXPECT_EQ(settings_.ReadText("Contest"), "MY-TEST");
   EXPECT_EQ(settings_.ReadText("Location"), "W1");
@@ -218,7 +224,7 @@ TEST_F(SetupHeaderTest, CategoriesStartFromTheDefaultsButTheOverlayIsKept) {
 TEST_F(SetupHeaderTest, CancelClearsTheExportFlagAndChangesNothing) {
   Seed("Name=Ichiro\r\nAddress=A<CR>B\r\nSoapBox=one<CR><LF>two\r\n");
   const std::string before = SettingsFile();
-  log_.qsoLines = {"QSO: earlier\r\n"};
+  const std::vector<std::string> earlier = AddEarlierQso();
   fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
     f->name = "Jiro";
     return false;
@@ -226,17 +232,17 @@ TEST_F(SetupHeaderTest, CancelClearsTheExportFlagAndChangesNothing) {
   EXPECT_FALSE(Setup("JA1ZZZ"));
   EXPECT_EQ(exportFlag_, 0);
   EXPECT_EQ(SettingsFile(), before);
-  EXPECT_EQ(log_.qsoLines, std::vector<std::string>{"QSO: earlier\r\n"});
-  EXPECT_EQ(log_.name, "Ichiro");
+  EXPECT_EQ(log_.qsoLines(), earlier);
+  EXPECT_EQ(log_.form.name, "Ichiro");
   // The texts as they were read, not prepared for a file.
-  EXPECT_EQ(log_.soapbox, "one\r\ntwo");
-  EXPECT_EQ(log_.address, "A<CR>B");
+  EXPECT_EQ(log_.form.soapbox, "one\r\ntwo");
+  EXPECT_EQ(log_.form.address, "A<CR>B");
 }
 
 TEST_F(SetupHeaderTest, OkEmptiesTheQsoLines) {
-  log_.qsoLines = {"QSO: earlier\r\n"};
+  AddEarlierQso();
   EXPECT_TRUE(Setup("JA1ZZZ"));
-  EXPECT_TRUE(log_.qsoLines.empty());
+  EXPECT_TRUE(log_.qsoLines().empty());
 }
 
 TEST_F(SetupHeaderTest, TwoLineSoapboxTravelsAsTokensAndComesBackAsLines) {
@@ -246,7 +252,7 @@ TEST_F(SetupHeaderTest, TwoLineSoapboxTravelsAsTokensAndComesBackAsLines) {
   };
   EXPECT_TRUE(Setup("JA1ZZZ"));
   EXPECT_EQ(settings_.ReadText("SoapBox"), "Good band<CR><LF>Thanks");
-  EXPECT_EQ(log_.soapbox, "Good band\r\nSOAPBOX: Thanks");
+  EXPECT_EQ(log_.form.soapbox, "Good band\r\nSOAPBOX: Thanks");
 
   fake_.dialogs.onCabrillo = [](CabrilloForm*) { return true; };
   EXPECT_TRUE(Setup("JA1ZZZ"));
@@ -261,7 +267,7 @@ TEST_F(SetupHeaderTest, LoneLineBreaksAreKeptApart) {
   };
   EXPECT_TRUE(Setup("JA1ZZZ"));
   EXPECT_EQ(settings_.ReadText("SoapBox"), "a<LF>b<CR>c");
-  EXPECT_EQ(log_.soapbox, "ab\r\nSOAPBOX: c");
+  EXPECT_EQ(log_.form.soapbox, "ab\r\nSOAPBOX: c");
 }
 
 TEST_F(SetupHeaderTest, TypedAddressTokensGiveAddressLines) {
@@ -272,7 +278,7 @@ TEST_F(SetupHeaderTest, TypedAddressTokensGiveAddressLines) {
   EXPECT_TRUE(Setup("JA1ZZZ"));
   EXPECT_EQ(settings_.ReadText("Address"),
             "Street 1<CR>PO Box 2<CR><LF>Building 3");
-  EXPECT_EQ(log_.address,
+  EXPECT_EQ(log_.form.address,
             "Street 1\r\nADDRESS: PO Box 2\r\nADDRESS: Building 3");
 }
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <vector>
 
+#include "base/ole_date.h"
 #include "cabrillo/cabrillo_log.h"
-#include "plugin/ole_date.h"
 
 namespace aadx {
 namespace {
@@ -24,7 +24,7 @@ void CabrilloLog::AddQso(const std::string& call, int freqKHz,
   // Widths are minimums, so the line is as long as its texts need.
   auto format = [&](char* buffer, size_t size) {
     return std::snprintf(buffer, size, kQsoLineFormat, freqKHz,
-                         modeText.c_str(), when.c_str(), callsign.c_str(),
+                         modeText.c_str(), when.c_str(), form.callsign.c_str(),
                          rstSent.c_str(), exchSent.c_str(), call.c_str(),
                          rstRcvd.c_str(), exchRcvd.c_str());
   };
@@ -32,7 +32,15 @@ void CabrilloLog::AddQso(const std::string& call, int freqKHz,
   if (n < 0) return;
   std::vector<char> line(static_cast<size_t>(n) + 1);
   format(line.data(), line.size());
-  qsoLines.emplace_back(line.data(), static_cast<size_t>(n));
+  qsoLines_.emplace_back(line.data(), static_cast<size_t>(n));
+}
+
+void CabrilloLog::RebuildQsoLines(const std::vector<CInfo>& records, bool cw) {
+  qsoLines_.clear();
+  for (const CInfo& r : records) {
+    AddQso(r.call, r.freqKHz, cw ? "CW" : "PH", r.time, r.rstSent, r.exchSent,
+           r.rstRcvd, r.exchRcvd);
+  }
 }
 
 std::string CabrilloLog::WriteLog(int claimedScore, bool cw) {
@@ -44,26 +52,26 @@ std::string CabrilloLog::WriteLog(int claimedScore, bool cw) {
     text += value;
     text += "\r\n";
   };
-  line("CALLSIGN: ", callsign);
-  line("CATEGORY-BAND: ", categoryBand);
-  line("CATEGORY-MODE: ", categoryMode);
-  line("CATEGORY-OPERATOR: ", categoryOperator);
-  line("CATEGORY-POWER: ", categoryPower);
+  line("CALLSIGN: ", form.callsign);
+  line("CATEGORY-BAND: ", form.categoryBand);
+  line("CATEGORY-MODE: ", form.categoryMode);
+  line("CATEGORY-OPERATOR: ", form.categoryOperator);
+  line("CATEGORY-POWER: ", form.categoryPower);
   line("CLAIMED-SCORE: ", std::to_string(claimedScore));
-  line("CLUB: ", club);
+  line("CLUB: ", form.club);
   line("CONTEST: ", cw ? "AADX-CW" : "AADX-SSB");
   line("CREATED-BY: Talq ", version);
-  line("EMAIL: ", email);
-  line("NAME: ", name);
-  line("ADDRESS: ", address);
-  line("ADDRESS-CITY: ", addressCity);
+  line("EMAIL: ", form.email);
+  line("NAME: ", form.name);
+  line("ADDRESS: ", form.address);
+  line("ADDRESS-CITY: ", form.addressCity);
   // Cabrillo 3.0 knows the state only under this tag.
-  line("ADDRESS-STATE-PROVINCE: ", addressState);
-  line("ADDRESS-POSTALCODE: ", addressPostalCode);
-  line("ADDRESS-COUNTRY: ", addressCountry);
-  line("OPERATORS: ", operators);
-  line("SOAPBOX: ", soapbox);
-  for (const std::string& qso : qsoLines) text += qso;
+  line("ADDRESS-STATE-PROVINCE: ", form.addressState);
+  line("ADDRESS-POSTALCODE: ", form.addressPostalCode);
+  line("ADDRESS-COUNTRY: ", form.addressCountry);
+  line("OPERATORS: ", form.operators);
+  line("SOAPBOX: ", form.soapbox);
+  for (const std::string& qso : qsoLines_) text += qso;
   text += "END-OF-LOG:\r\n";
 
   // Binary: the bytes reach the file as they are, CR LF included. A file

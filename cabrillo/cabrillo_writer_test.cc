@@ -37,54 +37,54 @@ class CabrilloWriterTest : public ::testing::Test {
 };
 
 TEST_F(CabrilloWriterTest, QsoLinesOfTheFormatDescription) {
-  log_.callsign = "OWNCALL";
+  log_.form.callsign = "OWNCALL";
   log_.AddQso("WORKED", 14025, "CW", {kJune19At0005, kOleDateValid}, "599",
               "45", "599", "30");
   log_.AddQso("WORKED", 1830, "PH", {kJune19At2359, kOleDateValid}, "59", "45",
               "59", "30");
-  ASSERT_EQ(log_.qsoLines.size(), 2u);
-  EXPECT_EQ(log_.qsoLines[0],
+  ASSERT_EQ(log_.qsoLines().size(), 2u);
+  EXPECT_EQ(log_.qsoLines()[0],
             "QSO: 14025 CW 2021-06-19 0005 OWNCALL       599 45     WORKED    "
             "    599 30\r\n");
-  EXPECT_EQ(log_.qsoLines[1],
+  EXPECT_EQ(log_.qsoLines()[1],
             "QSO:  1830 PH 2021-06-19 2359 OWNCALL       59  45     WORKED    "
             "    59  30\r\n");
 }
 
 TEST_F(CabrilloWriterTest, WidthsAreMinimumsThatPushTheLineRight) {
-  log_.callsign = "OWNCALL";
+  log_.form.callsign = "OWNCALL";
   log_.AddQso("WORKED", 144300, "CW", {kJune19At0005, kOleDateValid}, "599",
               "45", "599", "30");
-  EXPECT_EQ(log_.qsoLines.back(),
+  EXPECT_EQ(log_.qsoLines().back(),
             "QSO: 144300 CW 2021-06-19 0005 OWNCALL       599 45     WORKED   "
             "     599 30\r\n");
-  log_.callsign = "JA1ZZZ/MM/QRP";  // exactly 13
+  log_.form.callsign = "JA1ZZZ/MM/QRP";  // exactly 13
   log_.AddQso("VERYLONGCALL/P", 7, "X", {kJune19At0005, kOleDateValid}, "5999",
               "1234567", "", "");
-  EXPECT_EQ(log_.qsoLines.back(),
+  EXPECT_EQ(log_.qsoLines().back(),
             "QSO:     7  X 2021-06-19 0005 JA1ZZZ/MM/QRP 5999 1234567 "
             "VERYLONGCALL/P     \r\n");
 }
 
 TEST_F(CabrilloWriterTest, NullAndInvalidTimes) {
-  log_.callsign = "OWNCALL";
+  log_.form.callsign = "OWNCALL";
   log_.AddQso("WORKED", 14025, "CW", {kJune19At0005, kOleDateNull}, "599", "45",
               "599", "30");
   log_.AddQso("WORKED", 14025, "CW", {kJune19At0005, kOleDateInvalid}, "599",
               "45", "599", "30");
   log_.AddQso("WORKED", 14025, "CW", {1e9, kOleDateValid}, "599", "45", "599",
               "30");
-  EXPECT_EQ(log_.qsoLines[0],
+  EXPECT_EQ(log_.qsoLines()[0],
             "QSO: 14025 CW  OWNCALL       599 45     WORKED        599 30\r\n");
-  EXPECT_EQ(log_.qsoLines[1],
+  EXPECT_EQ(log_.qsoLines()[1],
             "QSO: 14025 CW Invalid DateTime OWNCALL       599 45     WORKED   "
             "     599 30\r\n");
-  EXPECT_EQ(log_.qsoLines[2], log_.qsoLines[1]);
+  EXPECT_EQ(log_.qsoLines()[2], log_.qsoLines()[1]);
 }
 
 TEST_F(CabrilloWriterTest, EmptyFieldsStillTakeTheirColumns) {
   log_.AddQso("", 0, "", {kJune19At0005, kOleDateValid}, "", "", "", "");
-  EXPECT_EQ(log_.qsoLines.back(),
+  EXPECT_EQ(log_.qsoLines().back(),
             "QSO:     0    2021-06-19 0005" +
                 std::string(1 + 13 + 1 + 3 + 1 + 6 + 1 + 13 + 1 + 3 + 1, ' ') +
                 "\r\n");
@@ -138,11 +138,11 @@ TEST_F(CabrilloWriterTest, EveryHeaderLineIsWrittenEvenWhenEmpty) {
 
 TEST_F(CabrilloWriterTest, ContestLineFollowsTheModeFlagNotTheField) {
   log_.fileBase = "X";
-  log_.contest = "AADX-CW";
+  log_.form.contest = "AADX-CW";
   log_.WriteLog(0, false);
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCONTEST: AADX-SSB\r\n"),
             std::string::npos);
-  log_.contest = "AADX-SSB";
+  log_.form.contest = "AADX-SSB";
   log_.WriteLog(0, true);
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCONTEST: AADX-CW\r\n"),
             std::string::npos);
@@ -188,12 +188,12 @@ TEST_F(CabrilloWriterTest, AnExistingFileIsReplacedAndWritingChangesNothing) {
   AddContacts(contest);
   WriteFileBytes("JA1ZZZ.cbr", std::string(10000, 'x'));
   log_.WriteLog(contest.claimedScore, true);
-  const std::vector<std::string> lines = log_.qsoLines;
-  const std::string soapbox = log_.soapbox;
+  const std::vector<std::string> lines = log_.qsoLines();
+  const std::string soapbox = log_.form.soapbox;
   log_.WriteLog(contest.claimedScore, true);
   EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"), ReadTestdataFile(contest.goldenFile));
-  EXPECT_EQ(log_.qsoLines, lines);
-  EXPECT_EQ(log_.soapbox, soapbox);
+  EXPECT_EQ(log_.qsoLines(), lines);
+  EXPECT_EQ(log_.form.soapbox, soapbox);
 }
 
 TEST_F(CabrilloWriterTest, AFileThatCannotBeWrittenStillGivesTheNotice) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace {
 
@@ -12,13 +14,10 @@ bool RefusedInFileName(char c) {
   return u < 0x20 || u == 0x7f || std::strchr(":*?\"<>|/\\", c) != nullptr;
 }
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
-
 // Windows resolves these names to devices whatever follows the first dot
 // and however they are spelt.
 bool IsDeviceName(const std::string& stem) {
-  std::string upper;
-  for (char c : stem) upper += AsciiUpper(c);
+  std::string upper = AsciiUpperText(stem);
   if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") {
     return true;
   }

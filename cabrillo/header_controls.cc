@@ -1,20 +1,10 @@
 #include "cabrillo/header_controls.h"
 
+#include "base/ascii.h"
 #include "ui/resource.h"
 
 namespace aadx {
 namespace {
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
-
-bool StartsWithIgnoringCase(const std::string& text,
-                            const std::string& prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    if (AsciiLower(text[i]) != AsciiLower(prefix[i])) return false;
-  }
-  return true;
-}
 
 // "DX", "-/-", the US states but Hawaii and Maryland, then the Canadian
 // areas.
@@ -72,7 +62,8 @@ int FirstChoiceStartingWith(const std::vector<std::string>& choices,
                             const std::string& text) {
   if (text.empty()) return -1;
   for (size_t i = 0; i < choices.size(); ++i) {
-    if (StartsWithIgnoringCase(choices[i], text)) return static_cast<int>(i);
+    if (StartsWithIgnoringAsciiCase(choices[i], text))
+      return static_cast<int>(i);
   }
   return -1;
 }

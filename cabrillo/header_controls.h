@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialogs.h"
+#include "cabrillo/cabrillo_dialog.h"
 
 namespace aadx {
 

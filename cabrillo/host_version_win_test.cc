@@ -9,28 +9,21 @@
 
 #include "cabrillo/host_version.h"
 #include "tests/test_util.h"
+#include "tests/win/window_test_util_win.h"
 
 namespace aadx {
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path BuildFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return fs::path(path).parent_path();
-}
-
 class HostVersionWinTest : public ::testing::Test {
  protected:
   // Copies stub (TalqStub220, TalqStub315 or TalqStubPlain) into the
   // current folder as name.
   void Place(const std::string& stub, const std::string& name) {
-    fs::path from = BuildFolder() / (stub + ".exe");
-    ASSERT_TRUE(fs::exists(from))
-        << from.string() << " is missing: the host stand-ins are built by "
-        << "cabrillo/CMakeLists.txt";
-    fs::copy_file(from, name, fs::copy_options::overwrite_existing);
+    ASSERT_TRUE(PlaceHostStub(stub, name))
+        << "cannot copy " << stub << ".exe (built by cabrillo/CMakeLists.txt)"
+        << " from " << ProgramFolder() << " to " << name;
   }
   std::string Version() { return DefaultHostVersion()->Text(); }
 
@@ -86,7 +79,7 @@ TEST_F(HostVersionWinTest, AnExecutableWithoutVersionResourceGivesNoVersion) {
 
 TEST_F(HostVersionWinTest, TheCurrentFolderIsSearchedNotTheProgramFolder) {
   // The test program's own folder holds stand-ins named with "Talq".
-  ASSERT_TRUE(fs::exists(BuildFolder() / "TalqStub220.exe"));
+  ASSERT_TRUE(fs::exists(fs::path(ProgramFolder()) / "TalqStub220.exe"));
   EXPECT_EQ(Version(), "");
   fs::create_directory("sub");
   Place("TalqStub220", "sub/Talq.exe");

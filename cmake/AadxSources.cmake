@@ -1,16 +1,16 @@
 # Source selection by file name:
 #   foo.cc         portable, built everywhere
 #   foo_win.cc     Windows only
-#   foo_posix.cc   the stand-in for foo_win.cc elsewhere (also used on
-#                  Windows while foo_win.cc does not exist yet)
-#   foo_test.cc, foo_bench.cc, exports.cc   not part of the core library
+#   foo_posix.cc   the stand-in for foo_win.cc elsewhere
+#   foo_test.cc, foo_bench.cc   not part of any library
+#   exports.cc, app_win.cc      the DLL's own entry points, built into it
 function(aadx_add_folder_sources target)
   foreach(dir ${ARGN})
     file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cc)
     foreach(f ${files})
       get_filename_component(name ${f} NAME_WE)
       if(name MATCHES "_test$" OR name MATCHES "_bench$"
-         OR name STREQUAL "exports")
+         OR name STREQUAL "exports" OR name STREQUAL "app_win")
         continue()
       endif()
       if(name MATCHES "_win$")
@@ -19,11 +19,10 @@ function(aadx_add_folder_sources target)
         endif()
         continue()
       endif()
-      if(name MATCHES "^(.*)_posix$")
-        if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/${dir}/${CMAKE_MATCH_1}_win.cc)
-          continue()
+      if(name MATCHES "_posix$")
+        if(NOT WIN32)
+          target_sources(${target} PRIVATE ${f})
         endif()
-        target_sources(${target} PRIVATE ${f})
         continue()
       endif()
       target_sources(${target} PRIVATE ${f})

@@ -2,14 +2,10 @@
 // and DllMain.
 #include <windows.h>
 
-#include "plugin/module_win.h"
+#include "base/module_win.h"
 #include "plugin/plugin.h"
 
 namespace aadx {
-
-HMODULE g_module = nullptr;
-
-HMODULE StatsModule() { return g_module; }
 
 // The plug-in's application object: nothing to set up at load; at unload
 // the Multiplier window is closed before the state it shows is destroyed.
@@ -36,7 +32,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason,
                                LPVOID reserved) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
-      aadx::g_module = instance;
+      aadx::SetStatsModule(instance);
       DisableThreadLibraryCalls(instance);
       return aadx::theApp.InitInstance();
     case DLL_PROCESS_DETACH:

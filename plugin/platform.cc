@@ -3,7 +3,8 @@
 namespace aadx {
 
 Platform DefaultPlatform() {
-  return Platform{DefaultProfile(), DefaultDialogs(), DefaultHostLink(),
+  return Platform{DefaultProfile(),          DefaultDialogs(),
+                  DefaultCabrilloDialog(),   DefaultHostLink(),
                   DefaultMultiplierWindow(), DefaultHostVersion()};
 }
 

@@ -3,9 +3,10 @@
 #ifndef AADX_PLUGIN_PLATFORM_H_
 #define AADX_PLUGIN_PLATFORM_H_
 
+#include "base/profile.h"
+#include "cabrillo/cabrillo_dialog.h"
 #include "cabrillo/host_version.h"
 #include "host/host_link.h"
-#include "plugin/profile.h"
 #include "ui/dialogs.h"
 #include "ui/multiplier_window.h"
 
@@ -14,6 +15,7 @@ namespace aadx {
 struct Platform {
   Profile* profile;
   Dialogs* dialogs;
+  CabrilloDialog* cabrilloDialog;
   HostLink* hostLink;
   MultiplierWindow* window;
   HostVersion* hostVersion;

@@ -1,6 +1,6 @@
 #include "plugin/plugin.h"
 
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 #include "scoring/ubn_report.h"
 
 namespace aadx {
@@ -41,8 +41,8 @@ UbnContact ToUbnContact(const ContactArgs& c) {
 Plugin::Plugin(const Platform& platform)
     : platform_(platform),
       settings_(platform.profile),
-      cabrillo_(&settings_, platform.dialogs, platform.hostVersion) {
-  platform_.window->Attach(&state_, platform_.hostLink, &settings_);
+      cabrillo_(&settings_, platform.cabrilloDialog, platform.hostVersion) {
+  platform_.window->Attach(&state_.shared, platform_.hostLink, &settings_);
 }
 
 int Plugin::AddData(const ContactArgs& contact) {
@@ -54,19 +54,20 @@ int Plugin::AddData(const ContactArgs& contact) {
   }
   AddToBandList(&state_.bandList, contact.info.band);
 
-  std::lock_guard<std::mutex> lock(state_.mu);
-  int matches = state_.store.CountEarlierMatches(contact.info);
-  if (matches > 0) {
-    std::string line = FormatUbnLine(ToUbnContact(contact), "   DUPE !!!");
-    for (int i = 0; i < matches; ++i) ubn.WriteLine(line);
-  }
-  state_.store.Append(contact.info);
+  state_.shared.WithLock([&](SharedFields& s) {
+    int matches = s.store.CountEarlierMatches(contact.info);
+    if (matches > 0) {
+      std::string line = FormatUbnLine(ToUbnContact(contact), "   DUPE !!!");
+      for (int i = 0; i < matches; ++i) ubn.WriteLine(line);
+    }
+    s.store.Append(contact.info);
+  });
   return 1;
 }
 
 int Plugin::RemoveData(const ContactArgs& contact) {
-  std::lock_guard<std::mutex> lock(state_.mu);
-  state_.store.Remove(contact.info);
+  state_.shared.WithLock(
+      [&](SharedFields& s) { s.store.Remove(contact.info); });
   return 1;
 }
 

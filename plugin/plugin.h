@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "base/plugin_state.h"
+#include "base/qso_store.h"
+#include "base/settings.h"
 #include "cabrillo/cabrillo_log.h"
 #include "plugin/platform.h"
-#include "plugin/plugin_state.h"
-#include "plugin/qso_store.h"
-#include "plugin/settings.h"
 
 namespace aadx {
 
@@ -60,8 +60,6 @@ class Plugin {
   void Shutdown();
 
   PluginState& state() { return state_; }
-  CabrilloLog& cabrillo() { return cabrillo_; }
-  Settings& settings() { return settings_; }
 
  private:
   void WriteCabrilloLog();

@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+#include "base/ole_date_value.h"
+
 #if defined(_WIN32)
 #define STATS_CALL __cdecl
 #else
@@ -15,15 +17,6 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
-
-// The host's date-time value: days since 1899-12-30 with the time of day as
-// fraction, then a status (0 valid, 1 invalid, 2 null).
-typedef struct StatsOleDate {
-  double days;
-  int32_t status;
-} StatsOleDate;
-
-enum { kOleDateValid = 0, kOleDateInvalid = 1, kOleDateNull = 2 };
 
 // Contact argument list (33 arguments), shared by AddData0 and RemoveData0.
 #define STATS_CONTACT_PARAMS                                            \

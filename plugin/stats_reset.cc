@@ -1,5 +1,5 @@
 // ResetStats0: opens a new contest run.
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 #include "plugin/plugin.h"
 #include "scoring/ubn_report.h"
 
@@ -10,14 +10,13 @@ int Plugin::ResetStats(const ResetArgs& args) {
   state_.endDateText = FormatOleDate(&args.contestEnd, "%d.%m.%Y");
   state_.ownContinent = args.ownContinent;
   state_.contestantCall = args.ownCall;
-  {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    state_.store.Clear();
-    state_.asiaFlag = args.ownContinent == "AS" ? 1 : 0;
+  state_.shared.WithLock([&](SharedFields& s) {
+    s.store.Clear();
+    s.asiaFlag = args.ownContinent == "AS" ? 1 : 0;
     for (int i = 0; i < kBandSlots; ++i) {
-      state_.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
+      s.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
     }
-  }
+  });
   // A run starts with an empty band list; AddData0 fills it with the bands
   // actually logged.
   state_.bandList.clear();
@@ -32,10 +31,7 @@ int Plugin::ResetStats(const ResetArgs& args) {
   }
 
   bool cw = settings_.ReadText("Mode") == "CW";
-  {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    state_.modeFlag = cw ? 1 : 0;
-  }
+  state_.shared.WithLock([&](SharedFields& s) { s.modeFlag = cw ? 1 : 0; });
   StartUbnReport(cw);
 
   // The window comes up on every other ordinary reset, never on an export.

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/plugin_state.h"
-#include "plugin/qso_store.h"
+#include "base/plugin_state.h"
+#include "base/qso_store.h"
 
 namespace aadx {
 

@@ -74,7 +74,7 @@ class FakeWindow : public MultiplierWindow {
   void ArmPollTimer() override { ++timerArms; }
 };
 
-class FakeDialogs : public Dialogs {
+class FakeDialogs : public Dialogs, public CabrilloDialog {
  public:
   // What the operator does: edit the form, then OK (true) or Cancel.
   std::function<bool(CabrilloForm*)> onCabrillo = [](CabrilloForm*) {
@@ -113,7 +113,8 @@ struct FakePlatform {
   FakeHostVersion version;
 
   Platform platform() {
-    return Platform{DefaultProfile(), &dialogs, &host, &window, &version};
+    return Platform{DefaultProfile(), &dialogs, &dialogs, &host,
+                    &window,          &version};
   }
 };
 

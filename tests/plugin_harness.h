@@ -8,6 +8,7 @@
 
 #include "plugin/plugin.h"
 #include "tests/fakes.h"
+#include "tests/test_contacts.h"
 #include "tests/test_util.h"
 
 namespace aadx {
@@ -19,33 +20,17 @@ struct PluginHarness {
 
   void Reset(const std::string& continent, int exportFlag = 0,
              const std::string& ownCall = "OWNCALL") {
-    ResetArgs args;
-    args.exportFlag = exportFlag;
-    args.ownCall = ownCall;
-    args.ownContinent = continent;
-    args.contestStart = {44366.0, kOleDateValid};
-    args.contestEnd = {44367.5, kOleDateValid};
-    plugin->ResetStats(args);
+    plugin->ResetStats(ToResetArgs(TestReset(continent, ownCall, exportFlag)));
   }
 
   int Add(const std::string& call, const std::string& band,
           const std::string& mode = "CW", const std::string& prefix = "JA1",
           const std::string& dxcc = "JA", const std::string& continent = "AS") {
-    ContactArgs c;
-    c.ownCall = "OWNCALL";
-    c.freqHz = 14025000;
-    c.info.call = call;
-    c.info.band = band;
-    c.info.mode = mode;
-    c.info.prefix = prefix;
-    c.info.dxcc = dxcc;
-    c.info.continent = continent;
-    c.info.exchSent = "45";
-    c.info.exchRcvd = "30";
-    c.info.rstSent = c.info.rstRcvd = "599";
-    c.info.freqKHz = 14025;
-    c.info.time = {44366.003472222222, kOleDateValid};
-    return plugin->AddData(c);
+    HostContact c = TestContact(call, dxcc, band);
+    c.mode = mode;
+    c.prefix = prefix;
+    c.continent = continent;
+    return plugin->AddData(ToContactArgs(c));
   }
 
   std::string Result() { return plugin->GetResult(nullptr); }

@@ -5,18 +5,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "plugin/settings.h"
+#include "base/settings.h"
 
 namespace aadx {
 
 namespace fs = std::filesystem;
 
-ScopedTempDir::ScopedTempDir() : previous_(fs::current_path()) {
+ScopedTempDir::ScopedTempDir(Contents contents)
+    : previous_(fs::current_path()) {
   static std::atomic<int> counter{0};
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   path_ = fs::temp_directory_path() / ("aadx-test-" + std::to_string(stamp) +
                                        "-" + std::to_string(counter++));
-  fs::create_directories(path_ / "Plugins");
+  fs::create_directories(contents == kEmpty ? path_ : path_ / "Plugins");
   fs::current_path(path_);
 }
 
@@ -44,8 +45,8 @@ fs::path SettingsFilePath() {
   return fs::current_path() / "Plugins" / "AADX.ini";
 }
 
-std::string ReadSetting(const std::string& key) {
-  return Settings(DefaultProfile()).ReadText(key);
+std::string ReadSetting(const std::string& key, const std::string& absent) {
+  return Settings(DefaultProfile()).ReadText(key, absent);
 }
 
 void WriteSetting(const std::string& key, const std::string& value) {

@@ -5,14 +5,17 @@
 #include <filesystem>
 #include <string>
 
+#include "base/plugin_state.h"
+
 namespace aadx {
 
-// A fresh empty folder that is the current directory while the object
-// lives (the plug-in writes its files relative to it), with a "Plugins"
-// subfolder for the settings file.
+// A fresh folder that is the current directory while the object lives (the
+// plug-in writes its files relative to it), with a "Plugins" subfolder for
+// the settings file unless it is to start empty.
 class ScopedTempDir {
  public:
-  ScopedTempDir();
+  enum Contents { kWithPluginsFolder, kEmpty };
+  explicit ScopedTempDir(Contents contents = kWithPluginsFolder);
   ~ScopedTempDir();
   ScopedTempDir(const ScopedTempDir&) = delete;
   ScopedTempDir& operator=(const ScopedTempDir&) = delete;
@@ -35,9 +38,15 @@ void WriteFileBytes(const std::filesystem::path& path,
 std::filesystem::path SettingsFilePath();
 
 // A key of the plug-in's settings, read and written through this platform's
-// real profile layer (the Windows profile API on Windows).
-std::string ReadSetting(const std::string& key);
+// real profile layer (the Windows profile API on Windows); absent is what a
+// missing key reads as.
+std::string ReadSetting(const std::string& key, const std::string& absent = "");
 void WriteSetting(const std::string& key, const std::string& value);
+
+// A copy of the fields the window thread shares, taken under their lock.
+inline SharedFields CopyFields(SharedState* state) {
+  return state->WithLock([](const SharedFields& f) { return f; });
+}
 
 }  // namespace aadx
 

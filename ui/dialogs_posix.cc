@@ -1,64 +1,11 @@
-// Without a desktop every dialog is answered with OK. The Cabrillo header
-// dialog first gets the texts a tool playing the operator hands it in
-// AADX_CABRILLO_DIALOG_INPUT: "LABEL=TEXT" lines, LABEL a control's label;
-// disabled controls take no typing.
-#include <cstdlib>
-#include <sstream>
-
+// Without a desktop every dialog is answered with OK and no edits.
 #include "ui/dialogs.h"
 
 namespace aadx {
 namespace {
 
-struct Control {
-  const char* label;
-  std::string CabrilloForm::*text;
-};
-
-const Control kEnabledControls[] = {
-    {"CONTEST", &CabrilloForm::contest},
-    {"CALLSIGN", &CabrilloForm::callsign},
-    {"CLAIMED", &CabrilloForm::claimed},
-    {"CATEGORY-OPERATOR", &CabrilloForm::categoryOperator},
-    {"CATEGORY-BAND", &CabrilloForm::categoryBand},
-    {"CATEGORY-MODE", &CabrilloForm::categoryMode},
-    {"CATEGORY-POWER", &CabrilloForm::categoryPower},
-    {"CATEGORY-TRANSMITTER", &CabrilloForm::categoryTransmitter},
-    {"CATEGORY-OVERLAY", &CabrilloForm::categoryOverlay},
-    {"NAME", &CabrilloForm::name},
-    {"ADDRESS", &CabrilloForm::address},
-    {"ADDRESS-CITY", &CabrilloForm::addressCity},
-    {"ADDRESS-STATE-PROVINCE", &CabrilloForm::addressState},
-    {"ADDRESS-POSTALCODE", &CabrilloForm::addressPostalCode},
-    {"ADDRESS-COUNTRY", &CabrilloForm::addressCountry},
-    {"OPERATORS", &CabrilloForm::operators},
-    {"CLUB", &CabrilloForm::club},
-    {"SOAPBOX", &CabrilloForm::soapbox},
-    {"E-MAIL", &CabrilloForm::email},
-};
-
-void TypeInto(CabrilloForm* form, const char* lines) {
-  std::istringstream in(lines);
-  std::string line;
-  while (std::getline(in, line)) {
-    size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;
-    for (const Control& control : kEnabledControls) {
-      if (line.compare(0, equals, control.label) == 0 &&
-          equals == std::char_traits<char>::length(control.label)) {
-        form->*control.text = line.substr(equals + 1);
-      }
-    }
-  }
-}
-
 class OkDialogs : public Dialogs {
  public:
-  bool RunCabrilloDialog(CabrilloForm* form) override {
-    if (const char* typed = std::getenv("AADX_CABRILLO_DIALOG_INPUT"))
-      TypeInto(form, typed);
-    return true;
-  }
   bool RunSetupDialog(int*, std::string*) override { return true; }
   void ShowMessage(const std::string&, const std::string&) override {}
 };

@@ -1,15 +1,12 @@
-#include <windows.h>
-
 #include "ui/dialogs_win.h"
+
+#include <windows.h>
 
 namespace aadx {
 namespace {
 
 class WindowsDialogs : public Dialogs {
  public:
-  bool RunCabrilloDialog(CabrilloForm* form) override {
-    return RunCabrilloDialogWin(form);
-  }
   bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
     return RunMasterDialogWin(windowFlag, modeText);
   }

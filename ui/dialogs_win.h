@@ -1,4 +1,4 @@
-// The Windows dialogs behind the Dialogs interface, one file each.
+// The Windows dialog behind the Dialogs interface, in a file of its own.
 #ifndef AADX_UI_DIALOGS_WIN_H_
 #define AADX_UI_DIALOGS_WIN_H_
 
@@ -7,9 +7,6 @@
 #include "ui/dialogs.h"
 
 namespace aadx {
-
-// Dialog 101, "AADX-CW/SSB": true on OK with form updated.
-bool RunCabrilloDialogWin(CabrilloForm* form);
 
 // Dialog 113, "Setup All Asian Contest": true on OK with both values set.
 bool RunMasterDialogWin(int* windowFlag, std::string* modeText);

@@ -76,22 +76,23 @@ void SortMultiplierList(std::vector<std::string>* list) {
   }
 }
 
-GridSnapshot TakeGridSnapshot(PluginState* state) {
-  GridSnapshot s;
-  std::lock_guard<std::mutex> lock(state->mu);
-  s.typedCall = state->typedCall;
-  s.bandSlot = state->currentBandSlot;
-  if (s.bandSlot < 0 || s.bandSlot >= kBandSlots) s.bandSlot = -1;
-  if (!s.typedCall.empty()) {
-    s.rows = state->bandRows;
-  } else if (s.bandSlot >= 0) {
-    std::vector<std::string>& list = state->asiaFlag != 0
-                                         ? state->bandDxccLists[s.bandSlot]
-                                         : state->bandPrefixLists[s.bandSlot];
-    SortMultiplierList(&list);
-    s.list = list;
-  }
-  return s;
+GridSnapshot TakeGridSnapshot(SharedState* state) {
+  return state->WithLock([](SharedFields& f) {
+    GridSnapshot s;
+    s.typedCall = f.typedCall;
+    s.bandSlot = f.currentBandSlot;
+    if (s.bandSlot < 0 || s.bandSlot >= kBandSlots) s.bandSlot = -1;
+    if (!s.typedCall.empty()) {
+      s.rows = f.bandRows;
+    } else if (s.bandSlot >= 0) {
+      std::vector<std::string>& list = f.asiaFlag != 0
+                                           ? f.bandDxccLists[s.bandSlot]
+                                           : f.bandPrefixLists[s.bandSlot];
+      SortMultiplierList(&list);
+      s.list = list;
+    }
+    return s;
+  });
 }
 
 GridPicture LayOutGrid(const GridSnapshot& snapshot, const GridRect& item) {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/plugin_state.h"
+#include "base/plugin_state.h"
 
 namespace aadx {
 
@@ -27,11 +27,11 @@ struct GridSnapshot {
   std::vector<std::string> list;
 };
 
-// Takes the snapshot under state->mu. With an empty typed call and a band
-// slot it first sorts that slot's list (the band DXCC list when the Asia
-// flag is set, else the band prefix list) in place, so the sorted order
+// Takes the snapshot under the shared state's lock. With an empty typed call
+// and a band slot it first sorts that slot's list (the band DXCC list when the
+// Asia flag is set, else the band prefix list) in place, so the sorted order
 // stays in the shared list, as the score computation left it otherwise.
-GridSnapshot TakeGridSnapshot(PluginState* state);
+GridSnapshot TakeGridSnapshot(SharedState* state);
 
 // Sorts ascending by byte values (case-sensitive): every entry is
 // exchanged with each later one that sorts before it.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <mutex>
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace {
@@ -25,54 +25,63 @@ const GridText* Find(const GridPicture& p, const std::string& text) {
 class GridSnapshotTest : public ::testing::Test {
  protected:
   void Set(const std::string& typedCall, int slot, int asia) {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    state_.typedCall = typedCall;
-    state_.currentBandSlot = slot;
-    state_.asiaFlag = asia;
+    state_.WithLock([&](SharedFields& f) {
+      f.typedCall = typedCall;
+      f.currentBandSlot = slot;
+      f.asiaFlag = asia;
+    });
   }
-  PluginState state_;
+  // The band lists of one slot.
+  void SetLists(int slot, const Strings& dxcc, const Strings& prefixes) {
+    state_.WithLock([&](SharedFields& f) {
+      f.bandDxccLists[slot] = dxcc;
+      f.bandPrefixLists[slot] = prefixes;
+    });
+  }
+  SharedFields Fields() { return CopyFields(&state_); }
+  SharedState state_;
 };
 
 TEST_F(GridSnapshotTest, ListViewSortsTheCurrentBandsListInPlace) {
-  state_.bandDxccLists[3] = {"UA", "JA", "BY"};
-  state_.bandPrefixLists[3] = {"UA9", "JA1", "BY1"};
+  SetLists(3, {"UA", "JA", "BY"}, {"UA9", "JA1", "BY1"});
   Set("", 3, 1);
   GridSnapshot s = TakeGridSnapshot(&state_);
   EXPECT_EQ(s.list, (Strings{"BY", "JA", "UA"}));
   // The shared list keeps the order; the other lists are not touched.
-  EXPECT_EQ(state_.bandDxccLists[3], (Strings{"BY", "JA", "UA"}));
-  EXPECT_EQ(state_.bandPrefixLists[3], (Strings{"UA9", "JA1", "BY1"}));
+  EXPECT_EQ(Fields().bandDxccLists[3], (Strings{"BY", "JA", "UA"}));
+  EXPECT_EQ(Fields().bandPrefixLists[3], (Strings{"UA9", "JA1", "BY1"}));
   // Sorted once, it stays sorted.
   EXPECT_EQ(TakeGridSnapshot(&state_).list, (Strings{"BY", "JA", "UA"}));
 }
 
 TEST_F(GridSnapshotTest, ListViewOutsideAsiaUsesThePrefixList) {
-  state_.bandDxccLists[2] = {"UA", "JA"};
-  state_.bandPrefixLists[2] = {"UA9", "BY1", "JA1"};
+  SetLists(2, {"UA", "JA"}, {"UA9", "BY1", "JA1"});
   Set("", 2, 0);
   EXPECT_EQ(TakeGridSnapshot(&state_).list, (Strings{"BY1", "JA1", "UA9"}));
-  EXPECT_EQ(state_.bandDxccLists[2], (Strings{"UA", "JA"}));
+  EXPECT_EQ(Fields().bandDxccLists[2], (Strings{"UA", "JA"}));
 }
 
 TEST_F(GridSnapshotTest, GridViewCopiesRowsAndLeavesListsAlone) {
-  state_.bandDxccLists[3] = {"UA", "JA"};
-  state_.bandRows[3] = BandRow{"20m", "CW", "00:05", "30", "   -"};
+  SetLists(3, {"UA", "JA"}, {});
+  state_.WithLock([](SharedFields& f) {
+    f.bandRows[3] = BandRow{"20m", "CW", "00:05", "30", "   -"};
+  });
   Set("JA1ABC", 3, 1);
   GridSnapshot s = TakeGridSnapshot(&state_);
   EXPECT_EQ(s.typedCall, "JA1ABC");
   EXPECT_EQ(s.bandSlot, 3);
-  EXPECT_EQ(s.rows[3], state_.bandRows[3]);
+  EXPECT_EQ(s.rows[3], Fields().bandRows[3]);
   EXPECT_TRUE(s.list.empty());
-  EXPECT_EQ(state_.bandDxccLists[3], (Strings{"UA", "JA"}));
+  EXPECT_EQ(Fields().bandDxccLists[3], (Strings{"UA", "JA"}));
 }
 
 TEST_F(GridSnapshotTest, NoBandMeansNoList) {
-  state_.bandDxccLists[0] = {"UA", "JA"};
+  SetLists(0, {"UA", "JA"}, {});
   Set("", -1, 1);
   GridSnapshot s = TakeGridSnapshot(&state_);
   EXPECT_EQ(s.bandSlot, -1);
   EXPECT_TRUE(s.list.empty());
-  EXPECT_EQ(state_.bandDxccLists[0], (Strings{"UA", "JA"}));
+  EXPECT_EQ(Fields().bandDxccLists[0], (Strings{"UA", "JA"}));
 }
 
 TEST(SortMultiplierListTest, SortsByByteValues) {

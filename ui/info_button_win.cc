@@ -47,7 +47,7 @@ void PaintGridPicture(HDC dc, const GridPicture& picture) {
   }
 }
 
-void CCqWwInfoButton::Attach(HWND button, PluginState* state) {
+void CCqWwInfoButton::Attach(HWND button, SharedState* state) {
   button_ = button;
   state_ = state;
 }

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "plugin/plugin_state.h"
+#include "base/plugin_state.h"
 #include "ui/grid_picture.h"
 
 namespace aadx {
@@ -42,7 +42,7 @@ void PaintGridPicture(HDC dc, const GridPicture& picture);
 class CCqWwInfoButton {
  public:
   // Binds the button control and the state whose values it paints.
-  void Attach(HWND button, PluginState* state);
+  void Attach(HWND button, SharedState* state);
   HWND hwnd() const { return button_; }
 
   // WM_DRAWITEM: takes a snapshot of the shared values (under the lock,
@@ -51,7 +51,7 @@ class CCqWwInfoButton {
 
  private:
   HWND button_ = nullptr;
-  PluginState* state_ = nullptr;
+  SharedState* state_ = nullptr;
 };
 
 }  // namespace aadx

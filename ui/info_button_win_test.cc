@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <mutex>
 #include <vector>
+
+#include "tests/test_util.h"
+#include "tests/win/window_test_util_win.h"
 
 namespace aadx {
 namespace {
@@ -13,67 +15,7 @@ uint32_t Pixel(const Rgb& c) {
   return (uint32_t{c.red} << 16) | (uint32_t{c.green} << 8) | c.blue;
 }
 
-// A memory surface over a top-down 32-bit bitmap whose pixels the test
-// reads as 0x00RRGGBB.
-class Bitmap {
- public:
-  Bitmap(int width, int height) : width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<uint32_t*>(bits);
-    old_ = SelectObject(dc_, bitmap_);
-  }
-  ~Bitmap() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Bitmap(const Bitmap&) = delete;
-  Bitmap& operator=(const Bitmap&) = delete;
-
-  bool ok() const { return bits_ != nullptr; }
-  HDC dc() const { return dc_; }
-  uint32_t at(int x, int y) const {
-    GdiFlush();
-    return bits_[y * width_ + x] & 0x00ffffff;
-  }
-  void Fill(uint32_t rgb) {
-    GdiFlush();
-    for (int i = 0; i < width_ * height_; ++i) bits_[i] = rgb;
-  }
-  // How many pixels of the box [x0, x1) x [y0, y1) differ from rgb.
-  int CountOther(int x0, int y0, int x1, int y1, uint32_t rgb) const {
-    int n = 0;
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) n += at(x, y) != rgb;
-    }
-    return n;
-  }
-  bool SameBox(const Bitmap& o, int x0, int y0, int x1, int y1) const {
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) {
-        if (at(x, y) != o.at(x, y)) return false;
-      }
-    }
-    return true;
-  }
-
- private:
-  int width_;
-  int height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ old_ = nullptr;
-  uint32_t* bits_ = nullptr;
-};
+using Bitmap = MemoryBitmap;
 
 DRAWITEMSTRUCT Item(HDC dc, int width, int height) {
   DRAWITEMSTRUCT item = {};
@@ -89,13 +31,22 @@ class InfoButtonTest : public ::testing::Test {
  protected:
   void SetUp() override { button_.Attach(nullptr, &state_); }
   void Set(const std::string& call, int slot, int asia) {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    state_.typedCall = call;
-    state_.currentBandSlot = slot;
-    state_.asiaFlag = asia;
-    for (int i = 0; i < kBandSlots; ++i) {
-      state_.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
-    }
+    state_.WithLock([&](SharedFields& f) {
+      f.typedCall = call;
+      f.currentBandSlot = slot;
+      f.asiaFlag = asia;
+      for (int i = 0; i < kBandSlots; ++i) {
+        f.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
+      }
+    });
+  }
+  // The band lists of slot 3.
+  void Set20mLists(const std::vector<std::string>& dxcc,
+                   const std::vector<std::string>& prefixes = {}) {
+    state_.WithLock([&](SharedFields& f) {
+      f.bandDxccLists[3] = dxcc;
+      f.bandPrefixLists[3] = prefixes;
+    });
   }
   void Paint(Bitmap* bitmap, int width, int height) {
     bitmap->Fill(0);
@@ -103,7 +54,7 @@ class InfoButtonTest : public ::testing::Test {
     button_.DrawItem(item);
   }
 
-  PluginState state_;
+  SharedState state_;
   CCqWwInfoButton button_;
 };
 
@@ -140,7 +91,7 @@ TEST_F(InfoButtonTest, GridViewWritesHeaderAndRows) {
 
 TEST_F(InfoButtonTest, ListViewWithoutBandIsOnlyBackground) {
   Set("", -1, 1);
-  state_.bandDxccLists[3] = {"UA", "JA", "BY"};
+  Set20mLists({"UA", "JA", "BY"});
   Bitmap b(300, 111);
   Paint(&b, 300, 111);
   EXPECT_EQ(b.CountOther(0, 0, 300, 111, Pixel(kListBackground)), 0);
@@ -148,12 +99,12 @@ TEST_F(InfoButtonTest, ListViewWithoutBandIsOnlyBackground) {
 
 TEST_F(InfoButtonTest, ListViewDrawsTheSortedListAndKeepsItSorted) {
   Set("", 3, 1);
-  state_.bandDxccLists[3] = {"UA", "JA", "BY"};
+  Set20mLists({"UA", "JA", "BY"});
   Bitmap b(300, 111);
   Paint(&b, 300, 111);
   const uint32_t back = Pixel(kListBackground);
   EXPECT_EQ(b.at(299, 110), back);
-  EXPECT_EQ(state_.bandDxccLists[3],
+  EXPECT_EQ(CopyFields(&state_).bandDxccLists[3],
             (std::vector<std::string>{"BY", "JA", "UA"}));
 
   // Each entry is where the sorted order puts it: compare with each text
@@ -172,8 +123,7 @@ TEST_F(InfoButtonTest, ListViewDrawsTheSortedListAndKeepsItSorted) {
 
 TEST_F(InfoButtonTest, ListViewOutsideAsiaPaintsThePrefixes) {
   Set("", 3, 0);
-  state_.bandDxccLists[3] = {"UA"};
-  state_.bandPrefixLists[3] = {"UA9", "BY1"};
+  Set20mLists({"UA"}, {"UA9", "BY1"});
   Bitmap b(300, 111);
   Paint(&b, 300, 111);
   Bitmap ref(300, 111);

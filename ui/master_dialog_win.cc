@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/module_win.h"
+#include "base/module_win.h"
 #include "ui/dialogs_win.h"
 #include "ui/resource.h"
 

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 #include "plugin/plugin.h"
 #include "tests/fakes.h"
+#include "tests/test_contacts.h"
 #include "tests/test_util.h"
 #include "ui/grid_picture.h"
 #include "ui/multiplier_view.h"
@@ -18,30 +18,13 @@ namespace {
 
 ContactArgs Contact(const std::string& call, const std::string& band,
                     const std::string& dxcc, const std::string& rcvd) {
-  ContactArgs c;
-  c.ownCall = "OWNCALL";
-  c.freqHz = 14025000;
-  c.info.call = call;
-  c.info.band = band;
-  c.info.mode = "CW";
-  c.info.prefix = dxcc + "1";
-  c.info.dxcc = dxcc;
-  c.info.continent = "AS";
-  c.info.exchSent = "45";
-  c.info.exchRcvd = rcvd;
-  c.info.rstSent = c.info.rstRcvd = "599";
-  c.info.freqKHz = 14025;
-  c.info.time = {44366.003472222222, kOleDateValid};
-  return c;
+  HostContact c = TestContact(call, dxcc, band);
+  c.exchRcvd = rcvd;
+  return ToContactArgs(c);
 }
 
 ResetArgs Reset(const std::string& continent) {
-  ResetArgs r;
-  r.ownCall = "OWNCALL";
-  r.ownContinent = continent;
-  r.contestStart = {44366.0, kOleDateValid};
-  r.contestEnd = {44367.5, kOleDateValid};
-  return r;
+  return ToResetArgs(TestReset(continent));
 }
 
 TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
@@ -54,7 +37,7 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
   FakeHostLink windowHost;
   windowHost.present = true;
   windowHost.Connect();
-  MultiplierPoller poller(&plugin.state(), &windowHost);
+  MultiplierPoller poller(&plugin.state().shared, &windowHost);
 
   const char* const kDxcc[] = {"UA", "JA", "BY", "VU", "HL"};
   const char* const kBands[] = {"20m", "40m", "15m"};
@@ -69,7 +52,7 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
       windowHost.frequency = freqs[i % 3] + i;
       poller.Tick();
       ++ticks;
-      LayOutGrid(TakeGridSnapshot(&plugin.state()), {0, 0, 320, 111});
+      LayOutGrid(TakeGridSnapshot(&plugin.state().shared), {0, 0, 320, 111});
     }
   });
 
@@ -101,14 +84,14 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
   windowHost.entryText = "JA1ABC";
   windowHost.frequency = 14025000.0;
   ASSERT_TRUE(poller.Tick().completed());
-  std::lock_guard<std::mutex> lock(plugin.state().mu);
+  SharedFields s = CopyFields(&plugin.state().shared);
   std::string last20m = "   -";
-  for (const CInfo& q : plugin.state().store.records()) {
+  for (const CInfo& q : s.store.records()) {
     if (q.call == "JA1ABC" && q.band == "20m") last20m = q.exchRcvd;
   }
-  EXPECT_EQ(plugin.state().bandRows[3][3], last20m);
-  EXPECT_EQ(plugin.state().typedCall, "JA1ABC");
-  EXPECT_EQ(plugin.state().currentBandSlot, 3);
+  EXPECT_EQ(s.bandRows[3][3], last20m);
+  EXPECT_EQ(s.typedCall, "JA1ABC");
+  EXPECT_EQ(s.currentBandSlot, 3);
 }
 
 }  // namespace

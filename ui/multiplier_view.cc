@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <mutex>
 
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 
 namespace aadx {
 namespace {
@@ -57,24 +57,25 @@ std::string IdleTitle(bool asia, bool cw, const std::string& bandText) {
 }
 
 bool MultiplierPoller::FillBandRows(const std::string& call) {
-  std::lock_guard<std::mutex> lock(state_->mu);
-  for (BandRow& row : state_->bandRows) {
-    for (int i = 1; i < 5; ++i) row[i] = kBlankCell;
-  }
-  if (!call.empty()) {
-    // Store order, so a later QSO on a band overwrites an earlier one;
-    // dupes count as much as any other QSO here.
-    for (const CInfo& q : state_->store.records()) {
-      if (q.call != call) continue;
-      int slot = BandSlotOf(q.band);
-      if (slot < 0) continue;
-      BandRow& row = state_->bandRows[slot];
-      row[1] = q.mode;
-      row[2] = FormatOleDate(&q.time, "%H:%M");
-      row[3] = q.exchRcvd;
+  return state_->WithLock([&](SharedFields& s) {
+    for (BandRow& row : s.bandRows) {
+      for (int i = 1; i < 5; ++i) row[i] = kBlankCell;
     }
-  }
-  return state_->modeFlag != 0;
+    if (!call.empty()) {
+      // Store order, so a later QSO on a band overwrites an earlier one;
+      // dupes count as much as any other QSO here.
+      for (const CInfo& q : s.store.records()) {
+        if (q.call != call) continue;
+        int slot = BandSlotOf(q.band);
+        if (slot < 0) continue;
+        BandRow& row = s.bandRows[slot];
+        row[1] = q.mode;
+        row[2] = FormatOleDate(&q.time, "%H:%M");
+        row[3] = q.exchRcvd;
+      }
+    }
+    return s.modeFlag != 0;
+  });
 }
 
 TickResult MultiplierPoller::Tick() {
@@ -89,10 +90,7 @@ TickResult MultiplierPoller::Tick() {
     result.end = TickEnd::kHostFailed;
     return result;
   }
-  {
-    std::lock_guard<std::mutex> lock(state_->mu);
-    state_->typedCall = entry;
-  }
+  state_->WithLock([&](SharedFields& s) { s.typedCall = entry; });
   // The operator is still typing (or asking with "?"): the grid shows the
   // new text at its next repaint, the rows and the title stay as they are.
   if (EndsEarly(entry)) {
@@ -123,12 +121,11 @@ TickResult MultiplierPoller::Tick() {
 
   int slot = BandSlotOfFrequency(hz);
   bool asia;
-  {
-    std::lock_guard<std::mutex> lock(state_->mu);
-    state_->currentBandSlot = slot;
-    asia = state_->asiaFlag != 0;
-    cw = state_->modeFlag != 0;
-  }
+  state_->WithLock([&](SharedFields& s) {
+    s.currentBandSlot = slot;
+    asia = s.asiaFlag != 0;
+    cw = s.modeFlag != 0;
+  });
   if (entry.empty()) {
     result.setTitle = true;
     result.title = IdleTitle(asia, cw, slot < 0 ? "" : kContestBands[slot]);

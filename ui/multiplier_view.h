@@ -5,16 +5,16 @@
 // operator has tuned away, and chooses the window title. The Windows window
 // only kills and re-arms its timer, sets the title and repaints the grid.
 //
-// Threads: Tick runs on the window's thread. It reads and writes the shared
-// state only under state->mu, and never holds mu while it calls the host,
-// since a host call may wait for the host's own thread.
+// Threads: Tick runs on the window's thread. It reaches the shared state
+// only through its lock, and never holds it while it calls the host, since
+// a host call may wait for the host's own thread.
 #ifndef AADX_UI_MULTIPLIER_VIEW_H_
 #define AADX_UI_MULTIPLIER_VIEW_H_
 
 #include <string>
 
+#include "base/plugin_state.h"
 #include "host/host_link.h"
-#include "plugin/plugin_state.h"
 
 namespace aadx {
 
@@ -64,7 +64,7 @@ struct TickResult {
 
 class MultiplierPoller {
  public:
-  MultiplierPoller(PluginState* state, HostLink* host)
+  MultiplierPoller(SharedState* state, HostLink* host)
       : state_(state), host_(host) {}
   MultiplierPoller(const MultiplierPoller&) = delete;
   MultiplierPoller& operator=(const MultiplierPoller&) = delete;
@@ -80,7 +80,7 @@ class MultiplierPoller {
   // empty) and returns the mode flag, all under the lock.
   bool FillBandRows(const std::string& call);
 
-  PluginState* const state_;
+  SharedState* const state_;
   HostLink* const host_;
   double macroFrequency_ = 0.0;  // window thread only
 };

@@ -4,9 +4,9 @@
 
 #include <cmath>
 #include <limits>
-#include <mutex>
 
 #include "tests/fakes.h"
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace {
@@ -34,11 +34,13 @@ class TickTest : public ::testing::Test {
     host_.present = true;
     host_.Connect();
     host_.calls.clear();
-    for (int i = 0; i < kBandSlots; ++i) {
-      state_.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
-    }
-    state_.modeFlag = 1;
-    state_.asiaFlag = 1;
+    state_.WithLock([](SharedFields& f) {
+      for (int i = 0; i < kBandSlots; ++i) {
+        f.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
+      }
+      f.modeFlag = 1;
+      f.asiaFlag = 1;
+    });
   }
 
   TickResult TickWith(const std::string& entry, double hz) {
@@ -47,25 +49,21 @@ class TickTest : public ::testing::Test {
     return poller_.Tick();
   }
 
-  BandRow Row(int slot) {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    return state_.bandRows[slot];
-  }
-  std::string TypedCall() {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    return state_.typedCall;
-  }
-  int BandSlot() {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    return state_.currentBandSlot;
-  }
+  BandRow Row(int slot) { return CopyFields(&state_).bandRows[slot]; }
+  std::string TypedCall() { return CopyFields(&state_).typedCall; }
+  int BandSlot() { return CopyFields(&state_).currentBandSlot; }
   void Log(const CInfo& q) {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    state_.store.Append(q);
+    state_.WithLock([&](SharedFields& f) { f.store.Append(q); });
+  }
+  void SetFlags(int asia, int mode) {
+    state_.WithLock([&](SharedFields& f) {
+      f.asiaFlag = asia;
+      f.modeFlag = mode;
+    });
   }
 
   FakeHostLink host_;
-  PluginState state_;
+  SharedState state_;
   MultiplierPoller poller_{&state_, &host_};
 };
 
@@ -106,7 +104,7 @@ TEST_F(TickTest, TypedCallNamesTheStationInTheModesTitle) {
   EXPECT_TRUE(r.setTitle);
   EXPECT_EQ(r.title, "AADX-CW worked with JA1ABC");
 
-  state_.modeFlag = 0;
+  SetFlags(1, 0);
   r = TickWith("UA9XYZ", 14025000.0);
   EXPECT_EQ(r.title, "AADX-SSB worked with UA9XYZ");
   EXPECT_EQ(TypedCall(), "UA9XYZ");
@@ -123,11 +121,11 @@ TEST_F(TickTest, EmptyEntryOn20mGivesIdleTitleWithTrailingSpace) {
 }
 
 TEST_F(TickTest, IdleTitleFollowsAsiaAndModeFlags) {
-  state_.asiaFlag = 0;
+  SetFlags(0, 1);
   EXPECT_EQ(TickWith("", 7010000.0).title, "AADX-CW  Prefix worked on 40m ");
-  state_.modeFlag = 0;
+  SetFlags(0, 0);
   EXPECT_EQ(TickWith("", 7010000.0).title, "AADX-SSB  Prefix worked on 40m ");
-  state_.asiaFlag = 1;
+  SetFlags(1, 0);
   EXPECT_EQ(TickWith("", 7010000.0).title, "AADX-SSB  DXCC worked on 40m ");
 }
 
@@ -178,10 +176,7 @@ TEST_F(TickTest, RowsShowTheTypedCallsQsosTheLaterOneWinning) {
 TEST_F(TickTest, RowsMatchTheCallExactlyAndCountDupes) {
   Log(Qso("JA1ABC", "20m", "CW", kJune19At0005, "30"));
   Log(Qso("JA1ABC", "20m", "CW", kJune19At0130, "33"));  // a dupe
-  {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    ASSERT_EQ(state_.store.at(1).dupe, 1);
-  }
+  ASSERT_EQ(CopyFields(&state_).store.at(1).dupe, 1);
   TickWith("JA1ABC", 14025000.0);
   EXPECT_EQ(Row(3)[3], "33");
 

@@ -5,7 +5,7 @@
 
 namespace aadx {
 
-struct PluginState;
+class SharedState;
 class HostLink;
 class Settings;
 
@@ -13,9 +13,9 @@ class MultiplierWindow {
  public:
   virtual ~MultiplierWindow() = default;
 
-  // Gives the window the state it shows and the link it polls. Called once,
-  // before any other call.
-  virtual void Attach(PluginState* state, HostLink* host, Settings* settings) {
+  // Gives the window the shared state it shows, the link it polls and the
+  // settings that keep its place. Called once, before any other call.
+  virtual void Attach(SharedState* state, HostLink* host, Settings* settings) {
     (void)state;
     (void)host;
     (void)settings;

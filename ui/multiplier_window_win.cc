@@ -23,9 +23,9 @@
 #include <new>
 #include <string>
 
+#include "base/module_win.h"
+#include "base/settings.h"
 #include "host/host_link.h"
-#include "plugin/module_win.h"
-#include "plugin/settings.h"
 #include "ui/info_button_win.h"
 #include "ui/multiplier_view.h"
 #include "ui/multiplier_window.h"
@@ -78,7 +78,7 @@ class Multiplier {
 
 class WindowsMultiplierWindow : public MultiplierWindow {
  public:
-  void Attach(PluginState* state, HostLink* host, Settings* settings) override {
+  void Attach(SharedState* state, HostLink* host, Settings* settings) override {
     state_ = state;
     host_ = host;
     settings_ = settings;
@@ -178,7 +178,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     hwnd_ = nullptr;
   }
 
-  PluginState* state() const { return state_; }
+  SharedState* state() const { return state_; }
   Settings* settings() const { return settings_; }
   MultiplierPoller* poller() const { return poller_; }
   // The position last read from or written to the settings. Used by one
@@ -256,7 +256,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     return event;
   }
 
-  PluginState* state_ = nullptr;
+  SharedState* state_ = nullptr;
   HostLink* host_ = nullptr;
   Settings* settings_ = nullptr;
   MultiplierPoller* poller_ = nullptr;  // keeps the macro frequency

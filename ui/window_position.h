@@ -4,7 +4,7 @@
 #ifndef AADX_UI_WINDOW_POSITION_H_
 #define AADX_UI_WINDOW_POSITION_H_
 
-#include "plugin/settings.h"
+#include "base/settings.h"
 
 namespace aadx {
 

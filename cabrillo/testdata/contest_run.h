@@ -7,6 +7,7 @@
 
 #include "cabrillo/testdata/small_contests.h"
 #include "loader/host_calls.h"
+#include "tests/test_contacts.h"
 
 namespace aadx {
 
@@ -32,13 +33,8 @@ inline HostContact ToHostContact(const SmallContest& contest,
 // ResetStats0 for the contest, contest days 19 and 20 June 2021.
 inline int ResetForContest(const PluginExports& plugin,
                            const SmallContest& contest, int exportFlag) {
-  HostReset r;
-  r.exportFlag = exportFlag;
-  r.ownCall = contest.ownCall;
-  r.ownContinent = contest.ownContinent;
-  r.start = {44366.0, kOleDateValid};
-  r.end = {44367.5, kOleDateValid};
-  return CallResetStats(plugin, r);
+  return CallResetStats(
+      plugin, TestReset(contest.ownContinent, contest.ownCall, exportFlag));
 }
 
 // AddData0 for every contact; the number the plug-in stored.

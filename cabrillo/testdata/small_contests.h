@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 #include "tests/test_util.h"
 
 namespace aadx {

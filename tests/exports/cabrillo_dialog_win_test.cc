@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "cabrillo/testdata/contest_run.h"
-#include "cabrillo/testdata/dialog_operator_win.h"
 #include "tests/exports/plugin_fixture.h"
+#include "tests/win/dialog_operator_win.h"
 #include "ui/resource.h"
 
 namespace aadx {
@@ -55,15 +55,9 @@ class CabrilloDialogTest : public PluginTest {
   // A stand-in for the host executable from the program folder.
   static void PlaceHostExecutable(const std::string& stub,
                                   const std::string& name) {
-    char exe[MAX_PATH] = {};
-    fs::path bin =
-        fs::path(std::string(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH)))
-            .parent_path();
-    fs::path from = bin / (stub + ".exe");
-    ASSERT_TRUE(fs::exists(from))
-        << from.string() << " is missing: the host stand-ins are built by "
-        << "cabrillo/CMakeLists.txt";
-    fs::copy_file(from, name);
+    ASSERT_TRUE(PlaceHostStub(stub, name))
+        << "cannot copy " << stub << ".exe (built by cabrillo/CMakeLists.txt)"
+        << " from " << ProgramFolder() << " to " << name;
   }
 
   // A file the plug-in wrote, kept beside the screenshots for people to
@@ -72,6 +66,15 @@ class CabrilloDialogTest : public PluginTest {
     std::string path = ArtifactPath(name);
     WriteFileBytes(path, ReadFileBytes(file));
     std::printf("Cabrillo file written by the plug-in: %s\n", path.c_str());
+  }
+
+  // The host's export run of the contest (reset, every contact, result
+  // request) against the operator's script, which is done afterwards.
+  void ExportRun(const SmallContest& contest, Operator* op) {
+    ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
+    AddContestContacts(plugin(), contest);
+    RequestResult(plugin());
+    op->Finish();
   }
 
   HWND hostWindow_ = nullptr;
@@ -124,14 +127,15 @@ TEST_F(CabrilloDialogTest, TheDialogShowsEveryHeaderValueAndTakesTheEdits) {
     dialog = AnswerDialog(
         "cabrillo_dialog.bmp",
         [&](HWND d) {
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_NAME), "Erika Mustermann");
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_CLAIMED), "99999");
-          Send(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), CB_SETCURSEL, 1, 0);
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_NAME), "Erika Mustermann");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_CLAIMED), "99999");
+          SendWithin(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), CB_SETCURSEL,
+                     1, 0);
           HWND soapbox = GetDlgItem(d, IDC_CABRILLO_SOAPBOX);
-          Send(soapbox, EM_SETSEL, 0, -1);
+          SendWithin(soapbox, EM_SETSEL, 0, -1);
           soapboxTyped =
               Type(soapbox, "Line one\nLine two\nLine three") &&
-              TextOf(soapbox) == "Line one\r\nLine two\r\nLine three";
+              WindowText(soapbox) == "Line one\r\nLine two\r\nLine three";
           openAfterEnter = IsWindow(d) != FALSE;
         },
         true);
@@ -284,10 +288,7 @@ TEST_F(CabrilloDialogTest, OkWithoutEditsGivesThePhoneGoldenFile) {
     AnswerDialog("", nullptr, true);
     box = AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
   EXPECT_EQ(box.texts, std::vector<std::string>{"File produced: DL5XYZ_P.cbr"});
   EXPECT_EQ(ReadFileBytes("DL5XYZ_P.cbr"),
@@ -302,10 +303,7 @@ TEST_F(CabrilloDialogTest, OkWithoutEditsGivesTheCwGoldenFile) {
     dialog = AnswerDialog("cabrillo_dialog_cw.bmp", nullptr, true);
     AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
   EXPECT_EQ(dialog.at(IDC_CABRILLO_CONTEST).text, "AADX-CW");
   EXPECT_EQ(dialog.at(IDC_CABRILLO_CATEGORY_MODE).text, "CW");
@@ -323,10 +321,11 @@ TEST_F(CabrilloDialogTest, TheSoapboxComesBackAsLinesAndCancelWritesNothing) {
     AnswerDialog(
         "",
         [](HWND d) {
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_SOAPBOX),
-                    "Good propagation\r\n73 to all");
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_CATEGORY_OVERLAY), "rookie");
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), "qrp");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_SOAPBOX),
+                          "Good propagation\r\n73 to all");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_CATEGORY_OVERLAY),
+                          "rookie");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_CATEGORY_POWER), "qrp");
         },
         true);
     AnswerBox("");
@@ -334,7 +333,7 @@ TEST_F(CabrilloDialogTest, TheSoapboxComesBackAsLinesAndCancelWritesNothing) {
     second = AnswerDialog(
         "",
         [](HWND d) {
-          SetTextOf(GetDlgItem(d, IDC_CABRILLO_NAME), "Somebody Else");
+          SetWindowTextTo(GetDlgItem(d, IDC_CABRILLO_NAME), "Somebody Else");
         },
         false);
   });
@@ -376,15 +375,12 @@ TEST_F(CabrilloDialogTest, ClosingTheDialogCountsAsCancel) {
   const std::string settings = ReadFileBytes(SettingsFilePath());
   bool closed = false;
   Operator op([&] {
-    HWND dialog = WaitForWindow(kDialogTitle);
+    HWND dialog = WaitForWindow(kDialogTitle, kWindowWait);
     if (dialog == nullptr) return;
-    Send(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-    closed = WaitUntilGone(dialog);
+    SendWithin(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    closed = WaitUntilGone(dialog, kWindowWait);
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_TRUE(closed);
   EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
   EXPECT_FALSE(FileExists("JA1ZZZ.cbr"));
@@ -400,10 +396,7 @@ TEST_F(CabrilloDialogTest, CreatedByNamesTheVersionOfTheHostExecutable) {
     AnswerDialog("", nullptr, true);
     AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  AddContestContacts(plugin(), contest);
-  RequestResult(plugin());
-  op.Finish();
+  ExportRun(contest, &op);
   EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"),
             Replace(ReadTestdataFile(contest.goldenFile),
                     "CREATED-BY: Talq \r\n", "CREATED-BY: Talq 2.20\r\n"));

@@ -9,6 +9,7 @@
 
 #include "loader/host_calls.h"
 #include "loader/plugin_library.h"
+#include "tests/test_contacts.h"
 #include "tests/test_util.h"
 
 namespace aadx {
@@ -31,32 +32,13 @@ class PluginTest : public ::testing::Test {
   // 19 and 20 June 2021.
   void Reset(const std::string& continent = "AS",
              const std::string& ownCall = "OWNCALL", int exportFlag = 0) {
-    HostReset r;
-    r.exportFlag = exportFlag;
-    r.ownCall = ownCall;
-    r.ownContinent = continent;
-    r.start = {44366.0, kOleDateValid};
-    r.end = {44367.5, kOleDateValid};
-    ASSERT_EQ(CallResetStats(plugin(), r), 1);
+    ASSERT_EQ(
+        CallResetStats(plugin(), TestReset(continent, ownCall, exportFlag)), 1);
   }
 
   // A valid CW contact on 20m with the numbers 45 sent and 30 received.
   static HostContact Contact(const std::string& call) {
-    HostContact c;
-    c.ownCall = "OWNCALL";
-    c.call = call;
-    c.time = {kJune19At0005, kOleDateValid};
-    c.freqHz = 14025000;
-    c.mode = "CW";
-    c.rstSent = "599";
-    c.rstRcvd = "599";
-    c.exchSent = "45";
-    c.exchRcvd = "30";
-    c.prefix = "JA1";
-    c.dxcc = "JA";
-    c.continent = "AS";
-    c.band = "20m";
-    return c;
+    return TestContact(call);
   }
 
   std::string Result() {

@@ -34,14 +34,7 @@ class ModeMacroTest : public PluginTest {
     WriteFileBytes(SettingsFilePath(), "[Settings]\r\nStart=1\r\n" + lines);
   }
 
-  std::string TalqGood() { return ReadSetting("Talq_Good"); }
-
-  std::string ReadSetting(const std::string& key) {
-    char value[128] = {};
-    GetPrivateProfileStringA("Settings", key.c_str(), "(absent)", value,
-                             sizeof(value), "Plugins\\AADX.ini");
-    return value;
-  }
+  std::string TalqGood() { return ReadSetting("Talq_Good", "(absent)"); }
 
   FakeHost host_;
 };

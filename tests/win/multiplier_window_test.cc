@@ -20,6 +20,7 @@
 
 #include "loader/host_calls.h"
 #include "loader/plugin_library.h"
+#include "tests/test_contacts.h"
 #include "tests/test_util.h"
 #include "tests/win/fake_host_win.h"
 #include "tests/win/window_test_util_win.h"
@@ -38,20 +39,7 @@ constexpr int kGridButtonId = 1003;
 // finishes well before has seen the thread end. (Under Xvfb, without a
 // window manager, Wine waits 2 s for every captioned window it hides.)
 constexpr seconds kCloseLimit(4);
-constexpr double kJune19At0005 = 44366.003472222222;
 constexpr double kJune19At0130 = 44366.0625;
-
-std::string ReadSetting(const std::string& key) {
-  char value[128] = {};
-  GetPrivateProfileStringA("Settings", key.c_str(), "(absent)", value,
-                           sizeof(value), "Plugins\\AADX.ini");
-  return value;
-}
-
-void WriteSetting(const std::string& key, const std::string& value) {
-  WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(),
-                             "Plugins\\AADX.ini");
-}
 
 // The window's title as the system keeps it; no message is sent, so this
 // works while the window's thread waits for a host call into this thread.
@@ -75,26 +63,9 @@ int ThreadCount() {
   return count;
 }
 
-bool Eventually(const std::function<bool()>& done, milliseconds timeout) {
-  auto deadline = steady_clock::now() + timeout;
-  while (!done()) {
-    if (steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(milliseconds(20));
-  }
-  return true;
-}
-
 // A picture of the grid button: from the screen, or painted here by the
 // same code into a memory bitmap of the same size.
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows from the top
-
-  bool operator==(const Picture& o) const {
-    return width == o.width && height == o.height && pixels == o.pixels;
-  }
-};
+using Picture = Screenshot;
 
 Picture ButtonOnScreen(HWND dialog, Screenshot* whole) {
   Picture p;
@@ -121,36 +92,14 @@ Picture ButtonOnScreen(HWND dialog, Screenshot* whole) {
 // Runs draw on a memory bitmap of the given size and returns its pixels.
 Picture PaintedWith(int width, int height,
                     const std::function<void(HDC, int, int)>& draw) {
-  Picture p;
-  HDC dc = CreateCompatibleDC(nullptr);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap =
-      CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    draw(dc, width, height);
-    GdiFlush();
-    const auto* px = static_cast<const uint32_t*>(bits);
-    p.width = width;
-    p.height = height;
-    p.pixels.assign(px, px + width * height);
-    for (uint32_t& v : p.pixels) v &= 0x00ffffff;
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-  }
-  DeleteDC(dc);
-  return p;
+  MemoryBitmap bitmap(width, height);
+  if (!bitmap.ok()) return Picture();
+  draw(bitmap.dc(), width, height);
+  return bitmap.Picture();
 }
 
 // The grid button's painting of state.
-Picture Painted(PluginState* state, int width, int height) {
+Picture Painted(SharedState* state, int width, int height) {
   return PaintedWith(width, height, [state](HDC dc, int w, int h) {
     CCqWwInfoButton button;
     button.Attach(nullptr, state);
@@ -163,7 +112,7 @@ Picture Painted(PluginState* state, int width, int height) {
   });
 }
 
-void KeepScreenshot(const Screenshot& shot, const std::string& name) {
+void SaveArtifact(const Screenshot& shot, const std::string& name) {
   std::string path = ArtifactPath(name);
   ASSERT_TRUE(SaveBmp(shot, path)) << path;
   std::cout << "Screenshot: " << UnixPath(path) << std::endl;
@@ -200,15 +149,22 @@ class MultiplierWindowTest : public ::testing::Test {
                           const std::string& continent = "AS") {
     WriteSetting("Start", "0");
     WriteSetting("Mode", mode);
-    HostReset r;
-    r.ownCall = "OWNCALL";
-    r.ownContinent = continent;
-    r.start = {44366.0, kOleDateValid};
-    r.end = {44367.5, kOleDateValid};
-    ASSERT_EQ(CallResetStats(plugin(), r), 1);
+    ASSERT_EQ(CallResetStats(plugin(), TestReset(continent)), 1);
   }
 
   HWND WaitForMultiplier() { return WaitForWindow("ALL-ASIAN", seconds(10)); }
+
+  // The host object up, the library loaded with entry in the host's entry
+  // field, and a reset that opens the window: the window, null when it did
+  // not appear.
+  HWND OpenWindow(const std::string& entry = "", const std::string& mode = "CW",
+                  const std::string& continent = "AS") {
+    StartHost();
+    Load();
+    host_.SetEntryText(entry);
+    ResetOpeningWindow(mode, continent);
+    return WaitForMultiplier();
+  }
 
   // A call check connects the host link and re-arms the poll timer.
   void CheckCall() {
@@ -221,25 +177,6 @@ class MultiplierWindowTest : public ::testing::Test {
     q.band = "20m";
     q.band2 = "20m";
     CallCheckCall(plugin(), q);
-  }
-
-  static HostContact Contact(const std::string& call, const std::string& dxcc,
-                             const std::string& band = "20m") {
-    HostContact c;
-    c.ownCall = "OWNCALL";
-    c.call = call;
-    c.time = {kJune19At0005, kOleDateValid};
-    c.freqHz = 14025000;
-    c.mode = "CW";
-    c.rstSent = "599";
-    c.rstRcvd = "599";
-    c.exchSent = "45";
-    c.exchRcvd = "30";
-    c.prefix = dxcc + "1";
-    c.dxcc = dxcc;
-    c.continent = "AS";
-    c.band = band;
-    return c;
   }
 
   // How often the window asked the host for its entry field.
@@ -262,7 +199,7 @@ class MultiplierWindowTest : public ::testing::Test {
 
   // Waits until the grid button on the screen shows what painting the
   // expected state gives.
-  bool WaitForGrid(HWND window, PluginState* expected, Screenshot* shot) {
+  bool WaitForGrid(HWND window, SharedState* expected, Screenshot* shot) {
     Picture seen;
     Picture want;
     bool same = Eventually(
@@ -281,10 +218,7 @@ class MultiplierWindowTest : public ::testing::Test {
 };
 
 TEST_F(MultiplierWindowTest, ResetOpensItAtTheDefaultPositionOnTop) {
-  StartHost();
-  Load();
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(ReadSetting("Start"), "1");
   RECT r;
@@ -299,11 +233,7 @@ TEST_F(MultiplierWindowTest, ResetOpensItAtTheDefaultPositionOnTop) {
 }
 
 TEST_F(MultiplierWindowTest, TitleFollowsTheEntryFieldAndTheFrequency) {
-  StartHost();
-  Load();
-  host_.SetEntryText("JA1ABC");
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow("JA1ABC");
   ASSERT_NE(window, nullptr);
   // Without a host object the first tick stops the timer; the call check
   // connects and re-arms it.
@@ -322,11 +252,7 @@ TEST_F(MultiplierWindowTest, TitleFollowsTheEntryFieldAndTheFrequency) {
 }
 
 TEST_F(MultiplierWindowTest, SsbOutsideAsiaTitles) {
-  StartHost();
-  Load();
-  host_.SetEntryText("UA9XYZ");
-  ResetOpeningWindow("SSB", "EU");
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow("UA9XYZ", "SSB", "EU");
   ASSERT_NE(window, nullptr);
   CheckCall();
   EXPECT_TRUE(WaitForTitle(window, "AADX-SSB worked with UA9XYZ"));
@@ -335,11 +261,7 @@ TEST_F(MultiplierWindowTest, SsbOutsideAsiaTitles) {
 }
 
 TEST_F(MultiplierWindowTest, ShortEntryStopsPollingUntilTheNextCallCheck) {
-  StartHost();
-  Load();
-  host_.SetEntryText("JA1ABC");
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow("JA1ABC");
   ASSERT_NE(window, nullptr);
   CheckCall();
   ASSERT_TRUE(WaitForTitle(window, "AADX-CW worked with JA1ABC"));
@@ -358,10 +280,7 @@ TEST_F(MultiplierWindowTest, ShortEntryStopsPollingUntilTheNextCallCheck) {
 }
 
 TEST_F(MultiplierWindowTest, Sp1OnlyWhenTunedMoreThan300Hz) {
-  StartHost();
-  Load();
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow();
   ASSERT_NE(window, nullptr);
   CheckCall();
   // The first tick sends it: the macro frequency starts at 0.
@@ -385,17 +304,17 @@ TEST_F(MultiplierWindowTest, GridShowsTheStoresRowsForTheTypedCall) {
   StartHost();
   Load();
   ResetOpeningWindow();
-  HostContact first = Contact("JA1ABC", "JA");
+  HostContact first = TestContact("JA1ABC", "JA");
   ASSERT_EQ(CallAddData(plugin(), first), 1);
-  HostContact other = Contact("UA9XYZ", "UA");
+  HostContact other = TestContact("UA9XYZ", "UA");
   other.exchRcvd = "17";
   ASSERT_EQ(CallAddData(plugin(), other), 1);
-  HostContact again = Contact("JA1ABC", "JA");
+  HostContact again = TestContact("JA1ABC", "JA");
   again.mode = "SSB";
   again.time = {kJune19At0130, kOleDateValid};
   again.exchRcvd = "32";
   ASSERT_EQ(CallAddData(plugin(), again), 1);
-  HostContact on40 = Contact("JA1ABC", "JA", "40m");
+  HostContact on40 = TestContact("JA1ABC", "JA", "40m");
   on40.exchRcvd = "31";
   ASSERT_EQ(CallAddData(plugin(), on40), 1);
 
@@ -407,25 +326,27 @@ TEST_F(MultiplierWindowTest, GridShowsTheStoresRowsForTheTypedCall) {
 
   // What the grid must show: the later 20m QSO, the 40m one, the rest
   // blank, 20m highlighted.
-  PluginState expected;
-  expected.typedCall = "JA1ABC";
-  expected.currentBandSlot = 3;
+  SharedFields rows;
+  rows.typedCall = "JA1ABC";
+  rows.currentBandSlot = 3;
   for (int i = 0; i < kBandSlots; ++i) {
-    expected.bandRows[i] =
+    rows.bandRows[i] =
         BandRow{kContestBands[i], "   -", "   -", "   -", "   -"};
   }
-  expected.bandRows[3] = BandRow{"20m", "SSB", "01:30", "32", "   -"};
-  expected.bandRows[2] = BandRow{"40m", "CW", "00:05", "31", "   -"};
+  rows.bandRows[3] = BandRow{"20m", "SSB", "01:30", "32", "   -"};
+  rows.bandRows[2] = BandRow{"40m", "CW", "00:05", "31", "   -"};
+  SharedState expected;
+  expected.WithLock([&](SharedFields& f) { f = rows; });
   Screenshot shot;
   EXPECT_TRUE(WaitForGrid(window, &expected, &shot));
-  KeepScreenshot(shot, "multiplier_grid_view.bmp");
+  SaveArtifact(shot, "multiplier_grid_view.bmp");
 
   // Painting the reset's rows instead gives another picture.
-  PluginState blank;
-  blank.typedCall = "JA1ABC";
-  blank.currentBandSlot = 3;
-  blank.bandRows = expected.bandRows;
-  blank.bandRows[3] = BandRow{"20m", "   -", "   -", "   -", "   -"};
+  SharedState blank;
+  blank.WithLock([&](SharedFields& f) {
+    f = rows;
+    f.bandRows[3] = BandRow{"20m", "   -", "   -", "   -", "   -"};
+  });
   Picture seen = ButtonOnScreen(window, &shot);
   EXPECT_FALSE(seen == Painted(&blank, seen.width, seen.height));
 }
@@ -435,8 +356,8 @@ TEST_F(MultiplierWindowTest, ListViewShowsTheBandsMultipliersSorted) {
   Load();
   ResetOpeningWindow();
   for (const char* dxcc : {"UA", "JA", "BY"}) {
-    ASSERT_EQ(CallAddData(plugin(), Contact(std::string(dxcc) + "1AA", dxcc)),
-              1);
+    ASSERT_EQ(
+        CallAddData(plugin(), TestContact(std::string(dxcc) + "1AA", dxcc)), 1);
   }
   int status = 0;
   ASSERT_NE(plugin().GetResult0(&status), nullptr);  // fills the lists
@@ -446,15 +367,17 @@ TEST_F(MultiplierWindowTest, ListViewShowsTheBandsMultipliersSorted) {
   CheckCall();
   ASSERT_TRUE(WaitForTitle(window, "AADX-CW  DXCC worked on 20m "));
 
-  PluginState expected;
-  expected.asiaFlag = 1;
-  expected.currentBandSlot = 3;
-  expected.bandDxccLists[3] = {"UA", "JA", "BY"};  // painting sorts them
+  SharedState expected;
+  expected.WithLock([](SharedFields& f) {
+    f.asiaFlag = 1;
+    f.currentBandSlot = 3;
+    f.bandDxccLists[3] = {"UA", "JA", "BY"};  // painting sorts them
+  });
   Screenshot shot;
   EXPECT_TRUE(WaitForGrid(window, &expected, &shot));
-  EXPECT_EQ(expected.bandDxccLists[3],
+  EXPECT_EQ(CopyFields(&expected).bandDxccLists[3],
             (std::vector<std::string>{"BY", "JA", "UA"}));
-  KeepScreenshot(shot, "multiplier_list_view.bmp");
+  SaveArtifact(shot, "multiplier_list_view.bmp");
 
   // The entries in the order they were logged would look different.
   Picture seen = ButtonOnScreen(window, &shot);
@@ -469,14 +392,12 @@ TEST_F(MultiplierWindowTest, ListViewShowsTheBandsMultipliersSorted) {
 }
 
 TEST_F(MultiplierWindowTest, PositionIsSavedAndRestored) {
-  StartHost();
-  Load();
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow();
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(SetWindowPos(window, nullptr, 300, 200, 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
-  EXPECT_EQ(ReadSetting("dxcc_x"), "(absent)");  // saved when the mouse comes
+  EXPECT_EQ(ReadSetting("dxcc_x", "(absent)"),
+            "(absent)");  // saved when the mouse comes
   DWORD_PTR ignored = 0;
   ASSERT_TRUE(SendMessageTimeoutA(
       window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
@@ -507,10 +428,7 @@ TEST_F(MultiplierWindowTest, PositionIsSavedAndRestored) {
 }
 
 TEST_F(MultiplierWindowTest, ResizingKeepsTheGridInsideTheWindow) {
-  StartHost();
-  Load();
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow();
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(SetWindowPos(window, nullptr, 0, 0, 500, 300,
                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
@@ -528,11 +446,7 @@ TEST_F(MultiplierWindowTest, ResizingKeepsTheGridInsideTheWindow) {
 }
 
 TEST_F(MultiplierWindowTest, OperatorCloseKeepsTheHostObject) {
-  StartHost();
-  Load();
-  host_.SetEntryText("JA1ABC");
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow("JA1ABC");
   ASSERT_NE(window, nullptr);
   CheckCall();
   ASSERT_TRUE(WaitForTitle(window, "AADX-CW worked with JA1ABC"));
@@ -551,11 +465,7 @@ TEST_F(MultiplierWindowTest, OperatorCloseKeepsTheHostObject) {
 }
 
 TEST_F(MultiplierWindowTest, UnloadWhileTicksRunClosesCleanly) {
-  StartHost();
-  Load();
-  host_.SetEntryText("JA1ABC");
-  ResetOpeningWindow();
-  HWND window = WaitForMultiplier();
+  HWND window = OpenWindow("JA1ABC");
   ASSERT_NE(window, nullptr);
   CheckCall();
   ASSERT_TRUE(WaitForTitle(window, "AADX-CW worked with JA1ABC"));

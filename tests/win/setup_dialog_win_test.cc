@@ -60,9 +60,11 @@ struct Operator {
 
     if (clickCheckBox) {
       PostMessageA(checkBox, BM_CLICK, 0, 0);
-      if (!WaitFor([&] {
-            return SendMessageA(checkBox, BM_GETCHECK, 0, 0) != shownCheck;
-          })) {
+      if (!Eventually(
+              [&] {
+                return SendMessageA(checkBox, BM_GETCHECK, 0, 0) != shownCheck;
+              },
+              kPatience)) {
         failure = "the check box did not change";
       }
     }
@@ -77,11 +79,7 @@ struct Operator {
       }
     }
     if (!screenshotName.empty()) {
-      // Let the window finish painting first.
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));
-      screenshot = CaptureWindow(dialog);
-      screenshotPath = ArtifactPath(screenshotName);
-      if (!SaveBmp(screenshot, screenshotPath)) screenshotPath.clear();
+      screenshot = KeepScreenshot(dialog, screenshotName, &screenshotPath);
     }
 
     switch (ending) {
@@ -96,20 +94,10 @@ struct Operator {
         PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     }
-    if (!WaitFor([&] { return !IsWindow(dialog); })) {
+    if (!WaitUntilGone(dialog, kPatience)) {
       failure = "the dialog did not close";
       PostMessageA(dialog, WM_CLOSE, 0, 0);
     }
-  }
-
-  template <typename Condition>
-  static bool WaitFor(Condition done) {
-    auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!done()) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
   }
 };
 
@@ -132,13 +120,6 @@ class SetupDialogTest : public PluginTest {
     Reset();
   }
 
-  std::string Setting(const std::string& key) {
-    char value[128] = {};
-    GetPrivateProfileStringA("Settings", key.c_str(), "(absent)", value,
-                             sizeof(value), "Plugins\\AADX.ini");
-    return value;
-  }
-
   bool SummaryNames(const std::string& contest) {
     return Result().find(contest + " ") != std::string::npos;
   }
@@ -146,7 +127,7 @@ class SetupDialogTest : public PluginTest {
 
 TEST_F(SetupDialogTest, OpensWithCwAndTheStoredWindowFlag) {
   ResetWithMode("SSB");
-  WritePrivateProfileStringA("Settings", "Master", "1", "Plugins\\AADX.ini");
+  WriteSetting("Master", "1");
   std::string before = ReadFileBytes(SettingsFilePath());
 
   Operator op;
@@ -177,8 +158,8 @@ TEST_F(SetupDialogTest, OkWithLowerCaseCwWritesItAndSelectsSsb) {
   RunSetup(&op);
 
   EXPECT_EQ(op.shownMode, "CW");
-  EXPECT_EQ(Setting("Mode"), "cw");
-  EXPECT_EQ(Setting("Master"), "0");
+  EXPECT_EQ(ReadSetting("Mode"), "cw");
+  EXPECT_EQ(ReadSetting("Master"), "0");
   EXPECT_TRUE(SummaryNames("AADX-SSB"));
 }
 
@@ -194,7 +175,7 @@ TEST_F(SetupDialogTest, EscWritesNothingAndSelectsCw) {
   RunSetup(&op);
 
   EXPECT_EQ(ReadFileBytes(SettingsFilePath()), before);
-  EXPECT_EQ(Setting("Mode"), "SSB");
+  EXPECT_EQ(ReadSetting("Mode"), "SSB");
   EXPECT_TRUE(SummaryNames("AADX-CW"));
 }
 
@@ -213,21 +194,21 @@ TEST_F(SetupDialogTest, TheCloseButtonCancelsLikeEsc) {
 
 TEST_F(SetupDialogTest, TickingTheBoxWritesMasterOne) {
   ResetWithMode("SSB");
-  ASSERT_EQ(Setting("Master"), "(absent)");
+  ASSERT_EQ(ReadSetting("Master", "(absent)"), "(absent)");
 
   Operator op;
   op.clickCheckBox = true;
   RunSetup(&op);
 
   EXPECT_EQ(op.shownCheck, BST_UNCHECKED);
-  EXPECT_EQ(Setting("Master"), "1");
-  EXPECT_EQ(Setting("Mode"), "CW");
+  EXPECT_EQ(ReadSetting("Master"), "1");
+  EXPECT_EQ(ReadSetting("Mode"), "CW");
   EXPECT_TRUE(SummaryNames("AADX-CW"));
 }
 
 TEST_F(SetupDialogTest, ClearingTheBoxWritesMasterZero) {
   ResetWithMode("CW");
-  WritePrivateProfileStringA("Settings", "Master", "1", "Plugins\\AADX.ini");
+  WriteSetting("Master", "1");
 
   Operator op;
   op.clickCheckBox = true;
@@ -236,8 +217,8 @@ TEST_F(SetupDialogTest, ClearingTheBoxWritesMasterZero) {
   RunSetup(&op);
 
   EXPECT_EQ(op.shownCheck, BST_CHECKED);
-  EXPECT_EQ(Setting("Master"), "0");
-  EXPECT_EQ(Setting("Mode"), "SSB");
+  EXPECT_EQ(ReadSetting("Master"), "0");
+  EXPECT_EQ(ReadSetting("Mode"), "SSB");
   EXPECT_TRUE(SummaryNames("AADX-SSB"));
 }
 

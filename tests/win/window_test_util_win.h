@@ -1,6 +1,8 @@
-// Helpers for tests that drive real windows under Wine and Xvfb: finding
-// a window as it appears, waiting for a control's text, and keeping a
-// screenshot as a build artifact.
+// The toolkit of the tests that drive real windows under Wine and Xvfb:
+// waiting for a window, reading and setting control texts, pressing buttons
+// and typing as an operator would, painting into memory bitmaps, and keeping
+// screenshots as build artifacts. Every wait has a time limit, so no test
+// can hang on a window that never comes.
 #ifndef AADX_TESTS_WIN_WINDOW_TEST_UTIL_WIN_H_
 #define AADX_TESTS_WIN_WINDOW_TEST_UTIL_WIN_H_
 
@@ -8,31 +10,84 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace aadx {
 
+// Polls done every 20 ms until it holds; false when timeout passed first.
+bool Eventually(const std::function<bool()>& done,
+                std::chrono::milliseconds timeout);
+
 // The visible top-level window of this process with exactly the given
-// title, waited for up to timeout; null when none appeared.
+// title: now (null when there is none), or waited for up to timeout.
+HWND FindOwnWindow(const std::string& title);
 HWND WaitForWindow(const std::string& title, std::chrono::milliseconds timeout);
+bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout);
+
+// A message to a window of another thread, answered within 5 s; -1 when it
+// was not.
+LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The window's text, asked of its thread; "<no answer>" when the thread did
+// not answer in time.
+std::string WindowText(HWND window);
+void SetWindowTextTo(HWND window, const std::string& text);
+std::string ClassOf(HWND window);
 
 // Waits until the window's text equals expected; false on timeout.
 bool WaitForText(HWND window, const std::string& expected,
                  std::chrono::milliseconds timeout);
 
-std::string WindowText(HWND window);
+// A button press as the dialog receives it: BN_CLICKED from the button.
+void Press(HWND dialog, int id);
 
-// A picture of a window as it is on the screen: 32-bit pixels, rows from
-// the top, 0x00RRGGBB.
+// Keys as the keyboard sends them, one at a time: each is posted when the
+// control shows the one before ('\n' is Enter). False when a key had no
+// effect in time.
+bool Type(HWND control, const std::string& keys);
+
+// A picture: 32-bit pixels 0x00RRGGBB, rows from the top.
 struct Screenshot {
   int width = 0;
   int height = 0;
   std::vector<uint32_t> pixels;
 
   uint32_t at(int x, int y) const { return pixels[y * width + x]; }
+  bool operator==(const Screenshot& o) const {
+    return width == o.width && height == o.height && pixels == o.pixels;
+  }
   // How many different colours the picture holds (a blank one has 1).
   size_t ColourCount() const;
+};
+
+// A memory surface over a top-down 32-bit bitmap whose pixels the test
+// reads as 0x00RRGGBB.
+class MemoryBitmap {
+ public:
+  MemoryBitmap(int width, int height);
+  ~MemoryBitmap();
+  MemoryBitmap(const MemoryBitmap&) = delete;
+  MemoryBitmap& operator=(const MemoryBitmap&) = delete;
+
+  bool ok() const { return bits_ != nullptr; }
+  HDC dc() const { return dc_; }
+  uint32_t at(int x, int y) const;
+  void Fill(uint32_t rgb);
+  // How many pixels of the box [x0, x1) x [y0, y1) differ from rgb.
+  int CountOther(int x0, int y0, int x1, int y1, uint32_t rgb) const;
+  bool SameBox(const MemoryBitmap& o, int x0, int y0, int x1, int y1) const;
+  // Every pixel; an empty picture when the bitmap could not be made.
+  Screenshot Picture() const;
+
+ private:
+  int width_;
+  int height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  uint32_t* bits_ = nullptr;
 };
 
 // Copies the window's screen area, frame included.
@@ -40,6 +95,21 @@ Screenshot CaptureWindow(HWND window);
 
 // Writes the picture as a 24-bit BMP file; false when it cannot.
 bool SaveBmp(const Screenshot& shot, const std::string& path);
+
+// Lets the window's thread repaint, takes its picture and keeps it as the
+// artifact name. The picture; *path (when given) is where it went, empty
+// when it could not be written.
+Screenshot KeepScreenshot(HWND window, const std::string& name,
+                          std::string* path = nullptr);
+
+// The test program's own folder, where the build puts Stats.dll and the
+// host stand-ins (TalqStub220, TalqStub315, TalqStubPlain; built by
+// cabrillo/CMakeLists.txt).
+std::string ProgramFolder();
+
+// Copies the host stand-in stub from there into the current folder as name
+// (replacing a file of that name); false when the stand-in is missing.
+bool PlaceHostStub(const std::string& stub, const std::string& name);
 
 // <build folder>/artifacts/<name> (the folder is created), where the build
 // folder is the one above the test program's own. The path is in Windows

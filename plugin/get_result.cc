@@ -1,6 +1,6 @@
 // GetResult0: the summary for the host, the claimed score and, in an export
 // run, the Cabrillo log.
-#include "host/host_session.h"
+#include "plugin/host_session.h"
 #include "plugin/plugin.h"
 #include "scoring/score.h"
 #include "scoring/summary.h"
@@ -10,14 +10,13 @@ namespace aadx {
 const char* Plugin::GetResult(int* status) {
   SummaryHeader header;
   ScoreResult score;
-  {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    header.cw = state_.modeFlag != 0;
-    header.asia = state_.asiaFlag != 0;
-    score = ComputeScore(&state_.bandList, state_.store, header.asia,
-                         state_.ownContinent, &state_.bandDxccLists,
-                         &state_.bandPrefixLists);
-  }
+  state_.shared.WithLock([&](SharedFields& s) {
+    header.cw = s.modeFlag != 0;
+    header.asia = s.asiaFlag != 0;
+    score =
+        ComputeScore(&state_.bandList, s.store, header.asia,
+                     state_.ownContinent, &s.bandDxccLists, &s.bandPrefixLists);
+  });
   header.startDate = state_.startDateText;
   header.endDate = state_.endDateText;
   header.contestant = state_.contestantCall;
@@ -38,18 +37,11 @@ const char* Plugin::GetResult(int* status) {
 void Plugin::WriteCabrilloLog() {
   bool cw;
   std::vector<CInfo> records;
-  {
-    std::lock_guard<std::mutex> lock(state_.mu);
-    cw = state_.modeFlag != 0;
-    records = state_.store.records();
-  }
-  // Rebuilt on every export request, so a repeated request in the same run
-  // lists each contact once.
-  cabrillo_.qsoLines.clear();
-  for (const CInfo& r : records) {
-    cabrillo_.AddQso(r.call, r.freqKHz, cw ? "CW" : "PH", r.time, r.rstSent,
-                     r.exchSent, r.rstRcvd, r.exchRcvd);
-  }
+  state_.shared.WithLock([&](const SharedFields& s) {
+    cw = s.modeFlag != 0;
+    records = s.store.records();
+  });
+  cabrillo_.RebuildQsoLines(records, cw);
   std::string notice = cabrillo_.WriteLog(state_.claimedScore, cw);
   platform_.dialogs->ShowMessage(notice, "Output");
 }

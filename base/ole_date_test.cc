@@ -1,4 +1,4 @@
-#include "plugin/ole_date.h"
+#include "base/ole_date.h"
 
 #include <gtest/gtest.h>
 

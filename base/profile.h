@@ -1,8 +1,8 @@
 // Where settings are kept: the Windows profile API on Windows, our own INI
 // code elsewhere. The core reaches it only through this interface, so tests
 // can replace it.
-#ifndef AADX_PLUGIN_PROFILE_H_
-#define AADX_PLUGIN_PROFILE_H_
+#ifndef AADX_BASE_PROFILE_H_
+#define AADX_BASE_PROFILE_H_
 
 #include <string>
 
@@ -27,4 +27,4 @@ Profile* DefaultProfile();
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_PROFILE_H_
+#endif  // AADX_BASE_PROFILE_H_

@@ -1,4 +1,4 @@
-#include "plugin/qso_store.h"
+#include "base/qso_store.h"
 
 #include <algorithm>
 

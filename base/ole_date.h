@@ -2,12 +2,12 @@
 // with the time of day as fraction, plus a status) and its text forms. The
 // text is built here rather than by the platform's date functions so that it
 // is the same bytes on every platform.
-#ifndef AADX_PLUGIN_OLE_DATE_H_
-#define AADX_PLUGIN_OLE_DATE_H_
+#ifndef AADX_BASE_OLE_DATE_H_
+#define AADX_BASE_OLE_DATE_H_
 
 #include <string>
 
-#include "plugin/stats_exports.h"
+#include "base/ole_date_value.h"
 
 namespace aadx {
 
@@ -46,4 +46,4 @@ std::string FormatOleDate(const StatsOleDate* value, const char* pattern);
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_OLE_DATE_H_
+#endif  // AADX_BASE_OLE_DATE_H_

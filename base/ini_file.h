@@ -16,8 +16,8 @@
 // section goes at the end of the file. Every other byte stays as it was; new
 // lines end with CR LF. Values are written as given: a value containing a
 // line break splits its line, which the plug-in never asks for.
-#ifndef AADX_PLUGIN_INI_FILE_H_
-#define AADX_PLUGIN_INI_FILE_H_
+#ifndef AADX_BASE_INI_FILE_H_
+#define AADX_BASE_INI_FILE_H_
 
 #include <string>
 
@@ -51,4 +51,4 @@ bool IniWriteFile(const std::string& profileName, const std::string& section,
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_INI_FILE_H_
+#endif  // AADX_BASE_INI_FILE_H_

@@ -1,6 +1,6 @@
 // POSIX profile: our INI code, behaving like the Windows profile API.
-#include "plugin/ini_file.h"
-#include "plugin/profile.h"
+#include "base/ini_file.h"
+#include "base/profile.h"
 
 namespace aadx {
 namespace {

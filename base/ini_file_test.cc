@@ -1,13 +1,13 @@
-#include "plugin/ini_file.h"
+#include "base/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace {
@@ -382,46 +382,19 @@ TEST(IniPathTest, BackslashesBecomeSlashes) {
   EXPECT_EQ("", IniPathFromProfileName(""));
 }
 
-// Runs each test in a fresh temporary directory that is also the current
+// Runs each test in a fresh empty folder that is also the current
 // directory, so that relative profile names land inside it.
 class IniFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    original_ = fs::current_path();
-    std::random_device random;
-    dir_ = fs::temp_directory_path() /
-           ("ini_file_test_" + std::to_string(random()) + "_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    ASSERT_TRUE(fs::create_directories(dir_));
-    fs::current_path(dir_);
-  }
-
-  void TearDown() override {
-    std::error_code ignored;
-    fs::current_path(original_, ignored);
-    fs::remove_all(dir_, ignored);
-  }
-
-  static std::string FileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in),
-                       std::istreambuf_iterator<char>());
-  }
-
-  static void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-  }
-
-  fs::path original_;
-  fs::path dir_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const fs::path dir_ = temp_.path();
 };
 
 TEST_F(IniFileTest, WriteCreatesAMissingFileInTheNamedFolder) {
   fs::create_directory("Plugins");
   ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "Value"));
   EXPECT_EQ("[Settings]\r\nKey=Value\r\n",
-            FileBytes(dir_ / "Plugins" / "AADX.ini"));
+            ReadFileBytes(dir_ / "Plugins" / "AADX.ini"));
   std::string value;
   ASSERT_TRUE(IniReadFile("Plugins\\AADX.ini", "settings", "KEY", &value));
   EXPECT_EQ("Value", value);
@@ -438,7 +411,7 @@ TEST_F(IniFileTest, ReadFailsForAMissingFileOrKey) {
   EXPECT_FALSE(IniReadFile("Plugins\\AADX.ini", "Settings", "Key", &value));
   EXPECT_FALSE(IniReadFile("AADX.ini", "Settings", "Key", &value));
   fs::create_directory("Plugins");
-  WriteBytes(dir_ / "Plugins" / "AADX.ini", "[Settings]\r\nKey=1\r\n");
+  WriteFileBytes(dir_ / "Plugins" / "AADX.ini", "[Settings]\r\nKey=1\r\n");
   EXPECT_FALSE(IniReadFile("Plugins\\AADX.ini", "Settings", "Other", &value));
   EXPECT_FALSE(IniReadFile("Plugins\\AADX.ini", "Other", "Key", &value));
   EXPECT_EQ("untouched", value);
@@ -462,15 +435,15 @@ TEST_F(IniFileTest, NamesResolveAgainstTheCurrentDirectory) {
 TEST_F(IniFileTest, WritesEditAnExistingFileInPlace) {
   fs::create_directory("Plugins");
   const fs::path file = dir_ / "Plugins" / "AADX.ini";
-  WriteBytes(file,
-             "; kept\n[Settings]\nCall = \"JA1ABC\"\nMode=0\n\n[Other]\nx=1");
+  WriteFileBytes(
+      file, "; kept\n[Settings]\nCall = \"JA1ABC\"\nMode=0\n\n[Other]\nx=1");
   ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Call", "JA9XYZ"));
   ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Start", "19.06"));
   ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Cabrillo", "Name", "Taro"));
   EXPECT_EQ(
       "; kept\n[Settings]\nCall = JA9XYZ\nMode=0\nStart=19.06\r\n\n"
       "[Other]\nx=1\r\n[Cabrillo]\r\nName=Taro\r\n",
-      FileBytes(file));
+      ReadFileBytes(file));
   std::string value;
   ASSERT_TRUE(IniReadFile("Plugins\\AADX.ini", "Settings", "Mode", &value));
   EXPECT_EQ("0", value);
@@ -492,7 +465,7 @@ TEST_F(IniFileTest, RoundTripsLongValuesAndRawBytes) {
   ASSERT_TRUE(IniReadFile("AADX.ini", "Settings", "Raw", &value));
   EXPECT_EQ(rawBytes, value);
   EXPECT_EQ("[Settings]\r\nLong=" + longValue + "\r\nRaw=" + rawBytes + "\r\n",
-            FileBytes(dir_ / "AADX.ini"));
+            ReadFileBytes(dir_ / "AADX.ini"));
 }
 
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileFailsBothWays) {
@@ -505,7 +478,7 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileFailsBothWays) {
 
 TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
   const fs::path file = dir_ / "AADX.ini";
-  WriteBytes(file, "[Settings]\r\nKey=1\r\n");
+  WriteFileBytes(file, "[Settings]\r\nKey=1\r\n");
   fs::permissions(file, fs::perms::owner_write, fs::perm_options::replace);
   const bool readable = std::ifstream(file).is_open();
   if (!readable) {
@@ -514,7 +487,7 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write,
                   fs::perm_options::replace);
   if (readable) GTEST_SKIP() << "files stay readable for this user";
-  EXPECT_EQ("[Settings]\r\nKey=1\r\n", FileBytes(file));
+  EXPECT_EQ("[Settings]\r\nKey=1\r\n", ReadFileBytes(file));
 }
 
 TEST_F(IniFileTest, WriteWithAnEmptyNameFailsAndCreatesNothing) {

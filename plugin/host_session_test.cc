@@ -1,7 +1,7 @@
 // RefreshHostLink and SendModeMacroOnce on a recording host link and
 // window: which calls reach the host, when the poll timer is re-armed, and
 // how "Talq_Good" guards the mode macro.
-#include "host/host_session.h"
+#include "plugin/host_session.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The plug-in's settings: every key lives in section "Settings" of the
 // relative file "Plugins\AADX.ini", passed unchanged to the profile.
-#ifndef AADX_PLUGIN_SETTINGS_H_
-#define AADX_PLUGIN_SETTINGS_H_
+#ifndef AADX_BASE_SETTINGS_H_
+#define AADX_BASE_SETTINGS_H_
 
 #include <string>
 
-#include "plugin/profile.h"
+#include "base/profile.h"
 
 namespace aadx {
 
@@ -32,4 +32,4 @@ class Settings {
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_SETTINGS_H_
+#endif  // AADX_BASE_SETTINGS_H_

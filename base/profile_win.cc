@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "plugin/profile.h"
+#include "base/profile.h"
 
 namespace aadx {
 namespace {

@@ -1,9 +1,11 @@
-#include "plugin/ini_file.h"
+#include "base/ini_file.h"
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <vector>
+
+#include "base/ascii.h"
 
 namespace aadx {
 namespace {
@@ -51,8 +53,6 @@ std::string Trimmed(const std::string& text) {
   TrimRange(text, &begin, &end);
   return text.substr(begin, end - begin);
 }
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
 
 // True when text[begin, end) equals name, ignoring ASCII case only (other
 // bytes must match exactly, whatever the locale).

@@ -1,4 +1,4 @@
-#include "host/host_session.h"
+#include "plugin/host_session.h"
 
 namespace aadx {
 
@@ -7,7 +7,7 @@ void RefreshHostLink(HostLink* host, MultiplierWindow* window, int* hostState) {
   if (!window->IsRunning()) return;
   int32_t state = 0;
   *hostState = host->ReadHostState(&state) ? state : 1;
-  if (*hostState == 0 && window->IsRunning()) window->ArmPollTimer();
+  if (*hostState == 0) window->ArmPollTimer();
 }
 
 void SendModeMacroOnce(HostLink* host, Settings* settings, bool cw,

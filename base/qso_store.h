@@ -1,13 +1,13 @@
 // The plug-in's own copy of the contest log: one CInfo per contact the host
 // passed in since the last reset, in insertion order.
-#ifndef AADX_PLUGIN_QSO_STORE_H_
-#define AADX_PLUGIN_QSO_STORE_H_
+#ifndef AADX_BASE_QSO_STORE_H_
+#define AADX_BASE_QSO_STORE_H_
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "plugin/stats_exports.h"
+#include "base/ole_date_value.h"
 
 namespace aadx {
 
@@ -27,7 +27,8 @@ struct CInfo {
   StatsOleDate time = {0.0, kOleDateValid};
 };
 
-// Why AddContact refused a contact; kAccepted when it was stored.
+// Why a contact is refused (AddData0 then stores nothing); kAccepted when
+// it counts.
 enum class Intake { kAccepted, kNoContestBand, kNoTestMode, kNoRxNumber };
 
 // Checks a contact against the contest's bands, modes and exchange, in that
@@ -64,4 +65,4 @@ void AddToBandList(std::vector<std::string>* bands, const std::string& band);
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_QSO_STORE_H_
+#endif  // AADX_BASE_QSO_STORE_H_

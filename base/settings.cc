@@ -1,6 +1,5 @@
-#include "plugin/settings.h"
+#include "base/settings.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
@@ -10,7 +9,6 @@ const char kSettingsFile[] = "Plugins\\AADX.ini";
 const char kSettingsSection[] = "Settings";
 
 int ParseDecimal(const std::string& text) {
-  errno = 0;
   long value = std::strtol(text.c_str(), nullptr, 10);
   if (value > INT_MAX) return INT_MAX;
   if (value < INT_MIN) return INT_MIN;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/module_win.h"
+#include "cabrillo/cabrillo_dialog.h"
 #include "cabrillo/header_controls.h"
-#include "plugin/module_win.h"
-#include "ui/dialogs_win.h"
 #include "ui/resource.h"
 
 namespace aadx {
@@ -112,14 +112,22 @@ class Cabrillo {
   }
 };
 
+class WindowsCabrilloDialog : public CabrilloDialog {
+ public:
+  bool RunCabrilloDialog(CabrilloForm* form) override {
+    Cabrillo dialog;
+    dialog.members = *form;
+    if (dialog.DoModal() != IDOK) return false;
+    *form = dialog.members;
+    return true;
+  }
+};
+
 }  // namespace
 
-bool RunCabrilloDialogWin(CabrilloForm* form) {
-  Cabrillo dialog;
-  dialog.members = *form;
-  if (dialog.DoModal() != IDOK) return false;
-  *form = dialog.members;
-  return true;
+CabrilloDialog* DefaultCabrilloDialog() {
+  static WindowsCabrilloDialog dialog;
+  return &dialog;
 }
 
 }  // namespace aadx

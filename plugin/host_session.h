@@ -1,10 +1,10 @@
 // What the plug-in does with the host link from the host's thread: refresh
 // it on every call check, and send the mode macro once per window session.
-#ifndef AADX_HOST_HOST_SESSION_H_
-#define AADX_HOST_HOST_SESSION_H_
+#ifndef AADX_PLUGIN_HOST_SESSION_H_
+#define AADX_PLUGIN_HOST_SESSION_H_
 
+#include "base/settings.h"
 #include "host/host_link.h"
-#include "plugin/settings.h"
 #include "ui/multiplier_window.h"
 
 namespace aadx {
@@ -22,4 +22,4 @@ void SendModeMacroOnce(HostLink* host, Settings* settings, bool cw,
 
 }  // namespace aadx
 
-#endif  // AADX_HOST_HOST_SESSION_H_
+#endif  // AADX_PLUGIN_HOST_SESSION_H_

@@ -3,17 +3,18 @@
 // Threads: the host calls the exports one at a time on its thread; the
 // Multiplier window runs on a thread of its own and reads the store, the
 // flags and the band lists, and writes the band rows, the typed call and the
-// current band slot. Every field the window thread touches is guarded by mu;
-// the rest is touched by the host's calls only.
-#ifndef AADX_PLUGIN_PLUGIN_STATE_H_
-#define AADX_PLUGIN_PLUGIN_STATE_H_
+// current band slot. Those fields live in SharedState, behind one private
+// lock; the rest is touched by the host's calls only, and the window is
+// never handed it.
+#ifndef AADX_BASE_PLUGIN_STATE_H_
+#define AADX_BASE_PLUGIN_STATE_H_
 
 #include <array>
 #include <mutex>
 #include <string>
 #include <vector>
 
-#include "plugin/qso_store.h"
+#include "base/qso_store.h"
 
 namespace aadx {
 
@@ -28,10 +29,8 @@ int BandSlotOf(const std::string& band);
 // A Multiplier window row: band name, mode, time, received exchange, spare.
 using BandRow = std::array<std::string, 5>;
 
-struct PluginState {
-  std::mutex mu;
-
-  // Guarded by mu: shared with the Multiplier window's thread.
+// The fields the Multiplier window's thread shares with the host's.
+struct SharedFields {
   QsoStore store;
   std::array<BandRow, kBandSlots> bandRows;
   int modeFlag = 0;  // 1 CW, 0 SSB
@@ -40,6 +39,27 @@ struct PluginState {
   int currentBandSlot = -1;
   std::array<std::vector<std::string>, kBandSlots> bandDxccLists;
   std::array<std::vector<std::string>, kBandSlots> bandPrefixLists;
+};
+
+// The shared fields behind their lock: reachable only inside WithLock.
+class SharedState {
+ public:
+  // Calls fn(SharedFields&) with the lock held and returns its result. fn
+  // must not call the host (a host call may wait for the host's thread) nor
+  // enter WithLock again.
+  template <typename Fn>
+  decltype(auto) WithLock(Fn&& fn) {
+    std::lock_guard<std::mutex> lock(mu_);
+    return fn(fields_);
+  }
+
+ private:
+  std::mutex mu_;
+  SharedFields fields_;
+};
+
+struct PluginState {
+  SharedState shared;
 
   // Host thread only.
   std::vector<std::string> bandList;
@@ -48,8 +68,6 @@ struct PluginState {
   std::string ownContinent;
   std::string startDateText;
   std::string endDateText;
-  int masterValue = 0;
-  std::string modeText;
   int talqGood = 0;
   int hostState = 0;
   std::string resultText;
@@ -58,4 +76,4 @@ struct PluginState {
 
 }  // namespace aadx
 
-#endif  // AADX_PLUGIN_PLUGIN_STATE_H_
+#endif  // AADX_BASE_PLUGIN_STATE_H_
