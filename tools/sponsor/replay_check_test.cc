@@ -122,7 +122,7 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
       "\"outside-period\": 0, \"incomplete-exchange\": 0, \"dupe\": 0, "
       "\"maritime-mobile\": 0, \"unknown-station\": 0, \"own-entity\": 0, "
       "\"non-asian-station\": 2, \"non-asian-prefix\": 2, "
-      "\"no-sent-exchange\": 0}}}\n",
+      "\"plugin-refused\": 0}}}\n",
       ReadAll(json));
   EXPECT_NE(std::string::npos, printed.find("  Scores JSON    " + json + "\n"));
 }

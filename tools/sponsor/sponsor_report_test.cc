@@ -103,7 +103,7 @@ TEST(SponsorReportTest, JsonHoldsBothScoresAndEveryReason) {
       "\"wrong-mode\": 0, \"outside-period\": 0, \"incomplete-exchange\": 0, "
       "\"dupe\": 0, \"maritime-mobile\": 0, \"unknown-station\": 0, "
       "\"own-entity\": 0, \"non-asian-station\": 1, \"non-asian-prefix\": "
-      "1, \"no-sent-exchange\": 0}}}\n",
+      "1, \"plugin-refused\": 0}}}\n",
       FormatScoresJson(plugin,
                        Score("DL5XYZ", {sponsor_test::Qso("JA7XYZ", "40m"),
                                         sponsor_test::Qso("DL1AA", "40m"),
