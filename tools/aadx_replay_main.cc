@@ -1,6 +1,6 @@
 // aadx-replay: scores a contest log through the Stats plug-in library,
-// calling its exports as the host logger would, and prints the summary it
-// returns.
+// calling its exports as the host logger would, prints the summary it
+// returns, and beside it the score by the sponsor's rules.
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -11,6 +11,7 @@
 #include "tools/replay/replay_options.h"
 #include "tools/replay/replay_report.h"
 #include "tools/replay/replay_session.h"
+#include "tools/sponsor/replay_check.h"
 
 namespace {
 
@@ -64,7 +65,17 @@ int Run(const std::vector<std::string>& args) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exit_code;
   }
-  std::fputs(FormatReport(result).c_str(), stdout);
+  const aadx::sponsor::ReplayCheck check =
+      aadx::sponsor::CheckReplay(options, result);
+  const bool written =
+      aadx::sponsor::WriteReplayCheckFiles(options, check, &result, &error);
+  std::fputs(
+      FormatReport(result, aadx::sponsor::FormatReplayCheck(check)).c_str(),
+      stdout);
+  if (!written) {
+    std::fprintf(stderr, "aadx-replay: %s\n", error.c_str());
+    return 2;
+  }
   return 0;
 }
 

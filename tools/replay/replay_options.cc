@@ -86,7 +86,8 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
     } else if (arg == "--library" || arg == "--cty" || arg == "--call" ||
                arg == "--continent" || arg == "--start" || arg == "--end" ||
                arg == "--contest" || arg == "--settings" || arg == "--out" ||
-               arg == "--check" || arg == "--band" || arg == "--mode") {
+               arg == "--check" || arg == "--band" || arg == "--mode" ||
+               arg == "--json") {
       if (!take_value()) return OptionsOutcome::kError;
       if (arg == "--library") o.library = value;
       if (arg == "--cty") o.cty_file = value;
@@ -94,6 +95,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       if (arg == "--continent") o.own_continent = ToUpper(TrimBlanks(value));
       if (arg == "--settings") o.settings_file = value;
       if (arg == "--out") o.out_dir = value;
+      if (arg == "--json") o.json_file = value;
       if (arg == "--start" || arg == "--end") {
         QsoTime t;
         if (!ParseDateTimeOption(value, &t)) {
@@ -102,6 +104,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
           return OptionsOutcome::kError;
         }
         (arg == "--start" ? o.start : o.end) = t;
+        if (arg == "--end") o.end_has_time = value.size() > 10;
       }
       if (arg == "--contest") {
         o.contest_mode = NormalizeMode(value);
@@ -151,6 +154,8 @@ Scores your contest log the way the AADX Stats plug-in scores it inside the
 host logger: the claimed score with QSOs, points and multipliers per band,
 which contacts the plug-in refuses or marks as dupes (its UBN report
 err.txt), and, with --cabrillo, the Cabrillo file to send to the sponsor.
+Beside it, the score by the sponsor's (JARL's) published rules, why the two
+differ, and a check of every contact (sponsor-check.txt beside err.txt).
 Reads ADIF (.adi, as N1MM Logger+, Log4OM, WSJT-X and others write it) and
 Cabrillo 3.0 logs.
 
@@ -164,8 +169,12 @@ Options:
   --contest CW|SSB   which contest to score (default: the log's contest
                      name, else its most frequent mode)
   --start DATE       contest start, YYYY-MM-DD or "YYYY-MM-DD HH:MM"
-                     (default: the first contact)
-  --end DATE         contest end (default: the last contact)
+                     (default: the plug-in gets the first contact, the
+                     sponsor's rules the contest's start in the log's year)
+  --end DATE         contest end (default: the plug-in gets the last
+                     contact, the sponsor's rules the contest's end); for
+                     the sponsor's rules a date alone means the end of that
+                     day, a time the first minute that no longer counts
   --cabrillo         also write the Cabrillo log, as the plug-in's export does
   --header TAG=VALUE a Cabrillo header value, e.g. CATEGORY-POWER=LOW,
                      NAME=..., SOAPBOX=... (repeatable; ADDRESS and SOAPBOX
@@ -183,6 +192,8 @@ Options:
                      record has them (default: the country file for all)
   --log-pfx          take PFX from the log where a record has it (default:
                      the WPX prefix of the call)
+  --json FILE        also write both scores, per band and in total, and the
+                     sponsor's reasons as one JSON object to FILE
   --library FILE     plug-in library (default: the one beside this program)
   --quiet            no progress and no list of skipped records
   --version          print the tool's version
@@ -194,7 +205,8 @@ each --check, GetResult0).
 
 Exit status: 0 when the log was scored (skipped records included), 2 for a
 bad option, a log that cannot be read or holds no contacts, an unusable
-country or settings file, or a plug-in library that cannot be loaded.
+country or settings file, or a plug-in library that cannot be loaded, or
+when the sponsor's check or the --json file cannot be written.
 )";
 }
 

@@ -26,11 +26,13 @@ struct ReplayOptions {
   std::string own_continent;
   std::optional<QsoTime> start;
   std::optional<QsoTime> end;
-  std::string contest_mode;  // "CW", "SSB" or empty: from the log
+  bool end_has_time = false;  // --end named a time of day, not only a date
+  std::string contest_mode;   // "CW", "SSB" or empty: from the log
   bool cabrillo = false;
   std::string settings_file;
   std::string out_dir;  // empty: a fresh folder under replay-out/
   std::vector<CallCheckRequest> checks;
+  std::string json_file;      // --json: both scores as one JSON object
   TagValues header;           // --header TAG=VALUE, tags upper case
   bool log_stations = false;  // --log-dxcc: the log's DXCC and CONT
   bool log_prefix = false;    // --log-pfx: the log's PFX

@@ -37,7 +37,8 @@ TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
                                          "category-power = LOW",
                                          "--header=SOAPBOX=a=b",
                                          "--log-dxcc",
-                                         "--log-pfx"},
+                                         "--log-pfx",
+                                         "--json=s.json"},
                                         &o, &error))
       << error;
   EXPECT_EQ("lib.so", o.library);
@@ -50,6 +51,8 @@ TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
   ASSERT_TRUE(o.end.has_value());
   EXPECT_EQ(23, o.end->hour);
   EXPECT_EQ(59, o.end->minute);
+  EXPECT_TRUE(o.end_has_time);
+  EXPECT_EQ("s.json", o.json_file);
   EXPECT_EQ("CW", o.contest_mode);
   EXPECT_TRUE(o.cabrillo);
   EXPECT_TRUE(o.quiet);

@@ -61,10 +61,12 @@ std::string SkipReason(const std::string& message) {
   return reason;
 }
 
-std::string FormatReport(const SessionResult& r) {
+std::string FormatReport(const SessionResult& r,
+                         const std::string& after_summary) {
   const ReplayPlan& plan = r.plan;
   const ReplayOutcome& outcome = r.outcome;
   std::string text = WithLineFeeds(outcome.summary);
+  if (!after_summary.empty()) text += "\n" + after_summary;
 
   text += "\nRecords\n";
   text += Count("read", plan.records_read);

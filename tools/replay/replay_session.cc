@@ -145,11 +145,12 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     logs.push_back(std::move(log));
   }
 
-  CtyFile cty;
-  if (!LoadCountryFile(options, &cty, &result.cty_path, &error)) {
+  auto cty = std::make_shared<CtyFile>();
+  if (!LoadCountryFile(options, cty.get(), &result.cty_path, &error)) {
     return Fail(result, error);
   }
-  const CtyFile* country_file = result.cty_path.empty() ? nullptr : &cty;
+  if (!result.cty_path.empty()) result.cty = cty;
+  const CtyFile* country_file = result.cty.get();
   if (!BuildReplayPlan(options, std::move(logs), country_file, &result.plan,
                        &error)) {
     return Fail(result, error);

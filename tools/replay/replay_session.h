@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,9 @@ struct SessionResult {
   std::string error;               // set with exit code 2
   std::vector<std::string> notes;  // for the operator, also on errors
   std::string library_path;
-  std::string cty_path;  // empty: no country file
-  std::string out_dir;   // absolute
+  std::string cty_path;                // empty: no country file
+  std::shared_ptr<const CtyFile> cty;  // the country file read, or null
+  std::string out_dir;                 // absolute
   ReplayPlan plan;
   ReplayOutcome outcome;
   std::vector<OutputFile> files;

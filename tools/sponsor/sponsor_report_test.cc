@@ -53,60 +53,21 @@ TEST(SponsorReportTest, PluginSummaryIsRead) {
   EXPECT_EQ(7, untouched.score);
 }
 
-TEST(SponsorReportTest, SponsorTablesOfTheWorkedExamples) {
+TEST(SponsorReportTest, TablesAndReconciliationsOfTheWorkedExamples) {
   EXPECT_EQ(
-      "Score by the sponsor's rules (JARL), not the plug-in's\n"
-      "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
-      "     Contestant: JA1XYZ\n"
-      "Band\tQSOs\tPoints\tMults\n"
-      "160m\t 1\t 3\t 1\n80m\t 1\t 6\t 1\n40m\t 5\t 10\t 3\n"
-      "20m\t 1\t 0\t 0\n10m\t 0\t 0\t 0\n"
-      "Total\t 8\t 19\t 5\n"
-      "Sponsor's score = 19 * 5 = 95\n",
+      sponsor_test::kAsianTable,
       FormatSponsorTable(Cw2021(), EntrantOf("JA1XYZ"),
                          Score("JA1XYZ", sponsor_test::AsianExample()).table));
+  EXPECT_EQ(sponsor_test::kNonAsianTable,
+            FormatSponsorTable(
+                Cw2021(), EntrantOf("DL5XYZ"),
+                Score("DL5XYZ", sponsor_test::NonAsianExample()).table));
   EXPECT_EQ(
-      "Score by the sponsor's rules (JARL), not the plug-in's\n"
-      "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
-      "     Contestant: DL5XYZ\n"
-      "Band\tQSOs\tPoints\tMults\n"
-      "160m\t 1\t 3\t 1\n80m\t 1\t 2\t 1\n40m\t 4\t 3\t 2\n"
-      "20m\t 1\t 0\t 0\n10m\t 1\t 2\t 1\n"
-      "Total\t 8\t 10\t 5\n"
-      "Sponsor's score = 10 * 5 = 50\n",
-      FormatSponsorTable(
-          Cw2021(), EntrantOf("DL5XYZ"),
-          Score("DL5XYZ", sponsor_test::NonAsianExample()).table));
-}
-
-TEST(SponsorReportTest, ReconciliationsOfTheWorkedExamples) {
-  EXPECT_EQ(
-      "Plug-in's score and the sponsor's\n"
-      "  plug-in's score           252\n"
-      "  sponsor's score            95\n"
-      "  plug-in - sponsor         157 (+165.3 %)\n"
-      "Contacts by reason\n"
-      "  outside-period              1  outside the contest period\n"
-      "  incomplete-exchange         1  received age missing or not two "
-      "digits\n"
-      "  dupe                        1  same call on the same band counted "
-      "before\n"
-      "  maritime-mobile             1  maritime mobile: 0 points, no "
-      "multiplier\n"
-      "  own-entity                  1  own DXCC entity: 0 points, no "
-      "multiplier\n",
+      sponsor_test::kAsianReconciliation,
       FormatReconciliation(PluginTable(kAsianPluginSummary),
                            Score("JA1XYZ", sponsor_test::AsianExample())));
   EXPECT_EQ(
-      "Plug-in's score and the sponsor's\n"
-      "  plug-in's score            70\n"
-      "  sponsor's score            50\n"
-      "  plug-in - sponsor          20 (+40.0 %)\n"
-      "Contacts by reason\n"
-      "  non-asian-station           2  station outside Asia: 0 points, no "
-      "multiplier\n"
-      "  non-asian-prefix            2  prefix outside Asia that the plug-in "
-      "counted as a multiplier\n",
+      sponsor_test::kNonAsianReconciliation,
       FormatReconciliation(PluginTable(kNonAsianPluginSummary),
                            Score("DL5XYZ", sponsor_test::NonAsianExample())));
   // Nothing to reconcile, and no percentage of a zero score.
@@ -121,30 +82,9 @@ TEST(SponsorReportTest, ReconciliationsOfTheWorkedExamples) {
 }
 
 TEST(SponsorReportTest, CheckReportOfTheAsianExample) {
-  EXPECT_EQ(
-      "Check by the sponsor's rules (JARL): AADX-CW, JA1XYZ (JA, AS), "
-      "2021-06-19 0000 to 2021-06-21 0000 UTC\n"
-      "Time             Band  Call          Entity  Cont  Prefix  Points  "
-      "New mult  Reason\n"
-      "2021-06-19 0100  80m   DL1AA         DL      EU    DL1          6  DL\n"
-      "2021-06-19 0200  40m   DL1AA         DL      EU    DL1          3  DL\n"
-      "2021-06-19 0300  40m   DL1AA         DL      EU    DL1          0     "
-      "       dupe\n"
-      "2021-06-19 0400  40m   JA2ABC        JA      AS    JA2          0     "
-      "       own-entity\n"
-      "2021-06-19 0500  40m   BY1AA         BY      AS    BY1          1  BY\n"
-      "2021-06-19 0600  40m   IT9ABC        I       EU    IT9          3  I\n"
-      "2021-06-19 0700  40m   I1ABC         I       EU    I1           3\n"
-      "2021-06-19 1200  160m  UA9AA         UA9     AS    UA9          3  UA9\n"
-      "2021-06-20 0100  20m   W1AW/MM       -       -     W1           0     "
-      "       maritime-mobile\n"
-      "2021-06-20 2330  10m   HL1AB         HL      AS    HL1          0     "
-      "       incomplete-exchange\n"
-      "2021-06-21 0005  20m   K1ABC         K       NA    K1           0     "
-      "       outside-period\n"
-      "8 QSOs, 19 points * 5 multipliers = 95\n",
-      FormatCheckReport(Cw2021(), EntrantOf("JA1XYZ"),
-                        Score("JA1XYZ", sponsor_test::AsianExample())));
+  EXPECT_EQ(sponsor_test::kAsianCheckReport,
+            FormatCheckReport(Cw2021(), EntrantOf("JA1XYZ"),
+                              Score("JA1XYZ", sponsor_test::AsianExample())));
 }
 
 TEST(SponsorReportTest, JsonHoldsBothScoresAndEveryReason) {
@@ -163,7 +103,7 @@ TEST(SponsorReportTest, JsonHoldsBothScoresAndEveryReason) {
       "\"wrong-mode\": 0, \"outside-period\": 0, \"incomplete-exchange\": 0, "
       "\"dupe\": 0, \"maritime-mobile\": 0, \"unknown-station\": 0, "
       "\"own-entity\": 0, \"non-asian-station\": 1, \"non-asian-prefix\": "
-      "1}}}\n",
+      "1, \"plugin-refused\": 0}}}\n",
       FormatScoresJson(plugin,
                        Score("DL5XYZ", {sponsor_test::Qso("JA7XYZ", "40m"),
                                         sponsor_test::Qso("DL1AA", "40m"),

@@ -31,6 +31,9 @@ const ReasonText kReasonTexts[kReasonCount] = {
     {"non-asian-station", "station outside Asia: 0 points, no multiplier"},
     {"non-asian-prefix",
      "prefix outside Asia that the plug-in counted as a multiplier"},
+    {"plugin-refused",
+     "counts, but the plug-in refuses it (no sent age, or a mode other than "
+     "CW and SSB)"},
 };
 
 std::string Compact(const std::string& text, bool upper) {
@@ -200,6 +203,10 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
       ++band.qsos;
       band.points += v.points;
       if (!v.new_multiplier.empty()) ++band.multipliers;
+      // The rules ask for the received exchange only and take any phone
+      // mode; the plug-in wants both exchanges and "CW" or "SSB".
+      if (c.exch_sent.empty() || (c.mode != "CW" && c.mode != "SSB"))
+        v.reasons.push_back(Reason::kPluginRefused);
     }
     for (Reason r : v.reasons) ++result.reason_counts[static_cast<int>(r)];
     result.contacts.push_back(std::move(checked));

@@ -32,12 +32,13 @@ enum class Reason {
   kOwnEntity,           // Asian entrant, own DXCC entity: 0 points
   kNonAsianStation,     // entrant outside Asia, station outside Asia
   kNonAsianPrefix,      // ...whose prefix the plug-in counted as a new mult
+  kPluginRefused,       // counts, but the plug-in refuses it
 };
-constexpr int kReasonCount = 10;
+constexpr int kReasonCount = 11;
 
 // "wrong-band", "wrong-mode", "outside-period", "incomplete-exchange",
 // "dupe", "maritime-mobile", "unknown-station", "own-entity",
-// "non-asian-station", "non-asian-prefix".
+// "non-asian-station", "non-asian-prefix", "plugin-refused".
 const char* ReasonName(Reason reason);
 // One line for a person, e.g. "own DXCC entity: 0 points, no multiplier".
 const char* ReasonDescription(Reason reason);

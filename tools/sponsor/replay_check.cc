@@ -1,0 +1,147 @@
+#include "tools/sponsor/replay_check.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "tools/sponsor/sponsor_report.h"
+#include "tools/sponsor/station.h"
+
+namespace aadx {
+namespace sponsor {
+
+const char kCheckReportName[] = "sponsor-check.txt";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int64_t kDay = 24 * 60 * 60;
+
+int64_t Seconds(const replay::QsoTime& t) {
+  return UtcSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+ContestMode ModeOf(const replay::SessionResult& session) {
+  const std::string& mode = session.plan.contest_mode;
+  if (mode == "CW") return ContestMode::kCw;
+  if (mode == "SSB") return ContestMode::kPhone;
+  // The settings file chose: the summary's first line names the contest.
+  return session.outcome.summary.rfind("  AADX-SSB", 0) == 0
+             ? ContestMode::kPhone
+             : ContestMode::kCw;
+}
+
+Period PeriodOf(const replay::ReplayOptions& options,
+                const replay::ReplayPlan& plan, ContestMode mode) {
+  const int year = options.start           ? options.start->year
+                   : plan.contacts.empty() ? 0
+                                           : plan.contacts.front().time.year;
+  Period period = ContestPeriod(year, mode);
+  if (options.start) period.start = Seconds(*options.start);
+  // A date alone ends with its day; a time is the first instant that no
+  // longer counts, as "to 24:00" is in the rules.
+  if (options.end)
+    period.end = Seconds(*options.end) + (options.end_has_time ? 0 : kDay);
+  return period;
+}
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+bool WriteFile(const fs::path& path, const std::string& text,
+               std::string* error) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  if (!out) {
+    *error = path.string() + ": cannot be written";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ReplayCheck CheckReplay(const replay::ReplayOptions& options,
+                        const replay::SessionResult& session) {
+  ReplayCheck check;
+  if (!session.cty) {
+    check.problem = "the stations' entities need a country file (--cty FILE)";
+    return check;
+  }
+  const replay::ReplayPlan& plan = session.plan;
+  const CtyStationLocator locator(*session.cty);
+  check.rules.mode = ModeOf(session);
+  check.rules.period = PeriodOf(options, plan, check.rules.mode);
+  check.entrant = Entrant{plan.own_call, locator.Locate(plan.own_call)};
+  check.entrant.station.continent = plan.own_continent;
+
+  std::vector<Contact> contacts;
+  contacts.reserve(plan.contacts.size());
+  for (const replay::LogContact& c : plan.contacts) {
+    Contact contact;
+    contact.time = Seconds(c.time);
+    contact.call = c.call;
+    contact.band = c.band;
+    contact.mode = c.mode;
+    contact.exch_rcvd = c.exch_rcvd;
+    contact.exch_sent = c.exch_sent;
+    contact.station = locator.Locate(c.call);
+    contact.plugin_prefix = c.prefix;
+    contacts.push_back(std::move(contact));
+  }
+  check.sponsor = ScoreBySponsorRules(check.rules, check.entrant, contacts);
+  check.plugin_read =
+      ParsePluginSummary(session.outcome.summary, &check.plugin);
+  return check;
+}
+
+std::string FormatReplayCheck(const ReplayCheck& check) {
+  if (!check.problem.empty())
+    return "Score by the sponsor's rules (JARL): not computed: " +
+           check.problem + "\n";
+  std::string text =
+      FormatSponsorTable(check.rules, check.entrant, check.sponsor.table);
+  text += "\n";
+  text += check.plugin_read
+              ? FormatReconciliation(check.plugin, check.sponsor)
+              : "The plug-in's summary has no score to compare with\n";
+  return text;
+}
+
+bool WriteReplayCheckFiles(const replay::ReplayOptions& options,
+                           const ReplayCheck& check,
+                           replay::SessionResult* session, std::string* error) {
+  if (check.problem.empty()) {
+    const fs::path report = fs::path(session->out_dir) / kCheckReportName;
+    if (!WriteFile(report,
+                   WithCrLf(FormatCheckReport(check.rules, check.entrant,
+                                              check.sponsor)),
+                   error))
+      return false;
+    session->files.push_back({"Sponsor check", report.string(), true});
+  }
+  if (options.json_file.empty()) return true;
+  if (!check.problem.empty() || !check.plugin_read) {
+    *error = "--json " + options.json_file + ": not written: " +
+             (check.problem.empty() ? "the plug-in's summary has no score"
+                                    : check.problem);
+    return false;
+  }
+  std::error_code ec;
+  fs::path json = fs::absolute(options.json_file, ec);
+  if (ec) json = options.json_file;
+  if (!WriteFile(json, FormatScoresJson(check.plugin, check.sponsor), error))
+    return false;
+  session->files.push_back({"Scores JSON", json.string(), true});
+  return true;
+}
+
+}  // namespace sponsor
+}  // namespace aadx
