@@ -164,12 +164,13 @@ std::vector<Call> HostCalls() {
   };
 }
 
-// Bytes of arguments each export removed itself; a negative value when the
-// export was not found.
+// Bytes of arguments an export removed itself (negative: it left more on
+// the stack than it was given).
 struct StackReport {
   std::string name;
+  bool found = false;
   size_t argumentBytes = 0;
-  long removed = -1;
+  long removed = 0;
   CdeclCallOutcome outcome = {};
 };
 
@@ -179,15 +180,16 @@ StackReport CallAsHost(HMODULE dll, const Call& call, uint32_t misalign) {
   report.argumentBytes = 4 * call.args.words().size();
   FARPROC fn = GetProcAddress(dll, call.name);
   if (fn == nullptr) return report;
-  report.removed = aadx_call_as_cdecl_caller(
+  report.found = true;
+  report.removed = static_cast<int32_t>(aadx_call_as_cdecl_caller(
       reinterpret_cast<const void*>(fn), call.args.words().data(),
-      call.args.words().size(), misalign, &report.outcome);
+      call.args.words().size(), misalign, &report.outcome));
   return report;
 }
 
 std::string Describe(const StackReport& r) {
   char line[160];
-  if (r.removed < 0) {
+  if (!r.found) {
     std::snprintf(line, sizeof line, "%s: not exported", r.name.c_str());
   } else if (r.removed == 0) {
     std::snprintf(line, sizeof line,
@@ -196,7 +198,7 @@ std::string Describe(const StackReport& r) {
   } else {
     std::snprintf(line, sizeof line,
                   "%s: %u argument bytes, callee removed %ld itself "
-                  "(__stdcall): the host's stack is off by %ld",
+                  "(not __cdecl): the host's stack is off by %ld",
                   r.name.c_str(), static_cast<unsigned>(r.argumentBytes),
                   r.removed, r.removed);
   }
@@ -213,7 +215,7 @@ TEST(CdeclStackCheck, EveryReleaseExportLeavesTheStackToItsCaller) {
     for (const Call& call : HostCalls()) {
       StackReport r = CallAsHost(dll, call, misalign);
       if (misalign == 0) std::printf("%s\n", Describe(r).c_str());
-      ASSERT_GE(r.removed, 0) << call.name << " is not exported";
+      ASSERT_TRUE(r.found) << call.name << " is not exported";
       EXPECT_EQ(r.removed, 0) << Describe(r);
       EXPECT_TRUE(call.resultOk(r.outcome.eax))
           << call.name << " returned " << r.outcome.eax << ", expected "
@@ -256,7 +258,7 @@ TEST(CdeclStackCheck, CatchesExportsThatRemoveTheirOwnArguments) {
   for (const Call& call : HostCalls()) {
     StackReport r = CallAsHost(dll, call, 4);
     std::printf("%s\n", Describe(r).c_str());
-    ASSERT_GE(r.removed, 0) << call.name << " is not exported";
+    ASSERT_TRUE(r.found) << call.name << " is not exported";
     EXPECT_EQ(static_cast<size_t>(r.removed), r.argumentBytes) << call.name;
     if (r.removed != 0) ++caught;
   }
