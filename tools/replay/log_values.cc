@@ -88,25 +88,25 @@ bool ParseMegahertz(const std::string& text, uint32_t* hz) {
   uint64_t mhz = 0;
   uint64_t fraction = 0;
   size_t i = 0;
-  size_t int_digits = 0;
+  size_t intDigits = 0;
   while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
     mhz = mhz * 10 + static_cast<uint64_t>(t[i] - '0');
-    if (++int_digits > 5) return false;
+    if (++intDigits > 5) return false;
     ++i;
   }
-  size_t fraction_digits = 0;
+  size_t fractionDigits = 0;
   if (i < t.size() && t[i] == '.') {
     ++i;
     while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-      if (fraction_digits < 6) {
+      if (fractionDigits < 6) {
         fraction = fraction * 10 + static_cast<uint64_t>(t[i] - '0');
-        ++fraction_digits;
+        ++fractionDigits;
       }
       ++i;
     }
   }
-  if (i != t.size() || (int_digits == 0 && fraction_digits == 0)) return false;
-  for (size_t d = fraction_digits; d < 6; ++d) fraction *= 10;
+  if (i != t.size() || (intDigits == 0 && fractionDigits == 0)) return false;
+  for (size_t d = fractionDigits; d < 6; ++d) fraction *= 10;
   uint64_t value = mhz * 1000000 + fraction;
   if (value > UINT32_MAX) return false;
   *hz = static_cast<uint32_t>(value);

@@ -34,7 +34,7 @@ Station CtyStationLocator::Locate(const std::string& call) const {
   if (station.maritime || !cty_.Resolve(call, &found)) return station;
   station.located = true;
   station.dxcc = found.dxcc;
-  station.dxcc_name = found.dxcc_name;
+  station.dxccName = found.dxccName;
   station.continent = found.continent;
   return station;
 }
