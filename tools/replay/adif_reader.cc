@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "base/ascii.h"
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
@@ -49,7 +50,7 @@ std::string Exchange(const Fields& fields, const char* stringName,
 // set when the record cannot make a contact.
 bool ToContact(const Fields& fields, LogContact* contact,
                std::string* problem) {
-  contact->call = ToUpper(Field(fields, "CALL"));
+  contact->call = AsciiUpperText(Field(fields, "CALL"));
   if (contact->call.empty()) {
     *problem = "no CALL";
     return false;
@@ -92,10 +93,11 @@ bool ToContact(const Fields& fields, LogContact* contact,
   contact->exchRcvd = Exchange(fields, "SRX_STRING", "SRX");
   SplitReportFromExchange(&contact->rstSent, &contact->exchSent);
   SplitReportFromExchange(&contact->rstRcvd, &contact->exchRcvd);
-  contact->prefix = ToUpper(Field(fields, "PFX"));
+  contact->prefix = AsciiUpperText(Field(fields, "PFX"));
   contact->dxcc = FirstOf(fields, "DXCC", "COUNTRY");
-  contact->continent = ToUpper(Field(fields, "CONT"));
-  contact->ownCall = ToUpper(FirstOf(fields, "STATION_CALLSIGN", "OPERATOR"));
+  contact->continent = AsciiUpperText(Field(fields, "CONT"));
+  contact->ownCall =
+      AsciiUpperText(FirstOf(fields, "STATION_CALLSIGN", "OPERATOR"));
   return true;
 }
 
@@ -196,7 +198,7 @@ class AdifParser {
            std::isspace(static_cast<unsigned char>(in_.At(first))))
       ++first;
     if (!in_.Has(first) || in_.At(first) == '<') return;
-    std::string head = ToUpper(in_.Slice(0, kChunk));
+    std::string head = AsciiUpperText(in_.Slice(0, kChunk));
     size_t eoh = head.find("<EOH>");
     if (eoh != std::string::npos) MoveTo(eoh + 5);
   }
@@ -220,7 +222,7 @@ class AdifParser {
       return;
     }
     std::string tag = in_.Slice(open + 1, close);
-    std::string name = ToUpper(TrimBlanks(tag.substr(0, tag.find(':'))));
+    std::string name = AsciiUpperText(TrimBlanks(tag.substr(0, tag.find(':'))));
     if (name == "EOR") {
       MoveTo(close + 1);
       EndRecord();
@@ -272,7 +274,7 @@ class AdifParser {
          open = in_.Find('<', open + 1, end)) {
       size_t close = in_.Find('>', open + 1, open + kLongestTag);
       if (close == std::string::npos) continue;
-      std::string tag = ToUpper(in_.Slice(open + 1, close));
+      std::string tag = AsciiUpperText(in_.Slice(open + 1, close));
       if (tag == "EOR") return open;
       size_t colon = tag.find(':');
       if (colon == 0 || colon == std::string::npos) continue;

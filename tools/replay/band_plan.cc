@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace replay {
 
@@ -42,7 +44,7 @@ std::string NormalizeBand(const std::string& band) {
   std::string result;
   for (char c : band) {
     if (std::isspace(static_cast<unsigned char>(c))) continue;
-    result += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    result += AsciiLower(c);
   }
   return result;
 }

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "base/ascii.h"
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
@@ -91,7 +92,7 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     *problem = "bad time " + Excerpt(t[3]);
     return false;
   }
-  contact->ownCall = ToUpper(t[4]);
+  contact->ownCall = AsciiUpperText(t[4]);
 
   // After the own call come the sent exchange, the call and the received
   // exchange. The usual two-field exchanges put the call fourth; with a
@@ -112,7 +113,7 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     *problem = "no worked callsign after the own call";
     return false;
   }
-  contact->call = ToUpper(t[call]);
+  contact->call = AsciiUpperText(t[call]);
   TakeExchange(t, first, call, &contact->rstSent, &contact->exchSent);
 
   size_t rcvd = call + 1;
@@ -143,7 +144,7 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
     size_t colon = line.find(':');
     std::string tag = colon == std::string::npos
                           ? ""
-                          : ToUpper(TrimBlanks(line.substr(0, colon)));
+                          : AsciiUpperText(TrimBlanks(line.substr(0, colon)));
     std::string value =
         colon == std::string::npos ? "" : line.substr(colon + 1);
     if (tag.empty() || tag.find(' ') != std::string::npos) {
@@ -168,7 +169,7 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
         log.problems.push_back(where + ": " + problem + "; skipped");
       }
     } else {
-      if (tag == "CALLSIGN") log.ownCall = ToUpper(TrimBlanks(value));
+      if (tag == "CALLSIGN") log.ownCall = AsciiUpperText(TrimBlanks(value));
       if (tag == "CONTEST") log.contestMode = ContestModeOf(value);
       log.header.emplace_back(tag, TrimBlanks(value));
     }

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <vector>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace replay {
 
@@ -48,8 +50,7 @@ CallsignParts SplitCallsign(const std::string& call) {
   CallsignParts parts;
   for (char c : call) {
     if (std::isspace(static_cast<unsigned char>(c))) continue;
-    parts.call +=
-        static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    parts.call += AsciiUpper(c);
   }
 
   std::vector<std::string> pieces;

@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/ascii.h"
 #include "tools/replay/callsign_parts.h"
+#include "tools/replay/log_values.h"
 
 namespace aadx {
 namespace replay {
@@ -26,24 +28,8 @@ const WaeParent kWaeParents[] = {
     {"IT9", "I"},   {"JW/b", "JW"}, {"TA1", "TA"},
 };
 
-std::string Trim(const std::string& text) {
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && std::isspace(static_cast<unsigned char>(text[begin])))
-    ++begin;
-  while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1])))
-    --end;
-  return text.substr(begin, end - begin);
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 bool ParseZone(const std::string& text, int* zone) {
-  std::string t = Trim(text);
+  std::string t = TrimBlanks(text);
   if (t.empty() || t.size() > 3) return false;
   for (char c : t) {
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
@@ -114,7 +100,7 @@ bool CtyFile::Parse(const std::string& text, std::string* error) {
                            "in ':'");
         return false;
       }
-      field = Trim(text.substr(pos, colon - pos));
+      field = TrimBlanks(text.substr(pos, colon - pos));
       pos = colon + 1;
     }
     size_t semicolon = text.find(';', pos);
@@ -166,7 +152,7 @@ bool CtyFile::ParseAliases(const std::string& list, size_t entity, int line,
   while (pos <= list.size()) {
     size_t comma = list.find(',', pos);
     if (comma == std::string::npos) comma = list.size();
-    std::string item = Trim(list.substr(pos, comma - pos));
+    std::string item = TrimBlanks(list.substr(pos, comma - pos));
     size_t first = list.find_first_not_of(" \t\r\n", pos);
     if (first == std::string::npos || first > comma) first = comma;
     const int itemLine = line + CountLines(list, pos, first);
@@ -178,7 +164,7 @@ bool CtyFile::ParseAliases(const std::string& list, size_t entity, int line,
     size_t i = exact ? 1 : 0;
     size_t bodyEnd = item.find_first_of("([<{~", i);
     if (bodyEnd == std::string::npos) bodyEnd = item.size();
-    std::string body = Upper(item.substr(i, bodyEnd - i));
+    std::string body = AsciiUpperText(item.substr(i, bodyEnd - i));
     if (body.empty()) {
       *error = LineError(itemLine, "empty prefix in \"" + item + "\"");
       return false;
@@ -243,7 +229,7 @@ void CtyFile::FoldWaeEntities() {
     if (found) continue;
     // Otherwise the entity whose prefixes cover the starred one's own
     // primary prefix, without its "/x" marker.
-    std::string key = Upper(entity.primaryPrefix);
+    std::string key = AsciiUpperText(entity.primaryPrefix);
     key = key.substr(0, key.find('/'));
     const Alias* alias = LongestPrefix(key, true);
     if (alias != nullptr) entity.dxccEntity = alias->entity;

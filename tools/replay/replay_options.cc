@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/ascii.h"
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
@@ -75,8 +76,8 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
     } else if (arg == "--header") {
       if (!takeValue()) return OptionsOutcome::kError;
       size_t equals = value.find('=');
-      std::string tag =
-          ToUpper(TrimBlanks(value.substr(0, std::min(equals, value.size()))));
+      std::string tag = AsciiUpperText(
+          TrimBlanks(value.substr(0, std::min(equals, value.size()))));
       if (equals == std::string::npos || tag.empty()) {
         *error = "--header " + Excerpt(value) +
                  ": expected TAG=VALUE, e.g. CATEGORY-POWER=LOW";
@@ -91,8 +92,9 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       if (!takeValue()) return OptionsOutcome::kError;
       if (arg == "--library") o.library = value;
       if (arg == "--cty") o.ctyFile = value;
-      if (arg == "--call") o.ownCall = ToUpper(TrimBlanks(value));
-      if (arg == "--continent") o.ownContinent = ToUpper(TrimBlanks(value));
+      if (arg == "--call") o.ownCall = AsciiUpperText(TrimBlanks(value));
+      if (arg == "--continent")
+        o.ownContinent = AsciiUpperText(TrimBlanks(value));
       if (arg == "--settings") o.settingsFile = value;
       if (arg == "--out") o.outDir = value;
       if (arg == "--json") o.jsonFile = value;
@@ -115,7 +117,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       }
       if (arg == "--check") {
         o.checks.push_back(
-            CallCheckRequest{ToUpper(TrimBlanks(value)), "", ""});
+            CallCheckRequest{AsciiUpperText(TrimBlanks(value)), "", ""});
       }
       if (arg == "--band" || arg == "--mode") {
         if (o.checks.empty()) {

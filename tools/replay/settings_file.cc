@@ -1,9 +1,10 @@
 #include "tools/replay/settings_file.h"
 
-#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "base/ascii.h"
 
 namespace aadx {
 namespace replay {
@@ -45,9 +46,7 @@ std::string Trim(const std::string& text) {
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <utility>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace sponsor {
 
@@ -41,7 +43,7 @@ std::string Compact(const std::string& text, bool upper) {
   for (char c : text) {
     const unsigned char u = static_cast<unsigned char>(c);
     if (std::isspace(u)) continue;
-    result += static_cast<char>(upper ? std::toupper(u) : std::tolower(u));
+    result += upper ? AsciiUpper(c) : AsciiLower(c);
   }
   return result;
 }
