@@ -61,9 +61,9 @@ int Run(const std::vector<std::string>& args) {
   if (!options.quiet) PrintAll(result.plan.skipped, kListedProblems);
   PrintAll(result.plan.warnings);
   PrintAll(result.notes, kListedProblems);
-  if (result.exit_code != 0) {
+  if (result.exitCode != 0) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
-    return result.exit_code;
+    return result.exitCode;
   }
   const aadx::sponsor::ReplayCheck check =
       aadx::sponsor::CheckReplay(options, result);

@@ -62,9 +62,9 @@ const CallArea kElsewhere[] = {
 
 struct Band {
   const char* name;
-  int cw_khz;   // start of the CW segment used
-  int ssb_khz;  // start of the phone segment used
-  int weight;   // how often the band is chosen, in percent
+  int cwKhz;   // start of the CW segment used
+  int ssbKhz;  // start of the phone segment used
+  int weight;  // how often the band is chosen, in percent
 };
 
 const Band kContestBands[] = {
@@ -86,17 +86,17 @@ struct Qso {
   std::string mode;
   int day = 0;  // 0 or 1: first or second contest day
   int minute = 0;
-  std::string rst_sent;
-  std::string rst_rcvd;
-  std::string exch_sent;
-  std::string exch_rcvd;
+  std::string rstSent;
+  std::string rstRcvd;
+  std::string exchSent;
+  std::string exchRcvd;
   bool malformed = false;
 };
 
 struct Entrant {
   const char* call;
   const char* mode;  // "CW" or "SSB"
-  int asia_percent;  // share of Asian stations among the contacts
+  int asiaPercent;   // share of Asian stations among the contacts
   int contacts;
   uint64_t seed;
 };
@@ -117,8 +117,8 @@ const Band& PickBand(Random* random) {
   return kContestBands[3];
 }
 
-void PickStation(Random* random, int asia_percent, Qso* qso) {
-  bool asia = random->Below(100) < asia_percent;
+void PickStation(Random* random, int asiaPercent, Qso* qso) {
+  bool asia = random->Below(100) < asiaPercent;
   const CallArea& area =
       asia
           ? kAsia[random->Below(sizeof kAsia / sizeof kAsia[0])]
@@ -134,8 +134,8 @@ void PickStation(Random* random, int asia_percent, Qso* qso) {
 
 void Tune(Random* random, const Band& band, const std::string& mode, Qso* qso) {
   qso->band = band.name;
-  int khz = mode == "CW" ? band.cw_khz + random->Below(40)
-                         : band.ssb_khz + random->Below(60);
+  int khz = mode == "CW" ? band.cwKhz + random->Below(40)
+                         : band.ssbKhz + random->Below(60);
   qso->hz = static_cast<uint32_t>(khz) * 1000 +
             static_cast<uint32_t>(random->Below(10)) * 100;
 }
@@ -170,7 +170,7 @@ std::vector<Qso> MakeContacts(const Entrant& entrant) {
       qso.malformed = false;
       Tune(&random, *band, qso.mode, &qso);
     } else {
-      PickStation(&random, entrant.asia_percent, &qso);
+      PickStation(&random, entrant.asiaPercent, &qso);
       if (i % 53 == 20) {
         int warc = (i / 53) % 3;
         if (qso.mode == "SSB" && warc == 0) warc = 1;  // 30 m has no phone
@@ -179,12 +179,12 @@ std::vector<Qso> MakeContacts(const Entrant& entrant) {
         Tune(&random, PickBand(&random), qso.mode, &qso);
       }
     }
-    qso.rst_sent = report;
-    qso.rst_rcvd = report;
-    qso.exch_sent = "45";
-    qso.exch_rcvd = Age(&random);
-    if (i % 61 == 30) qso.exch_rcvd.clear();  // the age was not copied
-    if (i == 200) qso.exch_sent.clear();      // nor was the own age logged
+    qso.rstSent = report;
+    qso.rstRcvd = report;
+    qso.exchSent = "45";
+    qso.exchRcvd = Age(&random);
+    if (i % 61 == 30) qso.exchRcvd.clear();  // the age was not copied
+    if (i == 200) qso.exchSent.clear();      // nor was the own age logged
     if (i == 150) qso.mode = qso.mode == "CW" ? "RTTY" : "FM";
     if (i == 240) qso.malformed = true;
     qso.day = clock / 1440;
@@ -237,10 +237,10 @@ std::string AsianCwAdif() {
     text += AdifField("CALL", q.call) + AdifField("QSO_DATE", date) +
             AdifField("TIME_ON", Clock(q.minute)) +
             AdifField("FREQ", Megahertz(q.hz)) + AdifField("BAND", q.band) +
-            AdifField("MODE", q.mode) + AdifField("RST_SENT", q.rst_sent) +
-            AdifField("RST_RCVD", q.rst_rcvd) +
-            AdifField("STX_STRING", q.exch_sent) +
-            AdifField("SRX_STRING", q.exch_rcvd) + AdifField("PFX", q.prefix) +
+            AdifField("MODE", q.mode) + AdifField("RST_SENT", q.rstSent) +
+            AdifField("RST_RCVD", q.rstRcvd) +
+            AdifField("STX_STRING", q.exchSent) +
+            AdifField("SRX_STRING", q.exchRcvd) + AdifField("PFX", q.prefix) +
             AdifField("CONT", q.continent) +
             AdifField("STATION_CALLSIGN", entrant.call) +
             AdifField("CONTEST_ID", "AADX-CW") + "<EOR>\n";
@@ -270,8 +270,8 @@ std::string DxSsbCabrillo() {
     std::snprintf(
         line, sizeof line, "QSO: %5s %2s %s %s %-13s %-3s %-6s %-13s %-3s %s",
         freq.c_str(), mode.c_str(), date.c_str(), Clock(q.minute).c_str(),
-        entrant.call, q.rst_sent.c_str(), q.exch_sent.c_str(), q.call.c_str(),
-        q.rst_rcvd.c_str(), q.exch_rcvd.c_str());
+        entrant.call, q.rstSent.c_str(), q.exchSent.c_str(), q.call.c_str(),
+        q.rstRcvd.c_str(), q.exchRcvd.c_str());
     std::string qso = line;
     while (!qso.empty() && qso.back() == ' ') qso.pop_back();
     text += qso + "\r\n";

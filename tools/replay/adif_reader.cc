@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "base/ascii.h"
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
@@ -36,10 +37,10 @@ std::string FirstOf(const Fields& fields, const char* name,
 // The exchange as the operator logged it: the string field whenever the
 // record has one (N1MM writes SRX 0 beside an empty SRX_STRING), else the
 // number unless it is 0.
-std::string Exchange(const Fields& fields, const char* string_name,
-                     const char* number_name) {
-  if (fields.count(string_name) != 0) return Field(fields, string_name);
-  std::string number = Field(fields, number_name);
+std::string Exchange(const Fields& fields, const char* stringName,
+                     const char* numberName) {
+  if (fields.count(stringName) != 0) return Field(fields, stringName);
+  std::string number = Field(fields, numberName);
   bool zero = !number.empty() && std::all_of(number.begin(), number.end(),
                                              [](char c) { return c == '0'; });
   return zero ? std::string() : number;
@@ -49,7 +50,7 @@ std::string Exchange(const Fields& fields, const char* string_name,
 // set when the record cannot make a contact.
 bool ToContact(const Fields& fields, LogContact* contact,
                std::string* problem) {
-  contact->call = ToUpper(Field(fields, "CALL"));
+  contact->call = AsciiUpperText(Field(fields, "CALL"));
   if (contact->call.empty()) {
     *problem = "no CALL";
     return false;
@@ -66,13 +67,13 @@ bool ToContact(const Fields& fields, LogContact* contact,
   }
 
   std::string freq = Field(fields, "FREQ");
-  if (!freq.empty() && !ParseMegahertz(freq, &contact->freq_hz)) {
+  if (!freq.empty() && !ParseMegahertz(freq, &contact->freqHz)) {
     *problem = "bad FREQ " + Excerpt(freq);
     return false;
   }
   contact->band = NormalizeBand(Field(fields, "BAND"));
-  if (contact->band.empty() && contact->freq_hz != 0) {
-    contact->band = BandOfKhz(contact->freq_hz / 1000);
+  if (contact->band.empty() && contact->freqHz != 0) {
+    contact->band = BandOfKhz(contact->freqHz / 1000);
     if (contact->band.empty()) {
       *problem = "FREQ " + Excerpt(freq) + " MHz is in no amateur band";
       return false;
@@ -82,21 +83,21 @@ bool ToContact(const Fields& fields, LogContact* contact,
     *problem = "no FREQ or BAND";
     return false;
   }
-  if (contact->freq_hz == 0)
-    contact->freq_hz = BandEdgeKhz(contact->band) * 1000;
+  if (contact->freqHz == 0) contact->freqHz = BandEdgeKhz(contact->band) * 1000;
 
   contact->mode =
       NormalizeMode(Field(fields, "MODE"), Field(fields, "SUBMODE"));
-  contact->rst_sent = Field(fields, "RST_SENT");
-  contact->rst_rcvd = Field(fields, "RST_RCVD");
-  contact->exch_sent = Exchange(fields, "STX_STRING", "STX");
-  contact->exch_rcvd = Exchange(fields, "SRX_STRING", "SRX");
-  SplitReportFromExchange(&contact->rst_sent, &contact->exch_sent);
-  SplitReportFromExchange(&contact->rst_rcvd, &contact->exch_rcvd);
-  contact->prefix = ToUpper(Field(fields, "PFX"));
+  contact->rstSent = Field(fields, "RST_SENT");
+  contact->rstRcvd = Field(fields, "RST_RCVD");
+  contact->exchSent = Exchange(fields, "STX_STRING", "STX");
+  contact->exchRcvd = Exchange(fields, "SRX_STRING", "SRX");
+  SplitReportFromExchange(&contact->rstSent, &contact->exchSent);
+  SplitReportFromExchange(&contact->rstRcvd, &contact->exchRcvd);
+  contact->prefix = AsciiUpperText(Field(fields, "PFX"));
   contact->dxcc = FirstOf(fields, "DXCC", "COUNTRY");
-  contact->continent = ToUpper(Field(fields, "CONT"));
-  contact->own_call = ToUpper(FirstOf(fields, "STATION_CALLSIGN", "OPERATOR"));
+  contact->continent = AsciiUpperText(Field(fields, "CONT"));
+  contact->ownCall =
+      AsciiUpperText(FirstOf(fields, "STATION_CALLSIGN", "OPERATOR"));
   return true;
 }
 
@@ -179,7 +180,7 @@ class AdifParser {
       if (open == std::string::npos) break;
       MoveTo(open);
       in_.Drop(pos_);
-      if (fields_.empty() && error_.empty()) record_line_ = line_;
+      if (fields_.empty() && error_.empty()) recordLine_ = line_;
       ReadTag(open);
     }
     if (!fields_.empty() || !error_.empty()) {
@@ -197,7 +198,7 @@ class AdifParser {
            std::isspace(static_cast<unsigned char>(in_.At(first))))
       ++first;
     if (!in_.Has(first) || in_.At(first) == '<') return;
-    std::string head = ToUpper(in_.Slice(0, kChunk));
+    std::string head = AsciiUpperText(in_.Slice(0, kChunk));
     size_t eoh = head.find("<EOH>");
     if (eoh != std::string::npos) MoveTo(eoh + 5);
   }
@@ -205,23 +206,23 @@ class AdifParser {
   // Reads the tag at `open` and, for a field, its data.
   void ReadTag(size_t open) {
     size_t close = in_.Find('>', open + 1, open + kLongestTag);
-    size_t next_open = in_.Find('<', open + 1, close);
-    if (close == std::string::npos || next_open != std::string::npos) {
+    size_t nextOpen = in_.Find('<', open + 1, close);
+    if (close == std::string::npos || nextOpen != std::string::npos) {
       std::string problem = "line " + std::to_string(line_) + ": tag " +
                             Excerpt(in_.Slice(open, open + 24), 20) +
                             " has no '>'";
       // Between records it spoils none of them.
       if (fields_.empty() && error_.empty()) {
-        ++log_.records_read;
+        ++log_.recordsRead;
         log_.problems.push_back(file_ + ": " + problem + "; skipped");
       } else {
         Fail(problem);
       }
-      MoveTo(next_open != std::string::npos ? next_open : open + 1);
+      MoveTo(nextOpen != std::string::npos ? nextOpen : open + 1);
       return;
     }
     std::string tag = in_.Slice(open + 1, close);
-    std::string name = ToUpper(TrimBlanks(tag.substr(0, tag.find(':'))));
+    std::string name = AsciiUpperText(TrimBlanks(tag.substr(0, tag.find(':'))));
     if (name == "EOR") {
       MoveTo(close + 1);
       EndRecord();
@@ -234,11 +235,11 @@ class AdifParser {
       return;
     }
     size_t colon = tag.find(':');
-    std::string length_text =
+    std::string lengthText =
         colon == std::string::npos ? "" : tag.substr(colon + 1);
-    length_text = TrimBlanks(length_text.substr(0, length_text.find(':')));
-    bool digits = !length_text.empty() && length_text.size() < 7 &&
-                  std::all_of(length_text.begin(), length_text.end(), IsDigit);
+    lengthText = TrimBlanks(lengthText.substr(0, lengthText.find(':')));
+    bool digits = !lengthText.empty() && lengthText.size() < 7 &&
+                  std::all_of(lengthText.begin(), lengthText.end(), IsDigit);
     MoveTo(close + 1);
     if (name.empty() || !digits) {
       Fail("line " + std::to_string(line_) + ": tag " +
@@ -248,18 +249,18 @@ class AdifParser {
       return;
     }
     size_t begin = close + 1;
-    size_t length = std::stoul(length_text);
+    size_t length = std::stoul(lengthText);
     size_t end = begin + length;
     if (length > 0) {
       // A length that lies runs into the next field: resume there.
-      size_t tag_inside = NextTag(begin, end);
-      bool past_end = tag_inside == std::string::npos && !in_.Has(end - 1);
-      if (tag_inside != std::string::npos || past_end) {
+      size_t tagInside = NextTag(begin, end);
+      bool pastEnd = tagInside == std::string::npos && !in_.Has(end - 1);
+      if (tagInside != std::string::npos || pastEnd) {
         Fail("line " + std::to_string(line_) + ": field " + Excerpt(name, 20) +
-             " claims " + length_text + " characters" +
-             (past_end ? ", past the end of the file"
-                       : ", running into the next field"));
-        MoveTo(past_end ? in_.end() : tag_inside);
+             " claims " + lengthText + " characters" +
+             (pastEnd ? ", past the end of the file"
+                      : ", running into the next field"));
+        MoveTo(pastEnd ? in_.end() : tagInside);
         return;
       }
     }
@@ -273,16 +274,16 @@ class AdifParser {
          open = in_.Find('<', open + 1, end)) {
       size_t close = in_.Find('>', open + 1, open + kLongestTag);
       if (close == std::string::npos) continue;
-      std::string tag = ToUpper(in_.Slice(open + 1, close));
+      std::string tag = AsciiUpperText(in_.Slice(open + 1, close));
       if (tag == "EOR") return open;
       size_t colon = tag.find(':');
       if (colon == 0 || colon == std::string::npos) continue;
       size_t type = tag.find(':', colon + 1);
       std::string length = tag.substr(colon + 1, type - colon - 1);
-      bool name_ok = std::all_of(tag.begin(), tag.begin() + colon, [](char c) {
+      bool nameOk = std::all_of(tag.begin(), tag.begin() + colon, [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
       });
-      if (name_ok && !length.empty() &&
+      if (nameOk && !length.empty() &&
           std::all_of(length.begin(), length.end(), IsDigit))
         return open;
     }
@@ -294,17 +295,17 @@ class AdifParser {
   }
 
   void EndRecord() {
-    ++record_number_;
-    ++log_.records_read;
-    std::string where = file_ + ": record " + std::to_string(record_number_) +
-                        " (line " + std::to_string(record_line_) + ")";
+    ++recordNumber_;
+    ++log_.recordsRead;
+    std::string where = file_ + ": record " + std::to_string(recordNumber_) +
+                        " (line " + std::to_string(recordLine_) + ")";
     LogContact contact;
     contact.source = where;
     std::string problem = error_;
     if (problem.empty() && ToContact(fields_, &contact, &problem)) {
-      if (log_.own_call.empty()) log_.own_call = contact.own_call;
-      if (log_.contest_mode.empty()) {
-        log_.contest_mode = ContestModeOf(Field(fields_, "CONTEST_ID"));
+      if (log_.ownCall.empty()) log_.ownCall = contact.ownCall;
+      if (log_.contestMode.empty()) {
+        log_.contestMode = ContestModeOf(Field(fields_, "CONTEST_ID"));
       }
       log_.contacts.push_back(std::move(contact));
     } else {
@@ -325,8 +326,8 @@ class AdifParser {
   ParsedLog log_;
   size_t pos_ = 0;
   int line_ = 1;
-  int record_line_ = 1;
-  int record_number_ = 0;
+  int recordLine_ = 1;
+  int recordNumber_ = 0;
   Fields fields_;
   std::string error_;
 };

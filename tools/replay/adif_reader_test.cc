@@ -24,22 +24,22 @@ std::string GoodRecord(const std::string& call = "JA1ABC") {
 TEST(AdifReaderTest, ReadsEveryFieldOfAContact) {
   ParsedLog log = ReadAdif(kHeader + GoodRecord(), "a.adi");
   ASSERT_EQ(1u, log.contacts.size());
-  EXPECT_EQ(1, log.records_read);
+  EXPECT_EQ(1, log.recordsRead);
   EXPECT_TRUE(log.problems.empty());
   const LogContact& c = log.contacts[0];
   EXPECT_EQ("JA1ABC", c.call);
   EXPECT_EQ(2021, c.time.year);
   EXPECT_EQ(19, c.time.day);
   EXPECT_EQ(5, c.time.minute);
-  EXPECT_EQ(14025500u, c.freq_hz);
+  EXPECT_EQ(14025500u, c.freqHz);
   EXPECT_EQ("20m", c.band);
   EXPECT_EQ("CW", c.mode);
-  EXPECT_EQ("599", c.rst_sent);
-  EXPECT_EQ("579", c.rst_rcvd);
-  EXPECT_EQ("45", c.exch_sent);
-  EXPECT_EQ("30", c.exch_rcvd);
-  EXPECT_EQ("DL1ZZZ", c.own_call);
-  EXPECT_EQ("DL1ZZZ", log.own_call);
+  EXPECT_EQ("599", c.rstSent);
+  EXPECT_EQ("579", c.rstRcvd);
+  EXPECT_EQ("45", c.exchSent);
+  EXPECT_EQ("30", c.exchRcvd);
+  EXPECT_EQ("DL1ZZZ", c.ownCall);
+  EXPECT_EQ("DL1ZZZ", log.ownCall);
   EXPECT_EQ("", c.prefix);
   EXPECT_EQ("a.adi: record 1 (line 3)", c.source);
 }
@@ -57,13 +57,13 @@ TEST(AdifReaderTest, StringExchangesAndLoggedStationDataWin) {
   EXPECT_EQ("40m", c.band) << "band found from FREQ";
   EXPECT_EQ("SSB", c.mode);
   EXPECT_EQ(59, c.time.second);
-  EXPECT_EQ("45", c.exch_sent);
-  EXPECT_EQ("07", c.exch_rcvd);
+  EXPECT_EQ("45", c.exchSent);
+  EXPECT_EQ("07", c.exchRcvd);
   EXPECT_EQ("UA9", c.prefix);
   EXPECT_EQ("15", c.dxcc);
   EXPECT_EQ("AS", c.continent);
-  EXPECT_EQ("JA1ZZZ", c.own_call);
-  EXPECT_EQ("SSB", log.contest_mode);
+  EXPECT_EQ("JA1ZZZ", c.ownCall);
+  EXPECT_EQ("SSB", log.contestMode);
 }
 
 TEST(AdifReaderTest, CountryStandsInForAMissingDxcc) {
@@ -73,7 +73,7 @@ TEST(AdifReaderTest, CountryStandsInForAMissingDxcc) {
                            "c.adi");
   ASSERT_EQ(1u, log.contacts.size());
   EXPECT_EQ("China", log.contacts[0].dxcc);
-  EXPECT_EQ(21000000u, log.contacts[0].freq_hz) << "band edge without FREQ";
+  EXPECT_EQ(21000000u, log.contacts[0].freqHz) << "band edge without FREQ";
 }
 
 TEST(AdifReaderTest, MissingExchangeAndOddModeStillMakeContacts) {
@@ -85,7 +85,7 @@ TEST(AdifReaderTest, MissingExchangeAndOddModeStillMakeContacts) {
   ASSERT_EQ(1u, log.contacts.size());
   EXPECT_EQ("30m", log.contacts[0].band);
   EXPECT_EQ("RTTY", log.contacts[0].mode);
-  EXPECT_EQ("", log.contacts[0].exch_rcvd);
+  EXPECT_EQ("", log.contacts[0].exchRcvd);
 }
 
 struct BadRecord {
@@ -109,7 +109,7 @@ TEST_P(AdifMalformedTest, IsSkippedWithAMessageNamingTheRecord) {
   ASSERT_EQ(2u, log.contacts.size()) << bad.name;
   EXPECT_EQ("JA1AAA", log.contacts[0].call);
   EXPECT_EQ("JA1CCC", log.contacts[1].call);
-  EXPECT_EQ(3, log.records_read);
+  EXPECT_EQ(3, log.recordsRead);
 }
 
 const std::string kDate = F("QSO_DATE", "20210619") + F("TIME_ON", "0100");
@@ -152,7 +152,7 @@ TEST(AdifReaderTest, TruncatedFileEndsWithAProblemNotACrash) {
   ASSERT_EQ(1u, log.problems.size());
   EXPECT_NE(std::string::npos,
             log.problems[0].find("past the end of the file"));
-  EXPECT_EQ(2, log.records_read);
+  EXPECT_EQ(2, log.recordsRead);
 
   log = ReadAdif(kHeader + GoodRecord() + F("CALL", "K1ABC") + kDate, "x.adi");
   ASSERT_EQ(1u, log.problems.size());
@@ -167,8 +167,8 @@ TEST(AdifReaderTest, TruncatedFileEndsWithAProblemNotACrash) {
 struct LoggedAs {
   const char* name;
   std::string fields;
-  const char* rst_rcvd;
-  const char* exch_rcvd;
+  const char* rstRcvd;
+  const char* exchRcvd;
   const char* mode;
   const char* band;
 };
@@ -212,8 +212,8 @@ TEST(AdifReaderTest, ValuesReachTheContactAsLogged) {
     ParsedLog log = ReadAdif(t.fields + "<eor>", "l.adi");
     ASSERT_EQ(1u, log.contacts.size()) << t.name;
     const LogContact& c = log.contacts[0];
-    EXPECT_EQ(t.rst_rcvd, c.rst_rcvd) << t.name;
-    EXPECT_EQ(t.exch_rcvd, c.exch_rcvd) << t.name;
+    EXPECT_EQ(t.rstRcvd, c.rstRcvd) << t.name;
+    EXPECT_EQ(t.exchRcvd, c.exchRcvd) << t.name;
     EXPECT_EQ(t.mode, c.mode) << t.name;
     EXPECT_EQ(t.band, c.band) << t.name;
   }
@@ -227,7 +227,7 @@ TEST(AdifReaderTest, ALyingLengthKeepsEveryLaterRecord) {
     ParsedLog log = ReadAdif(text, "lie.adi");
     ASSERT_EQ(3u, log.contacts.size()) << lie;
     EXPECT_EQ("JA1DDD", log.contacts[2].call) << lie;
-    EXPECT_EQ(4, log.records_read) << lie;
+    EXPECT_EQ(4, log.recordsRead) << lie;
     ASSERT_EQ(1u, log.problems.size()) << lie;
     EXPECT_EQ(0u, log.problems[0].find("lie.adi: record 2 (line 4): line 4: "))
         << log.problems[0];
@@ -254,9 +254,9 @@ TEST(AdifReaderTest, MessagesQuoteAShortEscapedExcerpt) {
 }
 
 TEST(AdifReaderTest, EmptyAndHeaderOnlyFilesHoldNoRecords) {
-  EXPECT_EQ(0, ReadAdif("", "e.adi").records_read);
-  EXPECT_EQ(0, ReadAdif(kHeader, "e.adi").records_read);
-  EXPECT_EQ(1, ReadAdif(GoodRecord(), "no-header.adi").records_read);
+  EXPECT_EQ(0, ReadAdif("", "e.adi").recordsRead);
+  EXPECT_EQ(0, ReadAdif(kHeader, "e.adi").recordsRead);
+  EXPECT_EQ(1, ReadAdif(GoodRecord(), "no-header.adi").recordsRead);
 }
 
 }  // namespace

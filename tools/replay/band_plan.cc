@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace replay {
 
@@ -9,8 +11,8 @@ namespace {
 
 struct Band {
   const char* name;
-  uint32_t low_khz;
-  uint32_t high_khz;
+  uint32_t lowKhz;
+  uint32_t highKhz;
 };
 
 // Widest allocations of the three IARU regions.
@@ -26,14 +28,14 @@ const Band kBands[] = {
 
 std::string BandOfKhz(uint32_t khz) {
   for (const Band& band : kBands) {
-    if (khz >= band.low_khz && khz <= band.high_khz) return band.name;
+    if (khz >= band.lowKhz && khz <= band.highKhz) return band.name;
   }
   return "";
 }
 
 uint32_t BandEdgeKhz(const std::string& band) {
   for (const Band& b : kBands) {
-    if (band == b.name) return b.low_khz;
+    if (band == b.name) return b.lowKhz;
   }
   return 0;
 }
@@ -42,7 +44,7 @@ std::string NormalizeBand(const std::string& band) {
   std::string result;
   for (char c : band) {
     if (std::isspace(static_cast<unsigned char>(c))) continue;
-    result += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    result += AsciiLower(c);
   }
   return result;
 }

@@ -12,9 +12,9 @@ constexpr size_t kLongestSetting = 99;
 
 struct Place {
   const char* tag;
-  const char* key;         // settings key, null: reset by the plug-in
-  const char* label;       // the dialog control's label
-  const char* line_break;  // how the operator types a line break, or null
+  const char* key;        // settings key, null: reset by the plug-in
+  const char* label;      // the dialog control's label
+  const char* lineBreak;  // how the operator types a line break, or null
 };
 
 const Place kPlaces[] = {
@@ -61,8 +61,8 @@ bool UsedElsewhere(const std::string& tag) {
 
 }  // namespace
 
-HeaderPlan PlanCabrilloHeader(const TagValues& from_log,
-                              const TagValues& from_options) {
+HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
+                              const TagValues& fromOptions) {
   HeaderPlan plan;
   // Lines per tag, in order of first appearance.
   std::vector<std::string> order;
@@ -71,12 +71,12 @@ HeaderPlan PlanCabrilloHeader(const TagValues& from_log,
     if (lines.count(tag) == 0) order.push_back(tag);
     lines[tag].push_back(value);
   };
-  for (const auto& [tag, value] : from_log) {
+  for (const auto& [tag, value] : fromLog) {
     if (UsedElsewhere(tag) || value.empty()) continue;
     add(tag, value);
   }
   std::map<std::string, bool> replaced;
-  for (const auto& [tag, value] : from_options) {
+  for (const auto& [tag, value] : fromOptions) {
     if (!replaced[tag]) lines.erase(tag);
     replaced[tag] = true;
     add(tag, value);
@@ -95,7 +95,7 @@ HeaderPlan PlanCabrilloHeader(const TagValues& from_log,
     }
     std::string text;
     for (const std::string& line : lines[tag]) {
-      if (!text.empty()) text += place->line_break ? place->line_break : " ";
+      if (!text.empty()) text += place->lineBreak ? place->lineBreak : " ";
       text += line;
     }
     if (place->key != nullptr) plan.settings.emplace_back(place->key, text);

@@ -23,11 +23,11 @@ struct HeaderPlan {
   std::vector<std::string> notes;  // tags the plug-in has no place for
 };
 
-// `from_log` in file order, upper-case tags; `from_options` replace the
+// `fromLog` in file order, upper-case tags; `fromOptions` replace the
 // log's values of the same tag. ADDRESS and SOAPBOX lines are joined the way
 // the operator types them in the dialog ("<CR>", "<CR><LF>").
-HeaderPlan PlanCabrilloHeader(const TagValues& from_log,
-                              const TagValues& from_options);
+HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
+                              const TagValues& fromOptions);
 
 }  // namespace replay
 }  // namespace aadx

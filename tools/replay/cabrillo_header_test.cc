@@ -10,8 +10,8 @@ namespace {
 
 struct HeaderCase {
   const char* name;
-  TagValues from_log;
-  TagValues from_options;
+  TagValues fromLog;
+  TagValues fromOptions;
   TagValues settings;
   TagValues typed;
   size_t notes;
@@ -69,7 +69,7 @@ const HeaderCase kCases[] = {
 
 TEST(CabrilloHeaderTest, EachValueTakesThePlugInsWay) {
   for (const HeaderCase& c : kCases) {
-    HeaderPlan plan = PlanCabrilloHeader(c.from_log, c.from_options);
+    HeaderPlan plan = PlanCabrilloHeader(c.fromLog, c.fromOptions);
     EXPECT_EQ(c.settings, plan.settings) << c.name;
     EXPECT_EQ(c.typed, plan.typed) << c.name;
     EXPECT_EQ(c.notes, plan.notes.size()) << c.name;

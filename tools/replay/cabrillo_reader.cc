@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "base/ascii.h"
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
@@ -81,7 +82,7 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     *problem = "frequency " + Excerpt(t[0]) + " kHz is in no amateur band";
     return false;
   }
-  contact->freq_hz = khz * 1000;
+  contact->freqHz = khz * 1000;
   contact->mode = NormalizeMode(t[1]);
   if (!ParseDate(t[2], &contact->time) || t[2].size() != 10) {
     *problem = "bad date " + Excerpt(t[2]);
@@ -91,7 +92,7 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     *problem = "bad time " + Excerpt(t[3]);
     return false;
   }
-  contact->own_call = ToUpper(t[4]);
+  contact->ownCall = AsciiUpperText(t[4]);
 
   // After the own call come the sent exchange, the call and the received
   // exchange. The usual two-field exchanges put the call fourth; with a
@@ -112,14 +113,14 @@ bool ToContact(const std::vector<std::string>& t, LogContact* contact,
     *problem = "no worked callsign after the own call";
     return false;
   }
-  contact->call = ToUpper(t[call]);
-  TakeExchange(t, first, call, &contact->rst_sent, &contact->exch_sent);
+  contact->call = AsciiUpperText(t[call]);
+  TakeExchange(t, first, call, &contact->rstSent, &contact->exchSent);
 
   size_t rcvd = call + 1;
   size_t end = t.size();
   // A last single digit after a full exchange is the transmitter number.
   if (end - rcvd == 3 && t[end - 1].size() == 1 && AllDigits(t[end - 1])) --end;
-  TakeExchange(t, rcvd, end, &contact->rst_rcvd, &contact->exch_rcvd);
+  TakeExchange(t, rcvd, end, &contact->rstRcvd, &contact->exchRcvd);
   return true;
 }
 
@@ -130,35 +131,35 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
   ParsedLog log;
   log.file = file;
   std::string line;
-  int line_number = 0;
+  int lineNumber = 0;
   uint64_t bytes = 0;
   while (std::getline(in, line)) {
-    ++line_number;
+    ++lineNumber;
     bytes += line.size() + 1;
-    if (progress && line_number % 4096 == 0) progress(bytes);
+    if (progress && lineNumber % 4096 == 0) progress(bytes);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (TrimBlanks(line).empty()) continue;
 
-    const std::string where = file + ": line " + std::to_string(line_number);
+    const std::string where = file + ": line " + std::to_string(lineNumber);
     size_t colon = line.find(':');
     std::string tag = colon == std::string::npos
                           ? ""
-                          : ToUpper(TrimBlanks(line.substr(0, colon)));
+                          : AsciiUpperText(TrimBlanks(line.substr(0, colon)));
     std::string value =
         colon == std::string::npos ? "" : line.substr(colon + 1);
     if (tag.empty() || tag.find(' ') != std::string::npos) {
-      ++log.records_read;
+      ++log.recordsRead;
       log.problems.push_back(where + ": not a Cabrillo line " + Excerpt(line) +
                              "; skipped");
       continue;
     }
     if (tag == "X-QSO") {
-      ++log.records_read;
+      ++log.recordsRead;
       log.problems.push_back(where +
                              ": X-QSO line, left out of scoring by the log; "
                              "skipped");
     } else if (tag == "QSO") {
-      ++log.records_read;
+      ++log.recordsRead;
       LogContact contact;
       contact.source = where;
       std::string problem;
@@ -168,8 +169,8 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
         log.problems.push_back(where + ": " + problem + "; skipped");
       }
     } else {
-      if (tag == "CALLSIGN") log.own_call = ToUpper(TrimBlanks(value));
-      if (tag == "CONTEST") log.contest_mode = ContestModeOf(value);
+      if (tag == "CALLSIGN") log.ownCall = AsciiUpperText(TrimBlanks(value));
+      if (tag == "CONTEST") log.contestMode = ContestModeOf(value);
       log.header.emplace_back(tag, TrimBlanks(value));
     }
   }

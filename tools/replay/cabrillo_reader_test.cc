@@ -20,22 +20,22 @@ TEST(CabrilloReaderTest, ReadsHeadersAndAQsoLine) {
                        "QSO: 14025 PH 2021-06-19 0005 DL1ZZZ        59  45     "
                        "JA1ABC        57  30\r\nEND-OF-LOG:\r\n",
                    "a.log");
-  EXPECT_EQ("DL1ZZZ", log.own_call);
-  EXPECT_EQ("SSB", log.contest_mode);
-  EXPECT_EQ(1, log.records_read);
+  EXPECT_EQ("DL1ZZZ", log.ownCall);
+  EXPECT_EQ("SSB", log.contestMode);
+  EXPECT_EQ(1, log.recordsRead);
   ASSERT_EQ(1u, log.contacts.size());
   const LogContact& c = log.contacts[0];
   EXPECT_EQ("JA1ABC", c.call);
   EXPECT_EQ("SSB", c.mode);
-  EXPECT_EQ(14025000u, c.freq_hz);
+  EXPECT_EQ(14025000u, c.freqHz);
   EXPECT_EQ("20m", c.band);
   EXPECT_EQ(2021, c.time.year);
   EXPECT_EQ(5, c.time.minute);
-  EXPECT_EQ("59", c.rst_sent);
-  EXPECT_EQ("45", c.exch_sent);
-  EXPECT_EQ("57", c.rst_rcvd);
-  EXPECT_EQ("30", c.exch_rcvd);
-  EXPECT_EQ("DL1ZZZ", c.own_call);
+  EXPECT_EQ("59", c.rstSent);
+  EXPECT_EQ("45", c.exchSent);
+  EXPECT_EQ("57", c.rstRcvd);
+  EXPECT_EQ("30", c.exchRcvd);
+  EXPECT_EQ("DL1ZZZ", c.ownCall);
   EXPECT_EQ("a.log: line 5", c.source);
 }
 
@@ -43,7 +43,7 @@ TEST(CabrilloReaderTest, TransmitterNumberIsNotPartOfTheExchange) {
   ParsedLog log = ReadCabrillo(
       "QSO: 7012 CW 2021-06-19 2359 JA1ZZZ 599 45 UA9XYZ 599 30 1\n", "t.log");
   ASSERT_EQ(1u, log.contacts.size());
-  EXPECT_EQ("30", log.contacts[0].exch_rcvd);
+  EXPECT_EQ("30", log.contacts[0].exchRcvd);
   EXPECT_EQ("CW", log.contacts[0].mode);
   EXPECT_EQ("40m", log.contacts[0].band);
 }
@@ -56,13 +56,13 @@ TEST(CabrilloReaderTest, MissingExchangeFieldsLeaveThemEmpty) {
       "m.log");
   ASSERT_EQ(3u, log.contacts.size());
   EXPECT_EQ("K1ABC", log.contacts[0].call);
-  EXPECT_EQ("45", log.contacts[0].exch_sent);
-  EXPECT_EQ("", log.contacts[0].exch_rcvd);
+  EXPECT_EQ("45", log.contacts[0].exchSent);
+  EXPECT_EQ("", log.contacts[0].exchRcvd);
   EXPECT_EQ("W1XYZ", log.contacts[1].call);
-  EXPECT_EQ("", log.contacts[1].exch_sent);
-  EXPECT_EQ("30", log.contacts[1].exch_rcvd);
+  EXPECT_EQ("", log.contacts[1].exchSent);
+  EXPECT_EQ("30", log.contacts[1].exchRcvd);
   EXPECT_EQ("XEFTJW", log.contacts[2].call);
-  EXPECT_EQ("5NN", log.contacts[2].rst_rcvd);
+  EXPECT_EQ("5NN", log.contacts[2].rstRcvd);
 }
 
 TEST(CabrilloReaderTest, OtherModesAndWarcBandsPassThrough) {
@@ -99,7 +99,7 @@ TEST_P(CabrilloMalformedTest, IsSkippedWithAMessageNamingTheLine) {
       << log.problems[0];
   ASSERT_EQ(2u, log.contacts.size());
   EXPECT_EQ("JA1CCC", log.contacts[1].call);
-  EXPECT_EQ(3, log.records_read);
+  EXPECT_EQ(3, log.recordsRead);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,8 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CabrilloReaderTest, EmptyTextHoldsNoRecords) {
   ParsedLog log = ReadCabrillo("", "e.log");
-  EXPECT_EQ(0, log.records_read);
-  EXPECT_TRUE(log.own_call.empty());
+  EXPECT_EQ(0, log.recordsRead);
+  EXPECT_TRUE(log.ownCall.empty());
 }
 
 }  // namespace

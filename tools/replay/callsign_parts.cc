@@ -3,6 +3,8 @@
 #include <cctype>
 #include <vector>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace replay {
 
@@ -23,21 +25,21 @@ bool IsLocationFreeSuffix(const std::string& part, bool* maritime) {
 // A home call has letters after its digits ("N8BJQ"); a portable prefix
 // ends in a digit or has none ("KH9", "PA").
 bool LooksLikeHomeCall(const std::string& part) {
-  size_t digits_begin = 0;
-  size_t end = PrefixDigitsEnd(part, &digits_begin);
+  size_t digitsBegin = 0;
+  size_t end = PrefixDigitsEnd(part, &digitsBegin);
   return end != 0 && end < part.size();
 }
 
 }  // namespace
 
-size_t PrefixDigitsEnd(const std::string& text, size_t* digits_begin) {
+size_t PrefixDigitsEnd(const std::string& text, size_t* digitsBegin) {
   size_t i = 1;
   while (i < text.size() &&
          !std::isdigit(static_cast<unsigned char>(text[i]))) {
     ++i;
   }
   if (i >= text.size()) return 0;
-  *digits_begin = i;
+  *digitsBegin = i;
   while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
     ++i;
   }
@@ -48,8 +50,7 @@ CallsignParts SplitCallsign(const std::string& call) {
   CallsignParts parts;
   for (char c : call) {
     if (std::isspace(static_cast<unsigned char>(c))) continue;
-    parts.call +=
-        static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    parts.call += AsciiUpper(c);
   }
 
   std::vector<std::string> pieces;
@@ -67,7 +68,7 @@ CallsignParts SplitCallsign(const std::string& call) {
     }
     if (piece.size() == 1 &&
         std::isdigit(static_cast<unsigned char>(piece[0]))) {
-      parts.area_digit = piece[0];
+      parts.areaDigit = piece[0];
       continue;
     }
     pieces.push_back(piece);
@@ -78,10 +79,10 @@ CallsignParts SplitCallsign(const std::string& call) {
   // piece wins, since a portable prefix is usually written in front.
   size_t home = 0;
   for (size_t i = 1; i < pieces.size(); ++i) {
-    bool better_shape = LooksLikeHomeCall(pieces[i]);
-    bool home_shape = LooksLikeHomeCall(pieces[home]);
-    if (better_shape != home_shape) {
-      if (better_shape) home = i;
+    bool betterShape = LooksLikeHomeCall(pieces[i]);
+    bool homeShape = LooksLikeHomeCall(pieces[home]);
+    if (betterShape != homeShape) {
+      if (betterShape) home = i;
       continue;
     }
     if (pieces[i].size() >= pieces[home].size()) home = i;

@@ -13,7 +13,7 @@ struct CallsignParts {
   std::string call;        // the whole call, upper case, blanks removed
   std::string base;        // the home call, e.g. "N8BJQ"
   std::string designator;  // a portable prefix such as "KH9" or "PA"
-  char area_digit = 0;     // a call-area suffix, e.g. '8' in "K1TEO/8"
+  char areaDigit = 0;      // a call-area suffix, e.g. '8' in "K1TEO/8"
   bool maritime = false;   // /MM or /AM: the station is in no DXCC entity
 };
 
@@ -25,7 +25,7 @@ CallsignParts SplitCallsign(const std::string& call);
 // the prefix, then it runs up to and including the first group of digits
 // after it ("HG19ABC" -> 4, "4X4AAA" -> 3). Returns 0 when no digit follows
 // the first character.
-size_t PrefixDigitsEnd(const std::string& text, size_t* digits_begin);
+size_t PrefixDigitsEnd(const std::string& text, size_t* digitsBegin);
 
 }  // namespace replay
 }  // namespace aadx

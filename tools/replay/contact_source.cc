@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/ascii.h"
 #include "tools/replay/adif_reader.h"
 #include "tools/replay/cabrillo_reader.h"
 #include "tools/replay/input_file.h"
@@ -19,7 +20,7 @@ constexpr size_t kHeadBytes = 64 * 1024;
 }  // namespace
 
 LogFormat DetectLogFormat(const std::string& path, const std::string& head) {
-  std::string upper = ToUpper(head.substr(0, kHeadBytes));
+  std::string upper = AsciiUpperText(head.substr(0, kHeadBytes));
   if (TrimBlanks(upper.substr(0, 4096)).rfind("START-OF-LOG:", 0) == 0)
     return LogFormat::kCabrillo;
   if (upper.find("<EOR>") != std::string::npos ||
@@ -27,7 +28,7 @@ LogFormat DetectLogFormat(const std::string& path, const std::string& head) {
     return LogFormat::kAdif;
   }
   std::string extension =
-      ToUpper(std::filesystem::path(path).extension().string());
+      AsciiUpperText(std::filesystem::path(path).extension().string());
   if (extension == ".ADI" || extension == ".ADIF") return LogFormat::kAdif;
   if (extension == ".LOG" || extension == ".CBR" || extension == ".CABRILLO")
     return LogFormat::kCabrillo;

@@ -54,12 +54,12 @@ TEST_F(ContactSourceTest, ReadsEitherFormat) {
   EXPECT_EQ("K1ABC", log.contacts[0].call);
 
   ASSERT_TRUE(ReadLogFile(Write("b.txt", kCabrillo), &log, &error)) << error;
-  EXPECT_EQ("JA1ZZZ", log.own_call);
+  EXPECT_EQ("JA1ZZZ", log.ownCall);
   ASSERT_EQ(1u, log.contacts.size());
 }
 
 TEST_F(ContactSourceTest, EachUnusableFileGetsItsOwnMessage) {
-  std::string huge_binary(200 * 1024, '\x01');
+  std::string hugeBinary(200 * 1024, '\x01');
   const struct {
     std::string path;
     std::string message;
@@ -69,7 +69,7 @@ TEST_F(ContactSourceTest, EachUnusableFileGetsItsOwnMessage) {
       {Write("empty.adi", ""), "empty.adi: is empty, not a log file"},
       {Write("bin.adi", std::string("<EOH>\0\x7f", 7)),
        "bin.adi: holds binary data (byte 0x00 at offset 5), not a log"},
-      {Write("big.bin", huge_binary),
+      {Write("big.bin", hugeBinary),
        "big.bin: holds binary data (byte 0x01 at offset 0), not a log"},
       {Write("notes.txt", "no log here"), "notes.txt: neither"},
   };

@@ -13,12 +13,12 @@ namespace aadx {
 namespace replay {
 
 struct CtyResolution {
-  std::string dxcc;         // primary prefix of the DXCC entity, e.g. "JA"
-  std::string dxcc_name;    // that entity's name, e.g. "Japan"
-  std::string entity_name;  // the entry that matched, e.g. "Sicily"
-  std::string continent;    // e.g. "AS", after any override in the entry
-  int cq_zone = 0;
-  int itu_zone = 0;
+  std::string dxcc;        // primary prefix of the DXCC entity, e.g. "JA"
+  std::string dxccName;    // that entity's name, e.g. "Japan"
+  std::string entityName;  // the entry that matched, e.g. "Sicily"
+  std::string continent;   // e.g. "AS", after any override in the entry
+  int cqZone = 0;
+  int ituZone = 0;
 };
 
 class CtyFile {
@@ -37,35 +37,35 @@ class CtyFile {
   // mobile.
   bool Resolve(const std::string& call, CtyResolution* out) const;
 
-  size_t entity_count() const { return entities_.size(); }
+  size_t entityCount() const { return entities_.size(); }
 
  private:
   struct Entity {
     std::string name;
-    int cq_zone = 0;
-    int itu_zone = 0;
+    int cqZone = 0;
+    int ituZone = 0;
     std::string continent;
-    std::string primary_prefix;
-    bool wae_only = false;
-    size_t dxcc_entity = 0;  // itself, or the entity a WAE entry folds into
+    std::string primaryPrefix;
+    bool waeOnly = false;
+    size_t dxccEntity = 0;  // itself, or the entity a WAE entry folds into
   };
   struct Alias {
     size_t entity = 0;
-    int cq_zone = 0;  // 0: the entity's own
-    int itu_zone = 0;
+    int cqZone = 0;  // 0: the entity's own
+    int ituZone = 0;
     std::string continent;  // empty: the entity's own
   };
 
   bool ParseAliases(const std::string& list, size_t entity, int line,
                     std::string* error);
   void FoldWaeEntities();
-  const Alias* LongestPrefix(const std::string& key, bool dxcc_only) const;
+  const Alias* LongestPrefix(const std::string& key, bool dxccOnly) const;
   void Fill(const Alias& alias, CtyResolution* out) const;
 
   std::vector<Entity> entities_;
   std::unordered_map<std::string, Alias> prefixes_;
-  std::unordered_map<std::string, Alias> exact_calls_;
-  size_t longest_prefix_ = 0;
+  std::unordered_map<std::string, Alias> exactCalls_;
+  size_t longestPrefix_ = 0;
 };
 
 }  // namespace replay

@@ -36,7 +36,7 @@ TEST_F(CtyFileTest, LongestPrefixDecides) {
   EXPECT_EQ("JD1", Resolve("JD1ABC").dxcc);
   EXPECT_EQ("UA9", Resolve("UA9XYZ").dxcc);
   EXPECT_EQ("UA", Resolve("UA3XYZ").dxcc);
-  EXPECT_EQ("Finland", Resolve("OH2ABC").dxcc_name);
+  EXPECT_EQ("Finland", Resolve("OH2ABC").dxccName);
   EXPECT_EQ("OH0", Resolve("OH0ABC").dxcc);
 }
 
@@ -44,34 +44,34 @@ TEST_F(CtyFileTest, ExactCallEntryBeatsPrefixes) {
   CtyResolution r = Resolve("JD1ZZM");
   EXPECT_EQ("JD1/m", r.dxcc);
   EXPECT_EQ("OC", r.continent);
-  EXPECT_EQ(90, r.itu_zone);
+  EXPECT_EQ(90, r.ituZone);
 }
 
 TEST_F(CtyFileTest, OverridesInAnEntryReplaceTheEntityValues) {
   CtyResolution exact = Resolve("JA1ZZO");
   EXPECT_EQ("JA", exact.dxcc);
   EXPECT_EQ("OC", exact.continent);
-  EXPECT_EQ(27, exact.cq_zone);
-  EXPECT_EQ(90, exact.itu_zone);
+  EXPECT_EQ(27, exact.cqZone);
+  EXPECT_EQ(90, exact.ituZone);
 
   CtyResolution prefix = Resolve("UA0ABC");
   EXPECT_EQ("UA9", prefix.dxcc);
-  EXPECT_EQ(19, prefix.cq_zone);
-  EXPECT_EQ(33, prefix.itu_zone);
+  EXPECT_EQ(19, prefix.cqZone);
+  EXPECT_EQ(33, prefix.ituZone);
   EXPECT_EQ("AS", prefix.continent);
-  EXPECT_EQ(17, Resolve("UA9ABC").cq_zone);
+  EXPECT_EQ(17, Resolve("UA9ABC").cqZone);
 
-  CtyResolution hawaii_style = Resolve("W1ZZH");
-  EXPECT_EQ("K", hawaii_style.dxcc);
-  EXPECT_EQ("OC", hawaii_style.continent);
+  CtyResolution hawaiiStyle = Resolve("W1ZZH");
+  EXPECT_EQ("K", hawaiiStyle.dxcc);
+  EXPECT_EQ("OC", hawaiiStyle.continent);
   EXPECT_EQ("NA", Resolve("W1ZZA").continent);
 }
 
 TEST_F(CtyFileTest, StarredEntitiesFoldIntoTheirDxccEntity) {
   CtyResolution sicily = Resolve("IT9ABC");
   EXPECT_EQ("I", sicily.dxcc);
-  EXPECT_EQ("Italy", sicily.dxcc_name);
-  EXPECT_EQ("Sicily", sicily.entity_name);
+  EXPECT_EQ("Italy", sicily.dxccName);
+  EXPECT_EQ("Sicily", sicily.entityName);
   EXPECT_EQ("I", Resolve("IZ1ZZS").dxcc);
   // Prefix matching would give Italy ("4U"); the centre lies in Austria.
   EXPECT_EQ("OE", Resolve("4U1VIC").dxcc);
@@ -79,7 +79,7 @@ TEST_F(CtyFileTest, StarredEntitiesFoldIntoTheirDxccEntity) {
   // A starred entity the folding table does not know goes by its prefix.
   CtyResolution reef = Resolve("OH0ZZX");
   EXPECT_EQ("OH0", reef.dxcc);
-  EXPECT_EQ("Aland Test Reef", reef.entity_name);
+  EXPECT_EQ("Aland Test Reef", reef.entityName);
 }
 
 TEST_F(CtyFileTest, PortableFormsAreLocatedWhereTheStationOperates) {
@@ -135,7 +135,7 @@ TEST(CtyFileParseTest, CrLfLineEndsAreRead) {
   CtyResolution r;
   ASSERT_TRUE(cty.Resolve("JE1ABC", &r));
   EXPECT_EQ("JA", r.dxcc);
-  EXPECT_EQ(2u, cty.entity_count());
+  EXPECT_EQ(2u, cty.entityCount());
 }
 
 // The country file that the hamradio-files package installs, when present.
@@ -145,7 +145,7 @@ TEST(CtyFileInstalledTest, DebianCountryFile) {
   CtyFile cty;
   std::string error;
   ASSERT_TRUE(cty.Load(path, &error)) << error;
-  EXPECT_GT(cty.entity_count(), 300u);
+  EXPECT_GT(cty.entityCount(), 300u);
 
   struct Case {
     const char* call;

@@ -11,7 +11,7 @@ namespace replay {
 namespace fs = std::filesystem;
 
 std::string InputFileProblem(const std::string& path, const std::string& what,
-                             bool empty_ok) {
+                             bool emptyOk) {
   std::error_code ec;
   fs::file_status status = fs::status(path, ec);
   if (!fs::exists(status)) return path + ": no such file";
@@ -23,7 +23,7 @@ std::string InputFileProblem(const std::string& path, const std::string& what,
   }
   bool empty = std::fgetc(file) == EOF;
   std::fclose(file);
-  if (empty && !empty_ok) return path + ": is empty, not a " + what;
+  if (empty && !emptyOk) return path + ": is empty, not a " + what;
   return "";
 }
 

@@ -10,9 +10,9 @@ namespace replay {
 
 // Why the file at `path` cannot serve as `what` ("log", "country file",
 // "settings file"): missing, a folder, not a plain file, unreadable, or
-// (unless `empty_ok`) empty. Empty when it can be read.
+// (unless `emptyOk`) empty. Empty when it can be read.
 std::string InputFileProblem(const std::string& path, const std::string& what,
-                             bool empty_ok);
+                             bool emptyOk);
 
 // Why `head`, the first bytes of a file, is no text: the first byte that no
 // text log holds, by offset. Empty for text.

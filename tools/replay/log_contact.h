@@ -15,17 +15,17 @@ namespace aadx {
 namespace replay {
 
 struct LogContact {
-  std::string source;    // where the record is, e.g. "x.adi: record 12"
-  std::string own_call;  // the station that logged it, if the record says
-  std::string call;      // worked station, upper case
+  std::string source;   // where the record is, e.g. "x.adi: record 12"
+  std::string ownCall;  // the station that logged it, if the record says
+  std::string call;     // worked station, upper case
   QsoTime time;
-  uint32_t freq_hz = 0;
+  uint32_t freqHz = 0;
   std::string band;  // host spelling, e.g. "20m"
   std::string mode;  // "CW", "SSB" or the log's other mode, upper case
-  std::string rst_sent;
-  std::string rst_rcvd;
-  std::string exch_sent;
-  std::string exch_rcvd;
+  std::string rstSent;
+  std::string rstRcvd;
+  std::string exchSent;
+  std::string exchRcvd;
   // As the log gives them; empty when it does not. Used only on request:
   // by default the country file and the WPX rules decide.
   std::string prefix;
@@ -35,12 +35,12 @@ struct LogContact {
 
 struct ParsedLog {
   std::string file;
-  std::string own_call;      // the log's own callsign, if it names one
-  std::string contest_mode;  // "CW" or "SSB" when the log names its contest
+  std::string ownCall;      // the log's own callsign, if it names one
+  std::string contestMode;  // "CW" or "SSB" when the log names its contest
   std::vector<LogContact> contacts;
   // One message per skipped record, naming the file and the record or line.
   std::vector<std::string> problems;
-  int records_read = 0;  // contacts plus skipped records
+  int recordsRead = 0;  // contacts plus skipped records
   // Header tags of a Cabrillo log, upper case, with their values in file
   // order (ADDRESS and SOAPBOX may come more than once).
   std::vector<std::pair<std::string, std::string>> header;

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace replay {
 
@@ -16,17 +18,10 @@ std::string TrimBlanks(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
-std::string ToUpper(const std::string& text) {
-  std::string result = text;
-  for (char& c : result)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
-
 std::string NormalizeMode(const std::string& mode, const std::string& submode) {
-  std::string m = ToUpper(TrimBlanks(mode));
+  std::string m = AsciiUpperText(TrimBlanks(mode));
   if (m.empty()) {
-    std::string sub = ToUpper(TrimBlanks(submode));
+    std::string sub = AsciiUpperText(TrimBlanks(submode));
     if (sub == "USB" || sub == "LSB") return "SSB";
   }
   if (m == "SSB" || m == "USB" || m == "LSB" || m == "PH" || m == "PHONE")
@@ -39,8 +34,7 @@ bool LooksLikeReport(const std::string& token) {
   if (token.size() < 2 || token.size() > 3) return false;
   if (token[0] < '1' || token[0] > '5') return false;
   for (size_t i = 1; i < token.size(); ++i) {
-    char c =
-        static_cast<char>(std::toupper(static_cast<unsigned char>(token[i])));
+    char c = AsciiUpper(token[i]);
     if (c != 'N' && (c < '1' || c > '9')) return false;
   }
   return true;
@@ -76,7 +70,7 @@ std::string Excerpt(const std::string& bytes, size_t max) {
 }
 
 std::string ContestModeOf(const std::string& contest) {
-  std::string c = ToUpper(contest);
+  std::string c = AsciiUpperText(contest);
   if (c.find("CW") != std::string::npos) return "CW";
   if (c.find("SSB") != std::string::npos || c.find("PH") != std::string::npos)
     return "SSB";
@@ -88,25 +82,25 @@ bool ParseMegahertz(const std::string& text, uint32_t* hz) {
   uint64_t mhz = 0;
   uint64_t fraction = 0;
   size_t i = 0;
-  size_t int_digits = 0;
+  size_t intDigits = 0;
   while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
     mhz = mhz * 10 + static_cast<uint64_t>(t[i] - '0');
-    if (++int_digits > 5) return false;
+    if (++intDigits > 5) return false;
     ++i;
   }
-  size_t fraction_digits = 0;
+  size_t fractionDigits = 0;
   if (i < t.size() && t[i] == '.') {
     ++i;
     while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-      if (fraction_digits < 6) {
+      if (fractionDigits < 6) {
         fraction = fraction * 10 + static_cast<uint64_t>(t[i] - '0');
-        ++fraction_digits;
+        ++fractionDigits;
       }
       ++i;
     }
   }
-  if (i != t.size() || (int_digits == 0 && fraction_digits == 0)) return false;
-  for (size_t d = fraction_digits; d < 6; ++d) fraction *= 10;
+  if (i != t.size() || (intDigits == 0 && fractionDigits == 0)) return false;
+  for (size_t d = fractionDigits; d < 6; ++d) fraction *= 10;
   uint64_t value = mhz * 1000000 + fraction;
   if (value > UINT32_MAX) return false;
   *hz = static_cast<uint32_t>(value);

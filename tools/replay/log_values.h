@@ -9,7 +9,6 @@ namespace aadx {
 namespace replay {
 
 std::string TrimBlanks(const std::string& text);
-std::string ToUpper(const std::string& text);
 
 // The mode in the host's spelling: "CW" for CW as loggers write it (also
 // reverse CW, "CWR", "CW-R"); "SSB" for SSB, USB, LSB, "PH" and "PHONE", and

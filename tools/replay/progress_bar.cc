@@ -28,25 +28,25 @@ double SteadySeconds() {
 bool StderrIsTerminal() { return AADX_ISATTY(AADX_FILENO(stderr)) != 0; }
 
 ProgressBar::ProgressBar(std::FILE* out, bool terminal, Clock clock,
-                         double quiet_seconds, double line_seconds)
+                         double quietSeconds, double lineSeconds)
     : out_(out),
       terminal_(terminal),
       clock_(clock ? std::move(clock) : Clock(SteadySeconds)),
-      quiet_seconds_(quiet_seconds),
-      line_seconds_(line_seconds) {}
+      quietSeconds_(quietSeconds),
+      lineSeconds_(lineSeconds) {}
 
 void ProgressBar::Update(const char* stage, uint64_t done, uint64_t total) {
   const double now = clock_();
   if (stage_ != stage) {
     Finish();
     stage_ = stage;
-    stage_start_ = now;
-    last_shown_ = -1;
+    stageStart_ = now;
+    lastShown_ = -1;
   }
-  if (total == 0 || now - stage_start_ < quiet_seconds_) return;
-  const double gap = terminal_ ? 0.2 : line_seconds_;
-  if (last_shown_ >= 0 && now - last_shown_ < gap && done < total) return;
-  last_shown_ = now;
+  if (total == 0 || now - stageStart_ < quietSeconds_) return;
+  const double gap = terminal_ ? 0.2 : lineSeconds_;
+  if (lastShown_ >= 0 && now - lastShown_ < gap && done < total) return;
+  lastShown_ = now;
   const int percent = static_cast<int>(done * 100 / total);
   const std::string d = std::to_string(done);
   const std::string t = std::to_string(total);

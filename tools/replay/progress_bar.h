@@ -19,11 +19,11 @@ class ProgressBar {
   // Seconds on a steady clock; tests pass their own.
   using Clock = std::function<double()>;
 
-  // Nothing is shown in a stage's first `quiet_seconds`, so short runs stay
+  // Nothing is shown in a stage's first `quietSeconds`, so short runs stay
   // silent. A terminal redraws at most every 0.2 s; elsewhere a line comes
-  // every `line_seconds`.
+  // every `lineSeconds`.
   ProgressBar(std::FILE* out, bool terminal, Clock clock = nullptr,
-              double quiet_seconds = 0.5, double line_seconds = 5);
+              double quietSeconds = 0.5, double lineSeconds = 5);
 
   void Update(const char* stage, uint64_t done, uint64_t total);
 
@@ -34,11 +34,11 @@ class ProgressBar {
   std::FILE* out_;
   bool terminal_;
   Clock clock_;
-  double quiet_seconds_;
-  double line_seconds_;
+  double quietSeconds_;
+  double lineSeconds_;
   std::string stage_;
-  double stage_start_ = 0;
-  double last_shown_ = -1;
+  double stageStart_ = 0;
+  double lastShown_ = -1;
   bool drawn_ = false;
 };
 

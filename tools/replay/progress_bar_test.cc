@@ -9,13 +9,13 @@ namespace aadx {
 namespace replay {
 namespace {
 
-// What the bar writes for `total` steps taking `step_seconds` each.
-std::string Drawn(bool terminal, uint64_t total, double step_seconds) {
+// What the bar writes for `total` steps taking `stepSeconds` each.
+std::string Drawn(bool terminal, uint64_t total, double stepSeconds) {
   std::FILE* out = std::tmpfile();
   double now = 0;
   ProgressBar bar(out, terminal, [&now] { return now; });
   for (uint64_t i = 1; i <= total; ++i) {
-    now += step_seconds;
+    now += stepSeconds;
     bar.Update("Replaying", i, total);
   }
   bar.Finish();

@@ -22,12 +22,12 @@ int DaysInMonth(int year, int month) {
 long DaysFromCivil(int year, int month, int day) {
   year -= month <= 2;
   const long era = (year >= 0 ? year : year - 399) / 400;
-  const long year_of_era = year - era * 400;
-  const long day_of_year =
+  const long yearOfEra = year - era * 400;
+  const long dayOfYear =
       (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long day_of_era =
-      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
+  const long dayOfEra =
+      yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
 }
 
 bool Digits(const std::string& text, size_t pos, size_t count, int* value) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/ascii.h"
 #include "tools/replay/band_plan.h"
 #include "tools/replay/log_values.h"
 
@@ -16,8 +17,8 @@ namespace {
 const std::pair<const char*, bool ReplayOptions::*> kFlags[] = {
     {"--cabrillo", &ReplayOptions::cabrillo},
     {"--quiet", &ReplayOptions::quiet},
-    {"--log-dxcc", &ReplayOptions::log_stations},
-    {"--log-pfx", &ReplayOptions::log_prefix},
+    {"--log-dxcc", &ReplayOptions::logStations},
+    {"--log-pfx", &ReplayOptions::logPrefix},
 };
 
 }  // namespace
@@ -44,17 +45,17 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
   for (size_t i = 0; i < args.size(); ++i) {
     std::string arg = args[i];
     std::string value;
-    bool has_inline_value = false;
+    bool hasInlineValue = false;
     if (arg.rfind("--", 0) == 0) {
       size_t equals = arg.find('=');
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
         arg = arg.substr(0, equals);
-        has_inline_value = true;
+        hasInlineValue = true;
       }
     }
-    auto take_value = [&]() -> bool {
-      if (has_inline_value) return true;
+    auto takeValue = [&]() -> bool {
+      if (hasInlineValue) return true;
       if (i + 1 >= args.size()) {
         *error = arg + " needs a value";
         return false;
@@ -62,21 +63,21 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       value = args[++i];
       return true;
     };
-    bool ReplayOptions::*flag_member = nullptr;
+    bool ReplayOptions::*flagMember = nullptr;
     for (const auto& [name, member] : kFlags) {
-      if (arg == name) flag_member = member;
+      if (arg == name) flagMember = member;
     }
-    if (flag_member != nullptr) {
-      if (has_inline_value) {
+    if (flagMember != nullptr) {
+      if (hasInlineValue) {
         *error = arg + " takes no value";
         return OptionsOutcome::kError;
       }
-      o.*flag_member = true;
+      o.*flagMember = true;
     } else if (arg == "--header") {
-      if (!take_value()) return OptionsOutcome::kError;
+      if (!takeValue()) return OptionsOutcome::kError;
       size_t equals = value.find('=');
-      std::string tag =
-          ToUpper(TrimBlanks(value.substr(0, std::min(equals, value.size()))));
+      std::string tag = AsciiUpperText(
+          TrimBlanks(value.substr(0, std::min(equals, value.size()))));
       if (equals == std::string::npos || tag.empty()) {
         *error = "--header " + Excerpt(value) +
                  ": expected TAG=VALUE, e.g. CATEGORY-POWER=LOW";
@@ -88,14 +89,15 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
                arg == "--contest" || arg == "--settings" || arg == "--out" ||
                arg == "--check" || arg == "--band" || arg == "--mode" ||
                arg == "--json") {
-      if (!take_value()) return OptionsOutcome::kError;
+      if (!takeValue()) return OptionsOutcome::kError;
       if (arg == "--library") o.library = value;
-      if (arg == "--cty") o.cty_file = value;
-      if (arg == "--call") o.own_call = ToUpper(TrimBlanks(value));
-      if (arg == "--continent") o.own_continent = ToUpper(TrimBlanks(value));
-      if (arg == "--settings") o.settings_file = value;
-      if (arg == "--out") o.out_dir = value;
-      if (arg == "--json") o.json_file = value;
+      if (arg == "--cty") o.ctyFile = value;
+      if (arg == "--call") o.ownCall = AsciiUpperText(TrimBlanks(value));
+      if (arg == "--continent")
+        o.ownContinent = AsciiUpperText(TrimBlanks(value));
+      if (arg == "--settings") o.settingsFile = value;
+      if (arg == "--out") o.outDir = value;
+      if (arg == "--json") o.jsonFile = value;
       if (arg == "--start" || arg == "--end") {
         QsoTime t;
         if (!ParseDateTimeOption(value, &t)) {
@@ -104,18 +106,18 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
           return OptionsOutcome::kError;
         }
         (arg == "--start" ? o.start : o.end) = t;
-        if (arg == "--end") o.end_has_time = value.size() > 10;
+        if (arg == "--end") o.endHasTime = value.size() > 10;
       }
       if (arg == "--contest") {
-        o.contest_mode = NormalizeMode(value);
-        if (o.contest_mode != "CW" && o.contest_mode != "SSB") {
+        o.contestMode = NormalizeMode(value);
+        if (o.contestMode != "CW" && o.contestMode != "SSB") {
           *error = "--contest \"" + value + "\": expected CW or SSB";
           return OptionsOutcome::kError;
         }
       }
       if (arg == "--check") {
         o.checks.push_back(
-            CallCheckRequest{ToUpper(TrimBlanks(value)), "", ""});
+            CallCheckRequest{AsciiUpperText(TrimBlanks(value)), "", ""});
       }
       if (arg == "--band" || arg == "--mode") {
         if (o.checks.empty()) {

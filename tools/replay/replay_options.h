@@ -20,22 +20,22 @@ struct CallCheckRequest {
 
 struct ReplayOptions {
   std::vector<std::string> logs;
-  std::string library;   // empty: the plug-in library beside the tool
-  std::string cty_file;  // empty: the default country file, if present
-  std::string own_call;
-  std::string own_continent;
+  std::string library;  // empty: the plug-in library beside the tool
+  std::string ctyFile;  // empty: the default country file, if present
+  std::string ownCall;
+  std::string ownContinent;
   std::optional<QsoTime> start;
   std::optional<QsoTime> end;
-  bool end_has_time = false;  // --end named a time of day, not only a date
-  std::string contest_mode;   // "CW", "SSB" or empty: from the log
+  bool endHasTime = false;  // --end named a time of day, not only a date
+  std::string contestMode;  // "CW", "SSB" or empty: from the log
   bool cabrillo = false;
-  std::string settings_file;
-  std::string out_dir;  // empty: a fresh folder under replay-out/
+  std::string settingsFile;
+  std::string outDir;  // empty: a fresh folder under replay-out/
   std::vector<CallCheckRequest> checks;
-  std::string json_file;      // --json: both scores as one JSON object
-  TagValues header;           // --header TAG=VALUE, tags upper case
-  bool log_stations = false;  // --log-dxcc: the log's DXCC and CONT
-  bool log_prefix = false;    // --log-pfx: the log's PFX
+  std::string jsonFile;      // --json: both scores as one JSON object
+  TagValues header;          // --header TAG=VALUE, tags upper case
+  bool logStations = false;  // --log-dxcc: the log's DXCC and CONT
+  bool logPrefix = false;    // --log-pfx: the log's PFX
   bool quiet = false;
 };
 

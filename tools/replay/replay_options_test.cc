@@ -42,27 +42,27 @@ TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
                                         &o, &error))
       << error;
   EXPECT_EQ("lib.so", o.library);
-  EXPECT_EQ("c.dat", o.cty_file);
-  EXPECT_EQ("JA1ZZZ", o.own_call);
-  EXPECT_EQ("AS", o.own_continent);
+  EXPECT_EQ("c.dat", o.ctyFile);
+  EXPECT_EQ("JA1ZZZ", o.ownCall);
+  EXPECT_EQ("AS", o.ownContinent);
   ASSERT_TRUE(o.start.has_value());
   EXPECT_EQ(19, o.start->day);
   EXPECT_EQ(0, o.start->hour);
   ASSERT_TRUE(o.end.has_value());
   EXPECT_EQ(23, o.end->hour);
   EXPECT_EQ(59, o.end->minute);
-  EXPECT_TRUE(o.end_has_time);
-  EXPECT_EQ("s.json", o.json_file);
-  EXPECT_EQ("CW", o.contest_mode);
+  EXPECT_TRUE(o.endHasTime);
+  EXPECT_EQ("s.json", o.jsonFile);
+  EXPECT_EQ("CW", o.contestMode);
   EXPECT_TRUE(o.cabrillo);
   EXPECT_TRUE(o.quiet);
-  EXPECT_EQ("s.ini", o.settings_file);
-  EXPECT_EQ("o", o.out_dir);
+  EXPECT_EQ("s.ini", o.settingsFile);
+  EXPECT_EQ("o", o.outDir);
   EXPECT_EQ((std::vector<std::string>{"a.adi", "b.log"}), o.logs);
   EXPECT_EQ((TagValues{{"CATEGORY-POWER", "LOW"}, {"SOAPBOX", "a=b"}}),
             o.header);
-  EXPECT_TRUE(o.log_stations);
-  EXPECT_TRUE(o.log_prefix);
+  EXPECT_TRUE(o.logStations);
+  EXPECT_TRUE(o.logPrefix);
 }
 
 TEST(ReplayOptionsTest, HelpAndVersionNeedNoLog) {

@@ -11,13 +11,13 @@ namespace {
 
 std::string OwnCallOf(const ReplayOptions& options,
                       const std::vector<ParsedLog>& logs) {
-  if (!options.own_call.empty()) return options.own_call;
+  if (!options.ownCall.empty()) return options.ownCall;
   for (const ParsedLog& log : logs) {
-    if (!log.own_call.empty()) return log.own_call;
+    if (!log.ownCall.empty()) return log.ownCall;
   }
   for (const ParsedLog& log : logs) {
     for (const LogContact& contact : log.contacts) {
-      if (!contact.own_call.empty()) return contact.own_call;
+      if (!contact.ownCall.empty()) return contact.ownCall;
     }
   }
   return "";
@@ -26,9 +26,9 @@ std::string OwnCallOf(const ReplayOptions& options,
 // The contest named in a log, else the mode most of its contacts use.
 std::string ChooseContestMode(const ReplayOptions& options,
                               const std::vector<ParsedLog>& logs) {
-  if (!options.contest_mode.empty()) return options.contest_mode;
+  if (!options.contestMode.empty()) return options.contestMode;
   for (const ParsedLog& log : logs) {
-    if (!log.contest_mode.empty()) return log.contest_mode;
+    if (!log.contestMode.empty()) return log.contestMode;
   }
   int cw = 0;
   int ssb = 0;
@@ -46,9 +46,9 @@ std::string ChooseContestMode(const ReplayOptions& options,
 // got the country file's label, which may name the same country otherwise.
 void WarnOfMixedLabels(const ResolutionCounts& n,
                        std::vector<std::string>* warnings) {
-  if (n.dxcc_from_log == 0 || n.dxcc_from_log == n.records) return;
+  if (n.dxccFromLog == 0 || n.dxccFromLog == n.records) return;
   warnings->push_back("DXCC entity from the log for " +
-                      std::to_string(n.dxcc_from_log) + " of " +
+                      std::to_string(n.dxccFromLog) + " of " +
                       std::to_string(n.records) +
                       " contacts, the country file for the rest: one "
                       "country may count as two multipliers");
@@ -59,36 +59,36 @@ void WarnOfMixedLabels(const ResolutionCounts& n,
 bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
                      const CtyFile* cty, ReplayPlan* plan, std::string* error) {
   ReplayPlan p;
-  p.own_call = OwnCallOf(options, logs);
-  if (p.own_call.empty()) {
+  p.ownCall = OwnCallOf(options, logs);
+  if (p.ownCall.empty()) {
     *error = "the log names no own callsign: give --call CALL";
     return false;
   }
-  p.own_continent = options.own_continent;
-  if (p.own_continent.empty()) {
+  p.ownContinent = options.ownContinent;
+  if (p.ownContinent.empty()) {
     CtyResolution own;
-    if (cty == nullptr || !cty->Resolve(p.own_call, &own)) {
-      *error = "cannot tell the continent of " + p.own_call +
+    if (cty == nullptr || !cty->Resolve(p.ownCall, &own)) {
+      *error = "cannot tell the continent of " + p.ownCall +
                (cty == nullptr ? " without a country file"
                                : " from the country file") +
                ": give --continent CODE";
       return false;
     }
-    p.own_continent = own.continent;
+    p.ownContinent = own.continent;
   }
-  p.contest_mode = ChooseContestMode(options, logs);
-  p.export_cabrillo = options.cabrillo;
+  p.contestMode = ChooseContestMode(options, logs);
+  p.exportCabrillo = options.cabrillo;
 
   StationResolver resolver(
-      cty, StationSources{options.log_prefix, options.log_stations});
-  TagValues log_header;
+      cty, StationSources{options.logPrefix, options.logStations});
+  TagValues logHeader;
   for (ParsedLog& log : logs) {
-    p.records_read += log.records_read;
+    p.recordsRead += log.recordsRead;
     p.skipped.insert(p.skipped.end(), log.problems.begin(), log.problems.end());
-    log_header.insert(log_header.end(), log.header.begin(), log.header.end());
+    logHeader.insert(logHeader.end(), log.header.begin(), log.header.end());
     for (size_t i = 0; i < log.contacts.size(); ++i) {
       LogContact& contact = log.contacts[i];
-      if (i > 0 && contact.time < log.contacts[i - 1].time) ++p.out_of_order;
+      if (i > 0 && contact.time < log.contacts[i - 1].time) ++p.outOfOrder;
       resolver.Complete(&contact);
       if (!p.start || contact.time < *p.start) p.start = contact.time;
       if (!p.end || *p.end < contact.time) p.end = contact.time;
@@ -102,15 +102,15 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
       p.contacts.begin(), p.contacts.end(),
       [](const LogContact& a, const LogContact& b) { return a.time < b.time; });
   p.resolution = resolver.counts();
-  if (options.log_stations && cty != nullptr)
+  if (options.logStations && cty != nullptr)
     WarnOfMixedLabels(p.resolution, &p.warnings);
-  if (p.out_of_order > 0) {
-    p.warnings.push_back(std::to_string(p.out_of_order) +
+  if (p.outOfOrder > 0) {
+    p.warnings.push_back(std::to_string(p.outOfOrder) +
                          " contacts come before an earlier one in the log; "
                          "replayed in time order");
   }
-  p.header = PlanCabrilloHeader(log_header, options.header);
-  if (!p.export_cabrillo && !options.header.empty()) {
+  p.header = PlanCabrilloHeader(logHeader, options.header);
+  if (!p.exportCabrillo && !options.header.empty()) {
     p.warnings.push_back("--header has effect only with --cabrillo");
   }
   if (options.start) p.start = options.start;
@@ -120,7 +120,7 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
     PlannedCheck check;
     check.call = request.call;
     check.band = request.band;
-    check.mode = request.mode.empty() ? p.contest_mode : request.mode;
+    check.mode = request.mode.empty() ? p.contestMode : request.mode;
     check.prefix = WpxPrefix(request.call);
     CtyResolution found;
     if (cty != nullptr && cty->Resolve(request.call, &found)) {

@@ -27,16 +27,16 @@ struct PlannedCheck {
 };
 
 struct ReplayPlan {
-  std::string own_call;
-  std::string own_continent;
+  std::string ownCall;
+  std::string ownContinent;
   std::optional<QsoTime> start;  // none: the host's null date-time
   std::optional<QsoTime> end;
-  std::string contest_mode;  // "CW", "SSB" or empty: settings left alone
-  bool export_cabrillo = false;
+  std::string contestMode;  // "CW", "SSB" or empty: settings left alone
+  bool exportCabrillo = false;
   std::vector<LogContact> contacts;  // in time order
   std::vector<PlannedCheck> checks;
-  int records_read = 0;
-  int out_of_order = 0;              // contacts logged before an earlier one
+  int recordsRead = 0;
+  int outOfOrder = 0;                // contacts logged before an earlier one
   std::vector<std::string> skipped;  // one message per skipped record
   std::vector<std::string> warnings;
   ResolutionCounts resolution;

@@ -27,8 +27,8 @@ class ReplayPlanTest : public ::testing::Test {
   void SetUp() override {
     std::string error;
     ASSERT_TRUE(cty_.Parse(kCountries, &error)) << error;
-    log_.own_call = "JA1QZZ";
-    log_.records_read = 4;
+    log_.ownCall = "JA1QZZ";
+    log_.recordsRead = 4;
     log_.problems = {"x.adi: record 4: no CALL; skipped"};
     log_.contacts = {At("DL1ABC", 20, 3), At("JA2ABC", 19, 1),
                      At("DL2ABC", 20, 23, "SSB")};
@@ -50,44 +50,44 @@ class ReplayPlanTest : public ::testing::Test {
 
 TEST_F(ReplayPlanTest, OwnStationAndDatesComeFromTheLog) {
   ReplayPlan plan = Build();
-  EXPECT_EQ("JA1QZZ", plan.own_call);
-  EXPECT_EQ("AS", plan.own_continent);
+  EXPECT_EQ("JA1QZZ", plan.ownCall);
+  EXPECT_EQ("AS", plan.ownContinent);
   ASSERT_TRUE(plan.start && plan.end);
   EXPECT_EQ(19, plan.start->day);
   EXPECT_EQ(1, plan.start->hour);
   EXPECT_EQ(20, plan.end->day);
   EXPECT_EQ(23, plan.end->hour);
-  EXPECT_EQ("CW", plan.contest_mode) << "two CW contacts, one SSB";
-  EXPECT_EQ(4, plan.records_read);
+  EXPECT_EQ("CW", plan.contestMode) << "two CW contacts, one SSB";
+  EXPECT_EQ(4, plan.recordsRead);
   EXPECT_EQ(1u, plan.skipped.size());
-  EXPECT_FALSE(plan.export_cabrillo);
+  EXPECT_FALSE(plan.exportCabrillo);
 }
 
 TEST_F(ReplayPlanTest, OptionsWin) {
-  options_.own_call = "DL9QZZ";
-  options_.own_continent = "OC";
+  options_.ownCall = "DL9QZZ";
+  options_.ownContinent = "OC";
   QsoTime start;
   start.year = 2021;
   start.month = 6;
   start.day = 18;
   options_.start = start;
-  options_.contest_mode = "SSB";
+  options_.contestMode = "SSB";
   options_.cabrillo = true;
   ReplayPlan plan = Build();
-  EXPECT_EQ("DL9QZZ", plan.own_call);
-  EXPECT_EQ("OC", plan.own_continent);
+  EXPECT_EQ("DL9QZZ", plan.ownCall);
+  EXPECT_EQ("OC", plan.ownContinent);
   EXPECT_EQ(18, plan.start->day);
   EXPECT_EQ(20, plan.end->day);
-  EXPECT_EQ("SSB", plan.contest_mode);
-  EXPECT_TRUE(plan.export_cabrillo);
+  EXPECT_EQ("SSB", plan.contestMode);
+  EXPECT_TRUE(plan.exportCabrillo);
 }
 
 TEST_F(ReplayPlanTest, TheLogsContestNameBeatsItsModes) {
-  log_.contest_mode = "SSB";
-  EXPECT_EQ("SSB", Build().contest_mode);
-  log_.contest_mode.clear();
+  log_.contestMode = "SSB";
+  EXPECT_EQ("SSB", Build().contestMode);
+  log_.contestMode.clear();
   log_.contacts = {At("DL1ABC", 20, 3, "FM")};
-  EXPECT_EQ("", Build().contest_mode);
+  EXPECT_EQ("", Build().contestMode);
 }
 
 TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {
@@ -96,11 +96,11 @@ TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {
   ReplayPlan plan = Build();
   ASSERT_EQ(3u, plan.contacts.size());
   EXPECT_EQ("JA2ABC", plan.contacts[0].call) << "in time order";
-  EXPECT_EQ(1, plan.out_of_order);
+  EXPECT_EQ(1, plan.outOfOrder);
   EXPECT_EQ("DL1", plan.contacts[1].prefix);
   EXPECT_EQ("DL", plan.contacts[1].dxcc);
   EXPECT_EQ("EU", plan.contacts[1].continent);
-  EXPECT_EQ(3, plan.resolution.dxcc_from_country_file);
+  EXPECT_EQ(3, plan.resolution.dxccFromCountryFile);
   ASSERT_EQ(2u, plan.checks.size());
   EXPECT_EQ("DL5", plan.checks[0].prefix);
   EXPECT_EQ("DL", plan.checks[0].dxcc);
@@ -113,15 +113,15 @@ TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {
 TEST_F(ReplayPlanTest, UnknownOwnStationIsAnError) {
   ReplayPlan plan;
   std::string error;
-  log_.own_call.clear();
+  log_.ownCall.clear();
   EXPECT_FALSE(BuildReplayPlan(options_, {log_}, &cty_, &plan, &error));
   EXPECT_NE(std::string::npos, error.find("--call")) << error;
 
-  log_.own_call = "ZZ1QZZ";
+  log_.ownCall = "ZZ1QZZ";
   EXPECT_FALSE(BuildReplayPlan(options_, {log_}, &cty_, &plan, &error));
   EXPECT_NE(std::string::npos, error.find("--continent")) << error;
 
-  log_.own_call = "JA1QZZ";
+  log_.ownCall = "JA1QZZ";
   EXPECT_FALSE(BuildReplayPlan(options_, {log_}, nullptr, &plan, &error));
   EXPECT_NE(std::string::npos, error.find("without a country file")) << error;
 }

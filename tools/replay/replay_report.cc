@@ -62,33 +62,32 @@ std::string SkipReason(const std::string& message) {
 }
 
 std::string FormatReport(const SessionResult& r,
-                         const std::string& after_summary) {
+                         const std::string& afterSummary) {
   const ReplayPlan& plan = r.plan;
   const ReplayOutcome& outcome = r.outcome;
   std::string text = WithLineFeeds(outcome.summary);
-  if (!after_summary.empty()) text += "\n" + after_summary;
+  if (!afterSummary.empty()) text += "\n" + afterSummary;
 
   text += "\nRecords\n";
-  text += Count("read", plan.records_read);
+  text += Count("read", plan.recordsRead);
   text += Count("sent to the plug-in", outcome.sent);
   text += Count("refused by the plug-in", outcome.refused);
   text += Count("dupes", outcome.dupes);
   text += Count("skipped (malformed)", static_cast<int>(plan.skipped.size()));
   text += SkipReasons(plan.skipped);
-  if (plan.out_of_order > 0)
-    text += Count("out of time order", plan.out_of_order);
+  if (plan.outOfOrder > 0) text += Count("out of time order", plan.outOfOrder);
 
   const ResolutionCounts& n = plan.resolution;
   text += "\nWorked stations\n";
-  text += "  prefix: " + std::to_string(n.prefix_from_log) + " from the log, " +
-          std::to_string(n.prefix_derived) + " by the WPX rules\n";
-  text += "  DXCC entity: " + std::to_string(n.dxcc_from_log) +
-          " from the log, " + std::to_string(n.dxcc_from_country_file) +
-          " from the country file, " + std::to_string(n.dxcc_unknown) +
+  text += "  prefix: " + std::to_string(n.prefixFromLog) + " from the log, " +
+          std::to_string(n.prefixDerived) + " by the WPX rules\n";
+  text += "  DXCC entity: " + std::to_string(n.dxccFromLog) +
+          " from the log, " + std::to_string(n.dxccFromCountryFile) +
+          " from the country file, " + std::to_string(n.dxccUnknown) +
           " unknown\n";
-  text += "  continent: " + std::to_string(n.continent_from_log) +
-          " from the log, " + std::to_string(n.continent_from_country_file) +
-          " from the country file, " + std::to_string(n.continent_unknown) +
+  text += "  continent: " + std::to_string(n.continentFromLog) +
+          " from the log, " + std::to_string(n.continentFromCountryFile) +
+          " from the country file, " + std::to_string(n.continentUnknown) +
           " unknown\n";
 
   if (!outcome.checks.empty()) {
@@ -101,18 +100,18 @@ std::string FormatReport(const SessionResult& r,
   }
 
   text += "\nRun\n";
-  text += "  own station    " + plan.own_call + ", continent " +
-          plan.own_continent + "\n";
+  text += "  own station    " + plan.ownCall + ", continent " +
+          plan.ownContinent + "\n";
   text += "  contest        " +
-          (plan.contest_mode.empty() ? std::string("mode as set")
-                                     : plan.contest_mode) +
+          (plan.contestMode.empty() ? std::string("mode as set")
+                                    : plan.contestMode) +
           ", " + DateText(plan.start) + " to " + DateText(plan.end) +
-          (plan.export_cabrillo ? ", Cabrillo export" : "") + "\n";
-  text += "  plug-in        " + r.library_path + "\n";
+          (plan.exportCabrillo ? ", Cabrillo export" : "") + "\n";
+  text += "  plug-in        " + r.libraryPath + "\n";
   text += "  country file   " +
-          (r.cty_path.empty() ? std::string("(none)") : r.cty_path) + "\n";
+          (r.ctyPath.empty() ? std::string("(none)") : r.ctyPath) + "\n";
 
-  text += "\nFiles in " + r.out_dir + "\n";
+  text += "\nFiles in " + r.outDir + "\n";
   bool cabrillo = false;
   for (const OutputFile& file : r.files) {
     char label[32];
@@ -120,7 +119,7 @@ std::string FormatReport(const SessionResult& r,
     text += label + file.path + (file.written ? "" : "  (not written)") + "\n";
     cabrillo = cabrillo || file.what == "Cabrillo log";
   }
-  if (plan.export_cabrillo && !cabrillo)
+  if (plan.exportCabrillo && !cabrillo)
     text += "  Cabrillo log   (none written)\n";
   return text;
 }

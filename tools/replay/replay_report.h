@@ -10,11 +10,11 @@ namespace aadx {
 namespace replay {
 
 // The plug-in's summary (its CR LF line ends as plain line feeds), then
-// `after_summary` (the sponsor's score, if any) after a blank line, the
+// `afterSummary` (the sponsor's score, if any) after a blank line, the
 // counts of what happened to the records, the call checks, and where the
 // plug-in's files are.
 std::string FormatReport(const SessionResult& result,
-                         const std::string& after_summary = "");
+                         const std::string& afterSummary = "");
 
 // Why a record was skipped, from its message, without the place and the
 // quoted bytes: "bad QSO_DATE" for `x.adi: record 3 (line 5): bad QSO_DATE

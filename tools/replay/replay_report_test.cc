@@ -8,28 +8,28 @@ namespace {
 
 SessionResult Finished() {
   SessionResult r;
-  r.library_path = "/build/bin/libStats.so";
-  r.cty_path = "/usr/share/hamradio-files/cty.dat";
-  r.out_dir = "/tmp/out";
-  r.plan.own_call = "JA1QZZ";
-  r.plan.own_continent = "AS";
-  r.plan.contest_mode = "CW";
-  r.plan.export_cabrillo = true;
+  r.libraryPath = "/build/bin/libStats.so";
+  r.ctyPath = "/usr/share/hamradio-files/cty.dat";
+  r.outDir = "/tmp/out";
+  r.plan.ownCall = "JA1QZZ";
+  r.plan.ownContinent = "AS";
+  r.plan.contestMode = "CW";
+  r.plan.exportCabrillo = true;
   QsoTime start;
   start.year = 2021;
   start.month = 6;
   start.day = 19;
   r.plan.start = start;
-  r.plan.records_read = 12;
+  r.plan.recordsRead = 12;
   r.plan.skipped = {
       "x.adi: record 3 (line 5): bad QSO_DATE \"20210631\"; skipped",
       "x.adi: record 7 (line 9): line 10: field \"CALL\" claims 99999 "
       "characters, running into the next field; skipped",
       "x.adi: record 8 (line 11): bad QSO_DATE \"2021\"; skipped"};
-  r.plan.resolution.prefix_derived = 10;
-  r.plan.resolution.dxcc_from_country_file = 9;
-  r.plan.resolution.dxcc_unknown = 1;
-  r.plan.resolution.continent_from_log = 10;
+  r.plan.resolution.prefixDerived = 10;
+  r.plan.resolution.dxccFromCountryFile = 9;
+  r.plan.resolution.dxccUnknown = 1;
+  r.plan.resolution.continentFromLog = 10;
   r.outcome.summary = "  AADX-CW 19.06-20.06.2021 \r\nBand\tQSOs\r\n";
   r.outcome.sent = 10;
   r.outcome.refused = 3;
@@ -102,7 +102,7 @@ TEST(ReplayReportTest, ChecksRunAndFiles) {
 TEST(ReplayReportTest, NoChecksNoCheckSection) {
   SessionResult r = Finished();
   r.outcome.checks.clear();
-  r.cty_path.clear();
+  r.ctyPath.clear();
   std::string text = FormatReport(r);
   EXPECT_EQ(std::string::npos, text.find("Call checks"));
   EXPECT_NE(std::string::npos, text.find("  country file   (none)\n"));

@@ -22,11 +22,11 @@ ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
   ReplayOutcome outcome;
 
   HostReset reset;
-  reset.exportFlag = plan.export_cabrillo ? 1 : 0;
-  reset.ownCall = plan.own_call;
+  reset.exportFlag = plan.exportCabrillo ? 1 : 0;
+  reset.ownCall = plan.ownCall;
   reset.start = HostDate(plan.start);
   reset.end = HostDate(plan.end);
-  reset.ownContinent = plan.own_continent;
+  reset.ownContinent = plan.ownContinent;
   CallResetStats(exports, reset);
 
   // The plug-in stores a dupe like any other contact; the host side tells
@@ -36,15 +36,15 @@ ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
   for (size_t i = 0; i < total; ++i) {
     const LogContact& c = plan.contacts[i];
     HostContact contact;
-    contact.ownCall = plan.own_call;
+    contact.ownCall = plan.ownCall;
     contact.call = c.call;
     contact.time = HostDate(c.time);
-    contact.freqHz = c.freq_hz;
+    contact.freqHz = c.freqHz;
     contact.mode = c.mode;
-    contact.rstSent = c.rst_sent;
-    contact.rstRcvd = c.rst_rcvd;
-    contact.exchSent = c.exch_sent;
-    contact.exchRcvd = c.exch_rcvd;
+    contact.rstSent = c.rstSent;
+    contact.rstRcvd = c.rstRcvd;
+    contact.exchSent = c.exchSent;
+    contact.exchRcvd = c.exchRcvd;
     contact.prefix = c.prefix;
     contact.dxcc = c.dxcc;
     contact.continent = c.continent;
@@ -74,7 +74,7 @@ ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
   int status = 0;
   const char* summary = exports.GetResult0(&status);
   outcome.summary = summary != nullptr ? summary : "";
-  outcome.result_status = status;
+  outcome.resultStatus = status;
   return outcome;
 }
 

@@ -21,7 +21,7 @@ struct CheckOutcome {
 
 struct ReplayOutcome {
   std::string summary;  // GetResult0's text, byte for byte
-  int result_status = 0;
+  int resultStatus = 0;
   int sent = 0;     // AddData0 calls
   int refused = 0;  // AddData0 results of 0
   int dupes = 0;    // stored again with the call, band and mode of another

@@ -13,10 +13,10 @@ namespace replay {
 namespace {
 
 struct SeenContact {
-  std::string own_call, call, mode, rst_sent, rst_rcvd, exch_sent, exch_rcvd,
-      prefix, dxcc, continent, band;
+  std::string ownCall, call, mode, rstSent, rstRcvd, exchSent, exchRcvd, prefix,
+      dxcc, continent, band;
   StatsOleDate time;
-  unsigned freq_hz;
+  unsigned freqHz;
 };
 
 struct SeenCheck {
@@ -26,8 +26,8 @@ struct SeenCheck {
 // What the fake plug-in was called with, in order.
 struct Recorder {
   std::vector<std::string> calls;
-  int export_flag = -1;
-  std::string own_call, own_continent;
+  int exportFlag = -1;
+  std::string ownCall, ownContinent;
   StatsOleDate start{}, end{};
   std::vector<SeenContact> contacts;
   std::vector<SeenCheck> checks;
@@ -57,9 +57,9 @@ int STATS_CALL FakeCheckCall(STATS_CHECK_PARAMS) {
 }
 int STATS_CALL FakeResetStats(STATS_RESET_PARAMS) {
   recorder->calls.push_back("ResetStats0");
-  recorder->export_flag = exportFlag;
-  recorder->own_call = Text(ownCall);
-  recorder->own_continent = Text(ownContinent);
+  recorder->exportFlag = exportFlag;
+  recorder->ownCall = Text(ownCall);
+  recorder->ownContinent = Text(ownContinent);
   recorder->start = *contestStart;
   recorder->end = *contestEnd;
   return 1;
@@ -86,15 +86,15 @@ LogContact Contact(const std::string& call, const std::string& band,
   c.call = call;
   c.band = band;
   c.mode = mode;
-  c.freq_hz = 14025999;
+  c.freqHz = 14025999;
   c.time.year = 2021;
   c.time.month = 6;
   c.time.day = 19;
   c.time.minute = minute;
-  c.rst_sent = "599";
-  c.rst_rcvd = "579";
-  c.exch_sent = "45";
-  c.exch_rcvd = "30";
+  c.rstSent = "599";
+  c.rstRcvd = "579";
+  c.exchSent = "45";
+  c.exchRcvd = "30";
   c.prefix = "JA1";
   c.dxcc = "JA";
   c.continent = "AS";
@@ -108,15 +108,15 @@ class ReplayRunTest : public ::testing::Test {
 
   ReplayPlan Plan() {
     ReplayPlan plan;
-    plan.own_call = "DL1QZZ";
-    plan.own_continent = "EU";
+    plan.ownCall = "DL1QZZ";
+    plan.ownContinent = "EU";
     plan.start = Contact("", "", "", 0).time;
     QsoTime end = plan.start.value();
     end.day = 20;
     end.hour = 23;
     end.minute = 59;
     plan.end = end;
-    plan.export_cabrillo = true;
+    plan.exportCabrillo = true;
     plan.contacts = {
         Contact("JA1ABC", "20m", "CW", 5), Contact("JA1ABC", "20m", "SSB", 6),
         Contact("JA1ABC", "20m", "CW", 7), Contact("JA1XYZ", "30m", "CW", 8),
@@ -136,14 +136,14 @@ TEST_F(ReplayRunTest, CallsTheExportsInTheHostsOrder) {
                                       "CheckCall0 UA9ABC", "GetResult0"}),
             recorder_.calls);
   EXPECT_EQ("summary\r\n", outcome.summary);
-  EXPECT_EQ(-1, outcome.result_status);
+  EXPECT_EQ(-1, outcome.resultStatus);
 }
 
 TEST_F(ReplayRunTest, ResetGetsTheOwnStationAndTheContestDates) {
   RunReplay(Plan(), FakeExports(), nullptr);
-  EXPECT_EQ(1, recorder_.export_flag);
-  EXPECT_EQ("DL1QZZ", recorder_.own_call);
-  EXPECT_EQ("EU", recorder_.own_continent);
+  EXPECT_EQ(1, recorder_.exportFlag);
+  EXPECT_EQ("DL1QZZ", recorder_.ownCall);
+  EXPECT_EQ("EU", recorder_.ownContinent);
   EXPECT_EQ(kOleDateValid, recorder_.start.status);
   EXPECT_DOUBLE_EQ(44366.0, recorder_.start.days);
   EXPECT_DOUBLE_EQ(44367.0 + 1439.0 / 1440.0, recorder_.end.days);
@@ -151,9 +151,9 @@ TEST_F(ReplayRunTest, ResetGetsTheOwnStationAndTheContestDates) {
   ReplayPlan plan = Plan();
   plan.start.reset();
   plan.end.reset();
-  plan.export_cabrillo = false;
+  plan.exportCabrillo = false;
   RunReplay(plan, FakeExports(), nullptr);
-  EXPECT_EQ(0, recorder_.export_flag);
+  EXPECT_EQ(0, recorder_.exportFlag);
   EXPECT_EQ(kOleDateNull, recorder_.start.status);
   EXPECT_EQ(kOleDateNull, recorder_.end.status);
 }
@@ -162,18 +162,18 @@ TEST_F(ReplayRunTest, EveryContactFieldReachesItsArgument) {
   RunReplay(Plan(), FakeExports(), nullptr);
   ASSERT_EQ(5u, recorder_.contacts.size());
   const SeenContact& c = recorder_.contacts[1];
-  EXPECT_EQ("DL1QZZ", c.own_call);
+  EXPECT_EQ("DL1QZZ", c.ownCall);
   EXPECT_EQ("JA1ABC", c.call);
   EXPECT_EQ("SSB", c.mode);
-  EXPECT_EQ("599", c.rst_sent);
-  EXPECT_EQ("579", c.rst_rcvd);
-  EXPECT_EQ("45", c.exch_sent);
-  EXPECT_EQ("30", c.exch_rcvd);
+  EXPECT_EQ("599", c.rstSent);
+  EXPECT_EQ("579", c.rstRcvd);
+  EXPECT_EQ("45", c.exchSent);
+  EXPECT_EQ("30", c.exchRcvd);
   EXPECT_EQ("JA1", c.prefix);
   EXPECT_EQ("JA", c.dxcc);
   EXPECT_EQ("AS", c.continent);
   EXPECT_EQ("20m", c.band);
-  EXPECT_EQ(14025999u, c.freq_hz);
+  EXPECT_EQ(14025999u, c.freqHz);
   EXPECT_EQ(kOleDateValid, c.time.status);
   EXPECT_DOUBLE_EQ(44366.0 + 6.0 / 1440.0, c.time.days);
 }

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 SessionResult Fail(SessionResult result, const std::string& error) {
-  result.exit_code = 2;
+  result.exitCode = 2;
   result.error = error;
   return result;
 }
@@ -33,8 +33,8 @@ std::string Beside(const std::string& name) {
 
 bool LoadCountryFile(const ReplayOptions& options, CtyFile* cty,
                      std::string* path, std::string* error) {
-  if (!options.cty_file.empty()) {
-    *path = options.cty_file;
+  if (!options.ctyFile.empty()) {
+    *path = options.ctyFile;
     *error = InputFileProblem(*path, "country file", false);
     return error->empty() && cty->Load(*path, error);
   }
@@ -90,26 +90,26 @@ std::vector<OutputFile> FilesWritten(const fs::path& folder,
 
 bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
                      const fs::path& settings, std::string* error) {
-  if (!options.settings_file.empty()) {
-    *error = InputFileProblem(options.settings_file, "settings file", true);
+  if (!options.settingsFile.empty()) {
+    *error = InputFileProblem(options.settingsFile, "settings file", true);
     if (!error->empty()) return false;
     std::error_code ec;
-    fs::copy_file(options.settings_file, settings,
+    fs::copy_file(options.settingsFile, settings,
                   fs::copy_options::overwrite_existing, ec);
     if (ec) {
-      *error = options.settings_file + ": cannot be copied to " +
+      *error = options.settingsFile + ": cannot be copied to " +
                settings.string() + ": " + ec.message();
       return false;
     }
   }
-  if (plan.export_cabrillo) {
+  if (plan.exportCabrillo) {
     for (const auto& [key, value] : plan.header.settings) {
       if (!WriteSetting(settings.string(), "Settings", key, value, error))
         return false;
     }
   }
-  return plan.contest_mode.empty() ||
-         WriteSetting(settings.string(), "Settings", "Mode", plan.contest_mode,
+  return plan.contestMode.empty() ||
+         WriteSetting(settings.string(), "Settings", "Mode", plan.contestMode,
                       error);
 }
 
@@ -137,45 +137,45 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     if (log.contacts.empty()) {
       result.notes = log.problems;
       return Fail(result, path + ": no contacts in the log" +
-                              (log.records_read == 0
+                              (log.recordsRead == 0
                                    ? ""
-                                   : " (" + std::to_string(log.records_read) +
+                                   : " (" + std::to_string(log.recordsRead) +
                                          " records, all skipped)"));
     }
     logs.push_back(std::move(log));
   }
 
   auto cty = std::make_shared<CtyFile>();
-  if (!LoadCountryFile(options, cty.get(), &result.cty_path, &error)) {
+  if (!LoadCountryFile(options, cty.get(), &result.ctyPath, &error)) {
     return Fail(result, error);
   }
-  if (!result.cty_path.empty()) result.cty = cty;
-  const CtyFile* country_file = result.cty.get();
-  if (!BuildReplayPlan(options, std::move(logs), country_file, &result.plan,
+  if (!result.ctyPath.empty()) result.cty = cty;
+  const CtyFile* countryFile = result.cty.get();
+  if (!BuildReplayPlan(options, std::move(logs), countryFile, &result.plan,
                        &error)) {
     return Fail(result, error);
   }
   const ReplayPlan& plan = result.plan;
-  if (plan.export_cabrillo) {
+  if (plan.exportCabrillo) {
     result.notes.insert(result.notes.end(), plan.header.notes.begin(),
                         plan.header.notes.end());
   }
 
-  result.library_path = options.library.empty()
-                            ? Beside(PluginLibrary::DefaultFileName())
-                            : options.library;
+  result.libraryPath = options.library.empty()
+                           ? Beside(PluginLibrary::DefaultFileName())
+                           : options.library;
   PluginLibrary library;
-  if (!library.Load(result.library_path, &error)) return Fail(result, error);
+  if (!library.Load(result.libraryPath, &error)) return Fail(result, error);
 
-  std::string out_dir = options.out_dir;
-  if (out_dir.empty()) {
-    out_dir =
+  std::string outDir = options.outDir;
+  if (outDir.empty()) {
+    outDir =
         FreshFolder("replay-out", fs::path(options.logs[0]).stem().string());
   }
-  if (!PrepareOutputFolder(out_dir, &result.out_dir, &error)) {
+  if (!PrepareOutputFolder(outDir, &result.outDir, &error)) {
     return Fail(result, error);
   }
-  const fs::path folder(result.out_dir);
+  const fs::path folder(result.outDir);
   if (!PrepareSettings(options, plan, folder / "Plugins" / "AADX.ini",
                        &error)) {
     return Fail(result, error);
@@ -183,10 +183,10 @@ SessionResult RunReplaySession(const ReplayOptions& options,
 
   const FileStates before = StatesOf(folder);
   {
-    ScopedCurrentDirectory in_folder(result.out_dir);
-    if (!in_folder.ok()) return Fail(result, in_folder.error());
-    ScopedDialogTyping typing(plan.export_cabrillo ? plan.header.typed
-                                                   : TagValues());
+    ScopedCurrentDirectory inFolder(result.outDir);
+    if (!inFolder.ok()) return Fail(result, inFolder.error());
+    ScopedDialogTyping typing(plan.exportCabrillo ? plan.header.typed
+                                                  : TagValues());
     ProgressFn replaying;
     if (progress) {
       replaying = [&](size_t done, size_t total) {

@@ -25,13 +25,13 @@ struct OutputFile {
 };
 
 struct SessionResult {
-  int exit_code = 0;               // 0 replayed, 2 error
+  int exitCode = 0;                // 0 replayed, 2 error
   std::string error;               // set with exit code 2
   std::vector<std::string> notes;  // for the operator, also on errors
-  std::string library_path;
-  std::string cty_path;                // empty: no country file
+  std::string libraryPath;
+  std::string ctyPath;                 // empty: no country file
   std::shared_ptr<const CtyFile> cty;  // the country file read, or null
-  std::string out_dir;                 // absolute
+  std::string outDir;                  // absolute
   ReplayPlan plan;
   ReplayOutcome outcome;
   std::vector<OutputFile> files;

@@ -43,9 +43,9 @@ struct WorkedExample {
   const char* call;
   const char* column;  // "DXCC" or "New Prefix"
   std::vector<BandLine> bands;
-  int total_qsos;
-  int total_points;
-  int total_multipliers;
+  int totalQsos;
+  int totalPoints;
+  int totalMultipliers;
   int score;
   int contacts;
 };
@@ -61,11 +61,11 @@ std::string ExpectedSummary(const WorkedExample& e) {
             std::to_string(b.points) + "\t " + std::to_string(b.multipliers) +
             "\r\n";
   }
-  text += "Total\t " + std::to_string(e.total_qsos) + "\t " +
-          std::to_string(e.total_points) + "\t " +
-          std::to_string(e.total_multipliers) + "\r\n";
-  text += "Score = " + std::to_string(e.total_points) + " * " +
-          std::to_string(e.total_multipliers) + "  = " +
+  text += "Total\t " + std::to_string(e.totalQsos) + "\t " +
+          std::to_string(e.totalPoints) + "\t " +
+          std::to_string(e.totalMultipliers) + "\r\n";
+  text += "Score = " + std::to_string(e.totalPoints) + " * " +
+          std::to_string(e.totalMultipliers) + "  = " +
           std::to_string(e.score) + " \r\n";
   return text;
 }
@@ -80,8 +80,8 @@ class ReplaySessionTest : public ::testing::Test {
     out_ = fs::temp_directory_path() / "aadx_replay_session_test" / name;
     fs::remove_all(out_);
     options_.library = AADX_PLUGIN_PATH;
-    options_.cty_file = TestData("test_cty.dat");
-    options_.out_dir = out_.string();
+    options_.ctyFile = TestData("test_cty.dat");
+    options_.outDir = out_.string();
     options_.quiet = true;
   }
 
@@ -139,22 +139,22 @@ TEST_P(WorkedExampleTest, SummaryMatchesByteForByte) {
   const WorkedExample& e = GetParam();
   options_.logs = {TestData(e.log)};
   SessionResult result = Run();
-  ASSERT_EQ(0, result.exit_code) << result.error;
+  ASSERT_EQ(0, result.exitCode) << result.error;
   EXPECT_TRUE(result.plan.skipped.empty());
   EXPECT_EQ(e.contacts, result.outcome.sent);
   EXPECT_EQ(0, result.outcome.refused);
   EXPECT_EQ(0, result.outcome.dupes);
   EXPECT_EQ(ExpectedSummary(e), result.outcome.summary);
-  EXPECT_EQ(-1, result.outcome.result_status);
+  EXPECT_EQ(-1, result.outcome.resultStatus);
 }
 
 TEST_P(WorkedExampleTest, PlugInFilesLandInTheOutputFolder) {
   const WorkedExample& e = GetParam();
   options_.logs = {TestData(e.log)};
   SessionResult result = Run();
-  ASSERT_EQ(0, result.exit_code) << result.error;
+  ASSERT_EQ(0, result.exitCode) << result.error;
   ASSERT_GE(result.files.size(), 2u);
-  EXPECT_TRUE(fs::equivalent(out_, result.out_dir));
+  EXPECT_TRUE(fs::equivalent(out_, result.outDir));
   EXPECT_EQ("AADX-CW UBN file \r\n", ReadAll(out_ / "err.txt"));
   EXPECT_TRUE(result.files[0].written);
   std::string settings = ReadAll(out_ / "Plugins" / "AADX.ini");
@@ -182,7 +182,7 @@ TEST_F(ReplaySessionTest, CallChecksAskThePlugIn) {
                      CallCheckRequest{"UA9QZZ", "20m", ""},
                      CallCheckRequest{"JA5QAA", "40m", ""}};
   SessionResult result = Run();
-  ASSERT_EQ(0, result.exit_code) << result.error;
+  ASSERT_EQ(0, result.exitCode) << result.error;
   ASSERT_EQ(4u, result.outcome.checks.size());
   EXPECT_EQ("CW", result.outcome.checks[0].check.mode);
   EXPECT_EQ(0, result.outcome.checks[0].result);  // worked on 20m
@@ -198,7 +198,7 @@ TEST_F(ReplaySessionTest, ExportRunWritesTheCabrilloLog) {
   options_.logs = {TestData("worked_example_asia_cw.adi")};
   options_.cabrillo = true;
   SessionResult result = Run();
-  ASSERT_EQ(0, result.exit_code) << result.error;
+  ASSERT_EQ(0, result.exitCode) << result.error;
   ASSERT_EQ(3u, result.files.size());
   EXPECT_EQ("Cabrillo log", result.files[2].what);
   EXPECT_EQ((out_ / "JA1QZZ.cbr").string(), result.files[2].path);
@@ -222,10 +222,10 @@ TEST_F(ReplaySessionTest, ExportRunWritesTheCabrilloLog) {
 
 TEST_F(ReplaySessionTest, MalformedAdifRecordsAreCountedAndSkipped) {
   options_.logs = {TestData("malformed.adi")};
-  options_.own_call = "JA1QZZ";
+  options_.ownCall = "JA1QZZ";
   SessionResult result = Run();
-  ASSERT_EQ(0, result.exit_code) << result.error;
-  EXPECT_EQ(8, result.plan.records_read);
+  ASSERT_EQ(0, result.exitCode) << result.error;
+  EXPECT_EQ(8, result.plan.recordsRead);
   ASSERT_EQ(5u, result.plan.skipped.size());
   EXPECT_NE(std::string::npos, result.plan.skipped[0].find("record 2 (line 4)"))
       << result.plan.skipped[0];
@@ -239,8 +239,8 @@ TEST_F(ReplaySessionTest, MalformedAdifRecordsAreCountedAndSkipped) {
 TEST_F(ReplaySessionTest, MalformedCabrilloLinesAreCountedAndSkipped) {
   options_.logs = {TestData("malformed.log")};
   SessionResult result = Run();
-  ASSERT_EQ(0, result.exit_code) << result.error;
-  EXPECT_EQ(7, result.plan.records_read);
+  ASSERT_EQ(0, result.exitCode) << result.error;
+  EXPECT_EQ(7, result.plan.recordsRead);
   ASSERT_EQ(5u, result.plan.skipped.size());
   EXPECT_NE(std::string::npos,
             result.plan.skipped[0].find("malformed.log: line 5"))
@@ -260,19 +260,19 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
     std::string settings = "";
   };
   const std::string log = TestData("worked_example_asia_cw.adi");
-  const std::string file_as_out = TestData("test_cty.dat");
+  const std::string fileAsOut = TestData("test_cty.dat");
   const std::string cty = TestData("test_cty.dat");
   const std::string lib = AADX_PLUGIN_PATH;
   fs::create_directories(out_.parent_path());
   const std::string empty = (out_.parent_path() / "empty.adi").string();
   const std::string binary = (out_.parent_path() / "binary.adi").string();
-  const std::string no_qsos = (out_.parent_path() / "no_qsos.log").string();
+  const std::string noQsos = (out_.parent_path() / "no_qsos.log").string();
   std::ofstream(empty, std::ios::binary).flush();
   std::ofstream(binary, std::ios::binary) << std::string(
       "\x7f"
       "ELF\x02\x01",
       6);
-  std::ofstream(no_qsos, std::ios::binary)
+  std::ofstream(noQsos, std::ios::binary)
       << "START-OF-LOG: 3.0\nCALLSIGN: JA1QZZ\nEND-OF-LOG:\n";
   const Case cases[] = {
       {"log is a folder", TestData(""), lib, cty, out_.string(),
@@ -280,7 +280,7 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
       {"empty log", empty, lib, cty, out_.string(), "empty.adi: is empty"},
       {"binary log", binary, lib, cty, out_.string(),
        "binary.adi: holds binary data (byte 0x02 at offset 4)"},
-      {"log without contacts", no_qsos, lib, cty, out_.string(),
+      {"log without contacts", noQsos, lib, cty, out_.string(),
        "no_qsos.log: no contacts in the log"},
       {"country file is a folder", log, lib, TestData(""), out_.string(),
        "testdata/: is a folder, not a country file"},
@@ -293,7 +293,7 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
       {"bad country file", log, AADX_PLUGIN_PATH, TestData("malformed.log"),
        out_.string(), "malformed.log: line 1"},
       {"output folder is a file", log, AADX_PLUGIN_PATH,
-       TestData("test_cty.dat"), file_as_out + "/sub", "cannot create"},
+       TestData("test_cty.dat"), fileAsOut + "/sub", "cannot create"},
       {"settings file is a folder", log, lib, cty, out_.string(),
        "testdata/: is a folder, not a settings file", TestData("")},
       {"missing settings file", log, lib, cty, out_.string(),
@@ -302,11 +302,11 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
   for (const Case& c : cases) {
     options_.logs = {c.log};
     options_.library = c.library;
-    options_.cty_file = c.cty;
-    options_.out_dir = c.out;
-    options_.settings_file = c.settings;
+    options_.ctyFile = c.cty;
+    options_.outDir = c.out;
+    options_.settingsFile = c.settings;
     SessionResult result = Run();
-    EXPECT_EQ(2, result.exit_code) << c.what;
+    EXPECT_EQ(2, result.exitCode) << c.what;
     EXPECT_NE(std::string::npos, result.error.find(c.message))
         << c.what << ": " << result.error;
   }
@@ -322,7 +322,7 @@ class RealLoggerTest : public ReplaySessionTest {
     options_.logs = {TestData(log)};
     options_.cabrillo = true;
     result_ = Run();
-    EXPECT_EQ(0, result_.exit_code) << result_.error;
+    EXPECT_EQ(0, result_.exitCode) << result_.error;
     for (const OutputFile& file : result_.files) {
       if (file.what == "Cabrillo log") return ReadAll(file.path);
     }
@@ -367,7 +367,7 @@ TEST_F(RealLoggerTest, N1mmLogIsReplayedInTimeOrderAsLogged) {
                 "QSO:  7015 CW 2021-06-19 0030 JA1QZZ        599 45     BY1QAA "
                 "       599 61"}),
             QsoLines(cabrillo));
-  EXPECT_EQ(2, result_.plan.out_of_order);
+  EXPECT_EQ(2, result_.plan.outOfOrder);
   EXPECT_EQ(1, result_.outcome.refused) << "DL2QAA: SRX 0 is no exchange";
   EXPECT_EQ(1, result_.outcome.dupes);
   std::string ubn = ReadAll(out_ / "err.txt");
@@ -384,7 +384,7 @@ TEST_F(RealLoggerTest, OneCountryCountsOnceWhateverTheLogSays) {
   EXPECT_EQ("2", Multipliers("20m")) << result_.outcome.summary;
   EXPECT_EQ(1u, result_.plan.warnings.size()) << "only the time order";
 
-  options_.log_stations = true;
+  options_.logStations = true;
   Export("n1mm_style.adi");
   EXPECT_EQ("3", Multipliers("20m")) << result_.outcome.summary;
   ASSERT_EQ(2u, result_.plan.warnings.size());
@@ -395,7 +395,7 @@ TEST_F(RealLoggerTest, OneCountryCountsOnceWhateverTheLogSays) {
 
 TEST_F(RealLoggerTest, Log4omLogWithTypedLowerCaseFields) {
   std::string cabrillo = Export("log4om_style.adi");
-  EXPECT_EQ("SSB", result_.plan.contest_mode);
+  EXPECT_EQ("SSB", result_.plan.contestMode);
   EXPECT_EQ((std::vector<std::string>{
                 "QSO: 14160 PH 2021-06-19 0100 W1QZZ         59  45     JA2QAA "
                 "       59  38",
@@ -433,8 +433,8 @@ TEST_F(RealLoggerTest, CabrilloHeaderAndBandCodesReachTheWrittenLog) {
 
 TEST_F(RealLoggerTest, ReportsTheCabrilloFileThePlugInWrote) {
   for (const char* call : {"JA1QZZ/P", "CON"}) {
-    options_.own_call = call;
-    options_.own_continent = "AS";
+    options_.ownCall = call;
+    options_.ownContinent = "AS";
     Export("worked_example_asia_cw.adi");
     size_t written = 0;
     for (const OutputFile& file : result_.files) {

@@ -1,9 +1,10 @@
 #include "tools/replay/settings_file.h"
 
-#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "base/ascii.h"
 
 namespace aadx {
 namespace replay {
@@ -45,9 +46,7 @@ std::string Trim(const std::string& text) {
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }
@@ -75,36 +74,36 @@ std::string WithSetting(const std::string& ini, const std::string& section,
       eol = "\r";
   }
 
-  bool in_section = false;
-  long section_line = -1;
-  long last_entry = -1;  // last non-blank line of the section
+  bool inSection = false;
+  long sectionLine = -1;
+  long lastEntry = -1;  // last non-blank line of the section
   for (size_t i = 0; i < lines.size(); ++i) {
     std::string name;
     if (SectionOf(lines[i].text, &name)) {
-      if (in_section) break;
-      in_section = SameName(name, section);
-      if (in_section) section_line = last_entry = static_cast<long>(i);
+      if (inSection) break;
+      inSection = SameName(name, section);
+      if (inSection) sectionLine = lastEntry = static_cast<long>(i);
       continue;
     }
-    if (!in_section) continue;
+    if (!inSection) continue;
     std::string t = Trim(lines[i].text);
     if (t.empty()) continue;
-    last_entry = static_cast<long>(i);
+    lastEntry = static_cast<long>(i);
     if (t[0] == ';') continue;
     size_t equals = lines[i].text.find('=');
     if (equals == std::string::npos) continue;
     if (SameName(Trim(lines[i].text.substr(0, equals)), key)) {
       lines[i].text = lines[i].text.substr(0, equals + 1) + value;
-      section_line = -2;  // done
+      sectionLine = -2;  // done
       break;
     }
   }
 
-  if (section_line >= 0) {
+  if (sectionLine >= 0) {
     Line entry{key + "=" + value, eol};
-    if (lines[last_entry].end.empty()) lines[last_entry].end = eol;
-    lines.insert(lines.begin() + last_entry + 1, entry);
-  } else if (section_line == -1) {
+    if (lines[lastEntry].end.empty()) lines[lastEntry].end = eol;
+    lines.insert(lines.begin() + lastEntry + 1, entry);
+  } else if (sectionLine == -1) {
     if (!lines.empty() && lines.back().end.empty()) lines.back().end = eol;
     lines.push_back(Line{"[" + section + "]", eol});
     lines.push_back(Line{key + "=" + value, eol});

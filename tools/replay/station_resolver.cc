@@ -9,14 +9,14 @@ namespace {
 
 // Chooses between the log's `value` and the country file's `found` (valid
 // when `resolved`), counting where the answer came from.
-void Choose(std::string* value, bool prefer_log, bool resolved,
-            const std::string& found, int* from_log, int* from_file,
+void Choose(std::string* value, bool preferLog, bool resolved,
+            const std::string& found, int* fromLog, int* fromFile,
             int* unknown) {
-  if (!value->empty() && (prefer_log || !resolved)) {
-    ++*from_log;
+  if (!value->empty() && (preferLog || !resolved)) {
+    ++*fromLog;
   } else if (resolved) {
     *value = found;
-    ++*from_file;
+    ++*fromFile;
   } else {
     ++*unknown;
   }
@@ -26,21 +26,21 @@ void Choose(std::string* value, bool prefer_log, bool resolved,
 
 void StationResolver::Complete(LogContact* contact) {
   ++counts_.records;
-  if (sources_.log_prefix && !contact->prefix.empty()) {
-    ++counts_.prefix_from_log;
+  if (sources_.logPrefix && !contact->prefix.empty()) {
+    ++counts_.prefixFromLog;
   } else {
     contact->prefix = WpxPrefix(contact->call);
-    ++counts_.prefix_derived;
+    ++counts_.prefixDerived;
   }
 
   CtyResolution found;
   const bool resolved = cty_ != nullptr && cty_->Resolve(contact->call, &found);
-  Choose(&contact->dxcc, sources_.log_stations, resolved, found.dxcc,
-         &counts_.dxcc_from_log, &counts_.dxcc_from_country_file,
-         &counts_.dxcc_unknown);
-  Choose(&contact->continent, sources_.log_stations, resolved, found.continent,
-         &counts_.continent_from_log, &counts_.continent_from_country_file,
-         &counts_.continent_unknown);
+  Choose(&contact->dxcc, sources_.logStations, resolved, found.dxcc,
+         &counts_.dxccFromLog, &counts_.dxccFromCountryFile,
+         &counts_.dxccUnknown);
+  Choose(&contact->continent, sources_.logStations, resolved, found.continent,
+         &counts_.continentFromLog, &counts_.continentFromCountryFile,
+         &counts_.continentUnknown);
 }
 
 }  // namespace replay

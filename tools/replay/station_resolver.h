@@ -13,19 +13,19 @@ namespace replay {
 
 struct ResolutionCounts {
   int records = 0;
-  int prefix_from_log = 0;
-  int prefix_derived = 0;
-  int dxcc_from_log = 0;
-  int dxcc_from_country_file = 0;
-  int dxcc_unknown = 0;
-  int continent_from_log = 0;
-  int continent_from_country_file = 0;
-  int continent_unknown = 0;
+  int prefixFromLog = 0;
+  int prefixDerived = 0;
+  int dxccFromLog = 0;
+  int dxccFromCountryFile = 0;
+  int dxccUnknown = 0;
+  int continentFromLog = 0;
+  int continentFromCountryFile = 0;
+  int continentUnknown = 0;
 };
 
 struct StationSources {
-  bool log_prefix = false;    // the log's PFX where given
-  bool log_stations = false;  // the log's DXCC/COUNTRY and CONT where given
+  bool logPrefix = false;    // the log's PFX where given
+  bool logStations = false;  // the log's DXCC/COUNTRY and CONT where given
 };
 
 class StationResolver {

@@ -32,9 +32,9 @@ struct LabelCase {
   const char* name;
   StationSources sources;
   const char* call;
-  const char* log_prefix;  // the log's PFX, DXCC, CONT ("" when absent)
-  const char* log_dxcc;
-  const char* log_continent;
+  const char* logPrefix;  // the log's PFX, DXCC, CONT ("" when absent)
+  const char* logDxcc;
+  const char* logContinent;
   const char* prefix;  // what the plug-in hears
   const char* dxcc;
   const char* continent;
@@ -85,9 +85,9 @@ TEST_F(StationResolverTest, ChoosesOneSourceOfLabels) {
   for (const LabelCase& t : kLabelCases) {
     StationResolver resolver(&cty_, t.sources);
     LogContact c = Worked(t.call);
-    c.prefix = t.log_prefix;
-    c.dxcc = t.log_dxcc;
-    c.continent = t.log_continent;
+    c.prefix = t.logPrefix;
+    c.dxcc = t.logDxcc;
+    c.continent = t.logContinent;
     resolver.Complete(&c);
     EXPECT_EQ(t.prefix, c.prefix) << t.name;
     EXPECT_EQ(t.dxcc, c.dxcc) << t.name;
@@ -99,20 +99,20 @@ TEST_F(StationResolverTest, CountsWhereEachLabelCameFrom) {
   StationResolver resolver(&cty_, StationSources{true, true});
   for (const LabelCase& t : kLabelCases) {
     LogContact c = Worked(t.call);
-    c.prefix = t.log_prefix;
-    c.dxcc = t.log_dxcc;
-    c.continent = t.log_continent;
+    c.prefix = t.logPrefix;
+    c.dxcc = t.logDxcc;
+    c.continent = t.logContinent;
     resolver.Complete(&c);
   }
   const ResolutionCounts& n = resolver.counts();
   EXPECT_EQ(5, n.records);
-  EXPECT_EQ(2, n.prefix_from_log);
-  EXPECT_EQ(3, n.prefix_derived);
-  EXPECT_EQ(3, n.dxcc_from_log);
-  EXPECT_EQ(2, n.dxcc_from_country_file);
-  EXPECT_EQ(3, n.continent_from_log);
-  EXPECT_EQ(1, n.continent_from_country_file);
-  EXPECT_EQ(1, n.continent_unknown);
+  EXPECT_EQ(2, n.prefixFromLog);
+  EXPECT_EQ(3, n.prefixDerived);
+  EXPECT_EQ(3, n.dxccFromLog);
+  EXPECT_EQ(2, n.dxccFromCountryFile);
+  EXPECT_EQ(3, n.continentFromLog);
+  EXPECT_EQ(1, n.continentFromCountryFile);
+  EXPECT_EQ(1, n.continentUnknown);
 }
 
 TEST_F(StationResolverTest, UnknownStationsAreCounted) {
@@ -122,8 +122,8 @@ TEST_F(StationResolverTest, UnknownStationsAreCounted) {
   EXPECT_EQ("ZZ1", c.prefix);
   EXPECT_EQ("", c.dxcc);
   EXPECT_EQ("", c.continent);
-  EXPECT_EQ(1, resolver.counts().dxcc_unknown);
-  EXPECT_EQ(1, resolver.counts().continent_unknown);
+  EXPECT_EQ(1, resolver.counts().dxccUnknown);
+  EXPECT_EQ(1, resolver.counts().continentUnknown);
 }
 
 TEST(StationResolverNoCountryFileTest, OnlyThePrefixIsDerived) {
@@ -132,7 +132,7 @@ TEST(StationResolverNoCountryFileTest, OnlyThePrefixIsDerived) {
   resolver.Complete(&c);
   EXPECT_EQ("JA1", c.prefix);
   EXPECT_EQ("", c.dxcc);
-  EXPECT_EQ(1, resolver.counts().continent_unknown);
+  EXPECT_EQ(1, resolver.counts().continentUnknown);
 }
 
 }  // namespace

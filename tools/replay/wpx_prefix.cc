@@ -10,8 +10,8 @@ namespace {
 // The letters and digits that start `text`; a text without a digit after
 // its first character gets "0" after its first two characters.
 std::string LeadingPrefix(const std::string& text) {
-  size_t digits_begin = 0;
-  size_t end = PrefixDigitsEnd(text, &digits_begin);
+  size_t digitsBegin = 0;
+  size_t end = PrefixDigitsEnd(text, &digitsBegin);
   if (end == 0) return text.substr(0, 2) + "0";
   return text.substr(0, end);
 }
@@ -24,14 +24,14 @@ std::string WpxPrefix(const std::string& call) {
   if (parts.base.empty()) return "";
 
   std::string prefix = LeadingPrefix(parts.base);
-  if (parts.area_digit != 0) {
+  if (parts.areaDigit != 0) {
     // The call-area digit takes the place of the home call's digits.
-    size_t digits_begin = 0;
-    size_t end = PrefixDigitsEnd(prefix, &digits_begin);
+    size_t digitsBegin = 0;
+    size_t end = PrefixDigitsEnd(prefix, &digitsBegin);
     if (end == 0) {
-      prefix.back() = parts.area_digit;
+      prefix.back() = parts.areaDigit;
     } else {
-      prefix = prefix.substr(0, digits_begin) + parts.area_digit;
+      prefix = prefix.substr(0, digitsBegin) + parts.areaDigit;
     }
   }
   return prefix;

@@ -22,7 +22,7 @@ int64_t Seconds(const replay::QsoTime& t) {
 }
 
 ContestMode ModeOf(const replay::SessionResult& session) {
-  const std::string& mode = session.plan.contest_mode;
+  const std::string& mode = session.plan.contestMode;
   if (mode == "CW") return ContestMode::kCw;
   if (mode == "SSB") return ContestMode::kPhone;
   // The settings file chose: the summary's first line names the contest.
@@ -41,7 +41,7 @@ Period PeriodOf(const replay::ReplayOptions& options,
   // A date alone ends with its day; a time is the first instant that no
   // longer counts, as "to 24:00" is in the rules.
   if (options.end)
-    period.end = Seconds(*options.end) + (options.end_has_time ? 0 : kDay);
+    period.end = Seconds(*options.end) + (options.endHasTime ? 0 : kDay);
   return period;
 }
 
@@ -79,8 +79,8 @@ ReplayCheck CheckReplay(const replay::ReplayOptions& options,
   const CtyStationLocator locator(*session.cty);
   check.rules.mode = ModeOf(session);
   check.rules.period = PeriodOf(options, plan, check.rules.mode);
-  check.entrant = Entrant{plan.own_call, locator.Locate(plan.own_call)};
-  check.entrant.station.continent = plan.own_continent;
+  check.entrant = Entrant{plan.ownCall, locator.Locate(plan.ownCall)};
+  check.entrant.station.continent = plan.ownContinent;
 
   std::vector<Contact> contacts;
   contacts.reserve(plan.contacts.size());
@@ -90,15 +90,14 @@ ReplayCheck CheckReplay(const replay::ReplayOptions& options,
     contact.call = c.call;
     contact.band = c.band;
     contact.mode = c.mode;
-    contact.exch_rcvd = c.exch_rcvd;
-    contact.exch_sent = c.exch_sent;
+    contact.exchRcvd = c.exchRcvd;
+    contact.exchSent = c.exchSent;
     contact.station = locator.Locate(c.call);
-    contact.plugin_prefix = c.prefix;
+    contact.pluginPrefix = c.prefix;
     contacts.push_back(std::move(contact));
   }
   check.sponsor = ScoreBySponsorRules(check.rules, check.entrant, contacts);
-  check.plugin_read =
-      ParsePluginSummary(session.outcome.summary, &check.plugin);
+  check.pluginRead = ParsePluginSummary(session.outcome.summary, &check.plugin);
   return check;
 }
 
@@ -109,7 +108,7 @@ std::string FormatReplayCheck(const ReplayCheck& check) {
   std::string text =
       FormatSponsorTable(check.rules, check.entrant, check.sponsor.table);
   text += "\n";
-  text += check.plugin_read
+  text += check.pluginRead
               ? FormatReconciliation(check.plugin, check.sponsor)
               : "The plug-in's summary has no score to compare with\n";
   return text;
@@ -119,7 +118,7 @@ bool WriteReplayCheckFiles(const replay::ReplayOptions& options,
                            const ReplayCheck& check,
                            replay::SessionResult* session, std::string* error) {
   if (check.problem.empty()) {
-    const fs::path report = fs::path(session->out_dir) / kCheckReportName;
+    const fs::path report = fs::path(session->outDir) / kCheckReportName;
     if (!WriteFile(report,
                    WithCrLf(FormatCheckReport(check.rules, check.entrant,
                                               check.sponsor)),
@@ -127,16 +126,16 @@ bool WriteReplayCheckFiles(const replay::ReplayOptions& options,
       return false;
     session->files.push_back({"Sponsor check", report.string(), true});
   }
-  if (options.json_file.empty()) return true;
-  if (!check.problem.empty() || !check.plugin_read) {
-    *error = "--json " + options.json_file + ": not written: " +
+  if (options.jsonFile.empty()) return true;
+  if (!check.problem.empty() || !check.pluginRead) {
+    *error = "--json " + options.jsonFile + ": not written: " +
              (check.problem.empty() ? "the plug-in's summary has no score"
                                     : check.problem);
     return false;
   }
   std::error_code ec;
-  fs::path json = fs::absolute(options.json_file, ec);
-  if (ec) json = options.json_file;
+  fs::path json = fs::absolute(options.jsonFile, ec);
+  if (ec) json = options.jsonFile;
   if (!WriteFile(json, FormatScoresJson(check.plugin, check.sponsor), error))
     return false;
   session->files.push_back({"Scores JSON", json.string(), true});

@@ -21,7 +21,7 @@ struct ReplayCheck {
   std::string problem;  // why there is no sponsor's score; empty: scored
   Rules rules;
   Entrant entrant;
-  bool plugin_read = false;  // the plug-in's summary was read into `plugin`
+  bool pluginRead = false;  // the plug-in's summary was read into `plugin`
   ScoreTable plugin;
   SponsorScore sponsor;
 };

@@ -36,8 +36,8 @@ class ReplayCheckTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::remove_all(out_);
     options_.library = AADX_PLUGIN_PATH;
-    options_.cty_file = TestData("sponsor_cty.dat");
-    options_.out_dir = out_.string();
+    options_.ctyFile = TestData("sponsor_cty.dat");
+    options_.outDir = out_.string();
     options_.quiet = true;
   }
 
@@ -50,7 +50,7 @@ class ReplayCheckTest : public ::testing::Test {
   std::string Replay(const std::string& log) {
     options_.logs = {TestData(log)};
     session_ = replay::RunReplaySession(options_, nullptr);
-    EXPECT_EQ(0, session_.exit_code) << session_.error;
+    EXPECT_EQ(0, session_.exitCode) << session_.error;
     check_ = CheckReplay(options_, session_);
     std::string error;
     EXPECT_TRUE(WriteReplayCheckFiles(options_, check_, &session_, &error))
@@ -88,19 +88,19 @@ TEST_F(ReplayCheckTest, WorkedExamplesPrintTheSponsorsTableAfterTheSummary) {
 
 TEST_F(ReplayCheckTest, CheckReportBesideErrTxtWithCrLfLines) {
   const std::string printed = Replay("example_asia_cw.adi");
-  const fs::path report = fs::path(session_.out_dir) / kCheckReportName;
+  const fs::path report = fs::path(session_.outDir) / kCheckReportName;
   std::string expected;
   for (char c : std::string(sponsor_test::kAsianCheckReport))
     expected += c == '\n' ? "\r\n" : std::string(1, c);
   EXPECT_EQ(expected, ReadAll(report.string()));
   EXPECT_NE(std::string::npos,
             printed.find("  Sponsor check  " + report.string() + "\n"));
-  EXPECT_TRUE(fs::exists(fs::path(session_.out_dir) / "err.txt"));
+  EXPECT_TRUE(fs::exists(fs::path(session_.outDir) / "err.txt"));
 }
 
 TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
   const std::string json = (out_ / "scores.json").string();
-  options_.json_file = json;
+  options_.jsonFile = json;
   const std::string printed = Replay("example_dx_cw.log");
   EXPECT_EQ(
       "{\"plugin\": {\"bands\": ["
@@ -132,8 +132,8 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
 TEST_F(ReplayCheckTest, PeriodAndModeFollowTheCommandLine) {
   const struct {
     std::vector<std::string> args;
-    const char* sponsor_period;
-    const char* plugin_first_line;
+    const char* sponsorPeriod;
+    const char* pluginFirstLine;
     Reason reason;
     int count;
   } kCases[] = {
@@ -164,7 +164,7 @@ TEST_F(ReplayCheckTest, PeriodAndModeFollowTheCommandLine) {
        11},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.sponsor_period);
+    SCOPED_TRACE(c.sponsorPeriod);
     std::vector<std::string> args = c.args;
     args.push_back(TestData("example_asia_cw.adi"));
     replay::ReplayOptions parsed;
@@ -174,22 +174,21 @@ TEST_F(ReplayCheckTest, PeriodAndModeFollowTheCommandLine) {
         << error;
     options_.start = parsed.start;
     options_.end = parsed.end;
-    options_.end_has_time = parsed.end_has_time;
-    options_.contest_mode = parsed.contest_mode;
+    options_.endHasTime = parsed.endHasTime;
+    options_.contestMode = parsed.contestMode;
     Replay("example_asia_cw.adi");
-    EXPECT_EQ(c.sponsor_period, std::string(ContestName(check_.rules.mode)) +
-                                    " " + FormatUtc(check_.rules.period.start) +
-                                    " to " +
-                                    FormatUtc(check_.rules.period.end));
-    EXPECT_EQ(c.plugin_first_line, session_.outcome.summary.substr(
-                                       0, session_.outcome.summary.find('\r')));
-    EXPECT_EQ(c.count, check_.sponsor.reason_count(c.reason));
+    EXPECT_EQ(c.sponsorPeriod, std::string(ContestName(check_.rules.mode)) +
+                                   " " + FormatUtc(check_.rules.period.start) +
+                                   " to " + FormatUtc(check_.rules.period.end));
+    EXPECT_EQ(c.pluginFirstLine, session_.outcome.summary.substr(
+                                     0, session_.outcome.summary.find('\r')));
+    EXPECT_EQ(c.count, check_.sponsor.reasonCount(c.reason));
   }
 }
 
 TEST(ReplayCheckWithoutCountryFileTest, SaysWhyAndWritesNoJson) {
   replay::ReplayOptions options;
-  options.json_file = "never-written.json";
+  options.jsonFile = "never-written.json";
   replay::SessionResult session;
   const ReplayCheck check = CheckReplay(options, session);
   EXPECT_EQ(

@@ -29,8 +29,8 @@ bool ParseBandLine(const std::string& line, BandScore* band) {
 
 bool ParsePluginSummary(const std::string& summary, ScoreTable* table) {
   ScoreTable result;
-  bool have_total = false;
-  bool have_score = false;
+  bool haveTotal = false;
+  bool haveScore = false;
   std::istringstream in(summary);
   std::string line;
   while (std::getline(in, line)) {
@@ -39,19 +39,19 @@ bool ParsePluginSummary(const std::string& summary, ScoreTable* table) {
     if (std::sscanf(line.c_str(), "Score = %lld * %lld = %lld", &points, &mults,
                     &score) == 3) {
       result.score = score;
-      have_score = true;
+      haveScore = true;
       continue;
     }
     BandScore band;
     if (!ParseBandLine(line, &band)) continue;
     if (band.band == "Total") {
       result.total = band;
-      have_total = true;
-    } else if (!have_total) {
+      haveTotal = true;
+    } else if (!haveTotal) {
       result.bands.push_back(band);
     }
   }
-  if (!have_total || !have_score) return false;
+  if (!haveTotal || !haveScore) return false;
   *table = result;
   return true;
 }

@@ -94,22 +94,22 @@ std::string FormatSponsorTable(const Rules& rules, const Entrant& entrant,
 
 std::string FormatReconciliation(const ScoreTable& plugin,
                                  const SponsorScore& sponsor) {
-  const long long plugin_score = plugin.score;
-  const long long sponsor_score = sponsor.table.score;
+  const long long pluginScore = plugin.score;
+  const long long sponsorScore = sponsor.table.score;
   std::string text = "Plug-in's score and the sponsor's\n";
-  text += Printf("  %-20s %8lld\n", "plug-in's score", plugin_score);
-  text += Printf("  %-20s %8lld\n", "sponsor's score", sponsor_score);
-  std::string difference = Printf("  %-20s %8lld", "plug-in - sponsor",
-                                  plugin_score - sponsor_score);
-  if (sponsor_score != 0) {
-    difference += Printf(
-        " (%+.1f %%)", 100.0 * (plugin_score - sponsor_score) / sponsor_score);
+  text += Printf("  %-20s %8lld\n", "plug-in's score", pluginScore);
+  text += Printf("  %-20s %8lld\n", "sponsor's score", sponsorScore);
+  std::string difference =
+      Printf("  %-20s %8lld", "plug-in - sponsor", pluginScore - sponsorScore);
+  if (sponsorScore != 0) {
+    difference += Printf(" (%+.1f %%)",
+                         100.0 * (pluginScore - sponsorScore) / sponsorScore);
   }
   text += difference + "\n";
   text += "Contacts by reason\n";
   bool any = false;
   for (int i = 0; i < kReasonCount; ++i) {
-    const int count = sponsor.reason_counts[i];
+    const int count = sponsor.reasonCounts[i];
     if (count == 0) continue;
     any = true;
     const Reason reason = static_cast<Reason>(i);
@@ -145,7 +145,7 @@ std::string FormatCheckReport(const Rules& rules, const Entrant& entrant,
             OrDash(c.contact.call).c_str(), OrDash(s.dxcc).c_str(),
             OrDash(s.continent).c_str(), OrDash(s.prefix).c_str(),
             std::to_string(c.verdict.points).c_str(),
-            c.verdict.new_multiplier.c_str(), reasons.c_str())) +
+            c.verdict.newMultiplier.c_str(), reasons.c_str())) +
         "\n";
   }
   const ScoreTable& t = sponsor.table;
@@ -162,7 +162,7 @@ std::string FormatScoresJson(const ScoreTable& plugin,
   for (int i = 0; i < kReasonCount; ++i) {
     if (i > 0) out += ", ";
     out += Printf("\"%s\": %d", ReasonName(static_cast<Reason>(i)),
-                  sponsor.reason_counts[i]);
+                  sponsor.reasonCounts[i]);
   }
   return out + "}}}\n";
 }

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <utility>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace sponsor {
 
@@ -41,7 +43,7 @@ std::string Compact(const std::string& text, bool upper) {
   for (char c : text) {
     const unsigned char u = static_cast<unsigned char>(c);
     if (std::isspace(u)) continue;
-    result += static_cast<char>(upper ? std::toupper(u) : std::tolower(u));
+    result += upper ? AsciiUpper(c) : AsciiLower(c);
   }
   return result;
 }
@@ -82,10 +84,10 @@ std::vector<bool> PluginNewPrefixes(const std::vector<Contact>& contacts) {
     const Contact& c = contacts[i];
     if (c.band == "30m" || c.band == "17m" || c.band == "12m") continue;
     if (c.mode != "CW" && c.mode != "SSB") continue;
-    if (c.exch_rcvd.empty() || c.exch_sent.empty()) continue;
+    if (c.exchRcvd.empty() || c.exchSent.empty()) continue;
     const bool dupe = !stored.emplace(c.call, c.band, c.mode).second;
     if (dupe || c.call.empty()) continue;
-    result[i] = prefixes.emplace(c.band, c.plugin_prefix).second;
+    result[i] = prefixes.emplace(c.band, c.pluginPrefix).second;
   }
   return result;
 }
@@ -99,7 +101,7 @@ bool FailsToCount(const Rules& rules, const Contact& c, const std::string& band,
     *reason = Reason::kWrongMode;
   } else if (c.time < rules.period.start || c.time >= rules.period.end) {
     *reason = Reason::kOutsidePeriod;
-  } else if (!IsTwoDigitAge(c.exch_rcvd)) {
+  } else if (!IsTwoDigitAge(c.exchRcvd)) {
     *reason = Reason::kIncompleteExchange;
   } else {
     return false;
@@ -111,7 +113,7 @@ bool FailsToCount(const Rules& rules, const Contact& c, const std::string& band,
 // band or not); the reasons it scores nothing go to `v`.
 std::string PointsAndMultiplier(bool asian, const Entrant& entrant,
                                 const Station& s, int factor,
-                                bool plugin_new_prefix, Verdict* v) {
+                                bool pluginNewPrefix, Verdict* v) {
   if (s.maritime) {
     v->reasons.push_back(Reason::kMaritimeMobile);
   } else if (!s.located) {
@@ -123,7 +125,7 @@ std::string PointsAndMultiplier(bool asian, const Entrant& entrant,
     return s.dxcc;
   } else if (s.continent != "AS") {
     v->reasons.push_back(Reason::kNonAsianStation);
-    if (plugin_new_prefix) v->reasons.push_back(Reason::kNonAsianPrefix);
+    if (pluginNewPrefix) v->reasons.push_back(Reason::kNonAsianPrefix);
   } else {
     v->points = factor;
     return s.prefix;
@@ -145,8 +147,8 @@ std::string NormalizeBand(const std::string& band) {
   return Compact(band, false);
 }
 
-bool IsContestBand(const std::string& normalized_band) {
-  return BandIndex(normalized_band) >= 0;
+bool IsContestBand(const std::string& normalizedBand) {
+  return BandIndex(normalizedBand) >= 0;
 }
 
 bool IsContestModeText(const std::string& mode, ContestMode contest) {
@@ -162,7 +164,7 @@ bool IsContestModeText(const std::string& mode, ContestMode contest) {
 SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
                                  const std::vector<Contact>& contacts) {
   const bool asian = entrant.station.continent == "AS";
-  const std::vector<bool> plugin_new_prefix =
+  const std::vector<bool> pluginNewPrefix =
       asian ? std::vector<bool>(contacts.size()) : PluginNewPrefixes(contacts);
 
   std::vector<size_t> order(contacts.size());
@@ -173,8 +175,8 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
 
   SponsorScore result;
   BandScore bands[kContestBandCount];
-  bool band_worked[kContestBandCount] = {};
-  std::set<std::pair<std::string, std::string>> counted_calls;
+  bool bandWorked[kContestBandCount] = {};
+  std::set<std::pair<std::string, std::string>> countedCalls;
   std::set<std::pair<std::string, std::string>> multipliers;
 
   for (size_t index : order) {
@@ -182,40 +184,40 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
     CheckedContact checked{c, NormalizeBand(c.band), Verdict{}};
     Verdict& v = checked.verdict;
     const int slot = BandIndex(checked.band);
-    if (slot >= 0) band_worked[slot] = true;
+    if (slot >= 0) bandWorked[slot] = true;
 
     Reason reason;
     if (FailsToCount(rules, c, checked.band, &reason)) {
       v.reasons.push_back(reason);
-    } else if (!counted_calls.emplace(checked.band, Compact(c.call, true))
+    } else if (!countedCalls.emplace(checked.band, Compact(c.call, true))
                     .second) {
       v.reasons.push_back(Reason::kDupe);
     } else {
       v.counts = true;
       const std::string multiplier = PointsAndMultiplier(
           asian, entrant, c.station, BandFactor(checked.band),
-          plugin_new_prefix[index], &v);
+          pluginNewPrefix[index], &v);
       if (!multiplier.empty() &&
           multipliers.emplace(checked.band, multiplier).second) {
-        v.new_multiplier = multiplier;
+        v.newMultiplier = multiplier;
       }
       BandScore& band = bands[slot];
       ++band.qsos;
       band.points += v.points;
-      if (!v.new_multiplier.empty()) ++band.multipliers;
+      if (!v.newMultiplier.empty()) ++band.multipliers;
       // The rules ask for the received exchange only and take any phone
       // mode; the plug-in wants both exchanges and "CW" or "SSB".
-      if (c.exch_sent.empty() || (c.mode != "CW" && c.mode != "SSB"))
+      if (c.exchSent.empty() || (c.mode != "CW" && c.mode != "SSB"))
         v.reasons.push_back(Reason::kPluginRefused);
     }
-    for (Reason r : v.reasons) ++result.reason_counts[static_cast<int>(r)];
+    for (Reason r : v.reasons) ++result.reasonCounts[static_cast<int>(r)];
     result.contacts.push_back(std::move(checked));
   }
 
   ScoreTable& table = result.table;
   table.total.band = "Total";
   for (int i = 0; i < kContestBandCount; ++i) {
-    if (!band_worked[i]) continue;
+    if (!bandWorked[i]) continue;
     bands[i].band = kContestBands[i];
     table.bands.push_back(bands[i]);
     table.total.qsos += bands[i].qsos;

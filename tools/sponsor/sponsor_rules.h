@@ -45,16 +45,16 @@ const char* ReasonDescription(Reason reason);
 
 // One contact as logged.
 struct Contact {
-  int64_t time = 0;       // UTC seconds (UtcSeconds)
-  std::string call;       // worked station
-  std::string band;       // "20m"; case and blanks do not matter
-  std::string mode;       // "CW", "SSB", "PH", ...; case does not matter
-  std::string exch_rcvd;  // the received age
-  std::string exch_sent;  // the sent exchange (the plug-in needs one)
-  Station station;        // where the sponsor places the worked station
+  int64_t time = 0;      // UTC seconds (UtcSeconds)
+  std::string call;      // worked station
+  std::string band;      // "20m"; case and blanks do not matter
+  std::string mode;      // "CW", "SSB", "PH", ...; case does not matter
+  std::string exchRcvd;  // the received age
+  std::string exchSent;  // the sent exchange (the plug-in needs one)
+  Station station;       // where the sponsor places the worked station
   // The worked station's prefix as the plug-in was given it: it decides
   // which prefixes the plug-in counted as multipliers.
-  std::string plugin_prefix;
+  std::string pluginPrefix;
 };
 
 struct Entrant {
@@ -70,7 +70,7 @@ struct Rules {
 struct Verdict {
   bool counts = false;  // in the QSOs column
   int points = 0;
-  std::string new_multiplier;  // DXCC entity or WPX prefix, new on its band
+  std::string newMultiplier;  // DXCC entity or WPX prefix, new on its band
   std::vector<Reason> reasons;
 };
 
@@ -83,10 +83,8 @@ struct CheckedContact {
 struct SponsorScore {
   ScoreTable table;                      // contest bands that were worked
   std::vector<CheckedContact> contacts;  // in time order
-  std::array<int, kReasonCount> reason_counts{};  // contacts per reason
-  int reason_count(Reason r) const {
-    return reason_counts[static_cast<int>(r)];
-  }
+  std::array<int, kReasonCount> reasonCounts{};  // contacts per reason
+  int reasonCount(Reason r) const { return reasonCounts[static_cast<int>(r)]; }
 };
 
 // Scores `contacts`, given in the order the plug-in received them (log
@@ -97,7 +95,7 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
 // "160m" for " 160M"; the text unchanged (lower-cased, blanks removed) when
 // it is no contest band.
 std::string NormalizeBand(const std::string& band);
-bool IsContestBand(const std::string& normalized_band);
+bool IsContestBand(const std::string& normalizedBand);
 bool IsContestModeText(const std::string& mode, ContestMode contest);
 
 }  // namespace sponsor

@@ -15,7 +15,7 @@ using sponsor_test::Score;
 struct Expected {
   const char* call;
   int points;
-  const char* new_multiplier;
+  const char* newMultiplier;
   const char* reasons;  // names joined by ","
 };
 
@@ -34,7 +34,7 @@ void ExpectContacts(const SponsorScore& score,
     SCOPED_TRACE(std::to_string(i) + " " + c.contact.call);
     EXPECT_EQ(expected[i].call, c.contact.call);
     EXPECT_EQ(expected[i].points, c.verdict.points);
-    EXPECT_EQ(expected[i].new_multiplier, c.verdict.new_multiplier);
+    EXPECT_EQ(expected[i].newMultiplier, c.verdict.newMultiplier);
     EXPECT_EQ(expected[i].reasons, Reasons(c.verdict));
   }
 }
@@ -70,18 +70,18 @@ TEST(SponsorRulesTest, AsianWorkedExample) {
 
 TEST(SponsorRulesTest, NonAsianWorkedExample) {
   SponsorScore score = Score("DL5XYZ", sponsor_test::NonAsianExample());
-  const char* non_asian = "non-asian-station,non-asian-prefix";
+  const char* nonAsian = "non-asian-station,non-asian-prefix";
   ExpectContacts(score, {{"JA1ABC", 2, "JA1", ""},
                          {"JA1ABC/7", 1, "JA7", ""},
                          {"JA7XYZ", 1, "", ""},
-                         {"DL1AA", 0, "", non_asian},
+                         {"DL1AA", 0, "", nonAsian},
                          {"4X1AB", 1, "4X1", ""},
                          {"UA9AA", 3, "UA9", ""},
-                         {"9M6AA", 0, "", non_asian},
+                         {"9M6AA", 0, "", nonAsian},
                          {"HL1AB", 2, "HL1", ""}});
   ExpectTotals(score, 8, 10, 5);
-  EXPECT_EQ(2, score.reason_count(Reason::kNonAsianStation));
-  EXPECT_EQ(2, score.reason_count(Reason::kNonAsianPrefix));
+  EXPECT_EQ(2, score.reasonCount(Reason::kNonAsianStation));
+  EXPECT_EQ(2, score.reasonCount(Reason::kNonAsianPrefix));
 }
 
 TEST(SponsorRulesTest, ContestPeriodFromYearAndMode) {
@@ -276,7 +276,7 @@ TEST(SponsorRulesTest, ContactsThePluginRefusesMayCount) {
   // No sent age, or a phone mode the plug-in does not know.
   Contact unsent = Qso("DL1AA", "20m");
   Contact neither = Qso("DL1AB", "20m", "2021-06-19 1200", "");
-  unsent.exch_sent = neither.exch_sent = "";
+  unsent.exchSent = neither.exchSent = "";
   SponsorScore score = Score("JA1XYZ", {unsent, neither});
   ExpectContacts(score, {{"DL1AA", 3, "DL", "plugin-refused"},
                          {"DL1AB", 0, "", "incomplete-exchange"}});

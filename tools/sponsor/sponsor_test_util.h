@@ -55,10 +55,10 @@ inline Contact Qso(const std::string& call, const std::string& band,
   c.call = call;
   c.band = band;
   c.mode = mode;
-  c.exch_rcvd = age;
-  c.exch_sent = "45";
+  c.exchRcvd = age;
+  c.exchSent = "45";
   c.station = Locate(call);
-  c.plugin_prefix = c.station.prefix;
+  c.pluginPrefix = c.station.prefix;
   return c;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "base/ascii.h"
 #include "tools/replay/cty_file.h"
 #include "tools/replay/wpx_prefix.h"
 
@@ -16,7 +17,7 @@ bool IsMaritimeMobile(const std::string& call) {
     std::string part;
     for (size_t i = start; i < slash; ++i) {
       const unsigned char c = static_cast<unsigned char>(call[i]);
-      if (!std::isspace(c)) part += static_cast<char>(std::toupper(c));
+      if (!std::isspace(c)) part += AsciiUpper(call[i]);
     }
     if (part == "MM") return true;
     start = slash + 1;
@@ -34,7 +35,7 @@ Station CtyStationLocator::Locate(const std::string& call) const {
   if (station.maritime || !cty_.Resolve(call, &found)) return station;
   station.located = true;
   station.dxcc = found.dxcc;
-  station.dxcc_name = found.dxcc_name;
+  station.dxccName = found.dxccName;
   station.continent = found.continent;
   return station;
 }

@@ -17,7 +17,7 @@ struct Station {
   bool located = false;   // entity and continent known
   bool maritime = false;  // "/MM": no entity, no continent
   std::string dxcc;       // the entity's primary prefix, e.g. "I"
-  std::string dxcc_name;  // e.g. "Italy"
+  std::string dxccName;   // e.g. "Italy"
   std::string continent;  // e.g. "EU"
   std::string prefix;     // WPX prefix, e.g. "IT9"
 };

@@ -29,7 +29,7 @@ TEST(StationTest, CountryFileAndWpxRulesPlaceTheStation) {
     EXPECT_EQ(c.continent, s.continent) << c.call;
     EXPECT_EQ(c.prefix, s.prefix) << c.call;
   }
-  EXPECT_EQ("Italy", sponsor_test::Locate("IT9ABC").dxcc_name);
+  EXPECT_EQ("Italy", sponsor_test::Locate("IT9ABC").dxccName);
 }
 
 TEST(StationTest, MaritimeAndUnknownStationsAreNowhere) {
