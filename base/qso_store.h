@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/ole_date_value.h"
@@ -35,16 +36,46 @@ enum class Intake { kAccepted, kNoContestBand, kNoTestMode, kNoRxNumber };
 // order; the first failure wins.
 Intake CheckIntake(const CInfo& contact);
 
+// The records in insertion order, with indexes beside them so that the
+// questions each export asks cost the same however long the log is. A
+// removed record leaves a gap until gaps outnumber the records; then the
+// records close up in one pass, so a removal costs a constant amount on
+// average. Readers see only the remaining records, in insertion order.
 class QsoStore {
  public:
-  int count() const { return static_cast<int>(records_.size()); }
-  const CInfo& at(int index) const { return records_[index]; }
-  const std::vector<CInfo>& records() const { return records_; }
-  void Clear() { records_.clear(); }
+  int count() const { return live_; }
+  // The index-th remaining record; walks the gaps when there are any.
+  const CInfo& at(int index) const;
+  // A copy of the remaining records in insertion order.
+  std::vector<CInfo> records() const;
+  void Clear();
+
+  // Calls fn(const CInfo&) for every remaining record in insertion order.
+  template <typename Fn>
+  void ForEach(Fn&& fn) const {
+    for (size_t i = 0; i < slots_.size(); ++i) {
+      if (!removed_[i]) fn(slots_[i]);
+    }
+  }
+
+  // Calls fn(const CInfo&) for the records of one callsign, in insertion
+  // order.
+  template <typename Fn>
+  void ForEachOfCall(const std::string& call, Fn&& fn) const {
+    auto it = byCall_.find(call);
+    if (it == byCall_.end()) return;
+    for (int slot : it->second) fn(slots_[slot]);
+  }
 
   // Number of earlier records with the same call, band and mode; each one
   // is a "DUPE" line in the UBN report.
   int CountEarlierMatches(const CInfo& contact) const;
+
+  // Whether any record, in any mode, has this call on this band.
+  bool WorkedOnBand(const std::string& call, const std::string& band) const;
+  // Whether any record has this prefix on this band.
+  bool PrefixWorkedOnBand(const std::string& prefix,
+                          const std::string& band) const;
 
   // Appends the record, marking it a dupe when an earlier one matches.
   void Append(CInfo record);
@@ -57,7 +88,19 @@ class QsoStore {
   bool Remove(const CInfo& contact);
 
  private:
-  std::vector<CInfo> records_;
+  using Counts = std::unordered_map<std::string, int>;
+
+  static void CountDown(Counts* counts, const std::string& key);
+  void CloseGaps();
+
+  std::vector<CInfo> slots_;   // every record appended since the gaps closed
+  std::vector<bool> removed_;  // per slot: a gap
+  int live_ = 0;
+  // Slots of each callsign's records, ascending (insertion order).
+  std::unordered_map<std::string, std::vector<int>> byCall_;
+  Counts stations_;     // records per call, band and mode
+  Counts callBands_;    // records per call and band
+  Counts prefixBands_;  // records per prefix and band
 };
 
 // Band names in order of first appearance among accepted contacts.

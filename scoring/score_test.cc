@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "tests/scan_model.h"
+
 namespace aadx {
 namespace {
 
@@ -40,6 +44,38 @@ TEST(BandSortTest, HighestBandKeyFirst) {
   bands = {"20m", "20M", "abc"};
   SortBandList(&bands);
   EXPECT_EQ(bands, (std::vector<std::string>{"abc", "20m", "20M"}));
+}
+
+// Names that share a padded key ("160m", "0160m", "00160m"), names longer
+// than the key, repeats: the order must be the exchange sort's, exchange
+// for exchange.
+TEST(BandSortTest, RandomListsSortAsTheExchangeSortDoes) {
+  const char* const names[] = {"160m",
+                               "0160m",
+                               "00160m",
+                               "10m",
+                               "010m",
+                               "6m",
+                               "06m",
+                               "80m",
+                               "2m",
+                               "0",
+                               "",
+                               "00",
+                               "A",
+                               "20M",
+                               "000000000000000000160m",
+                               "a-name-longer-than-20"};
+  std::mt19937 rng(7);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> bands(rng() % 12);
+    for (std::string& b : bands)
+      b = names[rng() % (sizeof names / sizeof *names)];
+    std::vector<std::string> expected = bands;
+    ExchangeSort(&expected);
+    SortBandList(&bands);
+    ASSERT_EQ(bands, expected) << round;
+  }
 }
 
 TEST(ScoreTest, BandFactorsWeighPointsPerBand) {
