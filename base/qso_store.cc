@@ -23,16 +23,6 @@ std::string Key(const std::string& a, const std::string& b) {
   return key.append(b);
 }
 
-std::string StationKey(const CInfo& c) {
-  return Key(Key(c.call, c.band), c.mode);
-}
-
-int CountOf(const std::unordered_map<std::string, int>& counts,
-            const std::string& key) {
-  auto it = counts.find(key);
-  return it == counts.end() ? 0 : it->second;
-}
-
 // Gaps are closed once they outnumber the records, and not before this
 // many, so small stores never pay for it.
 constexpr size_t kMinGapsToClose = 64;
@@ -67,82 +57,97 @@ void QsoStore::Clear() {
   removed_.clear();
   live_ = 0;
   byCall_.clear();
-  stations_.clear();
-  callBands_.clear();
   prefixBands_.clear();
 }
 
 int QsoStore::CountEarlierMatches(const CInfo& contact) const {
-  return CountOf(stations_, StationKey(contact));
+  auto it = byCall_.find(contact.call);
+  if (it == byCall_.end()) return 0;
+  for (const Kind& k : it->second.kinds) {
+    if (k.band == contact.band && k.mode == contact.mode) return k.count;
+  }
+  return 0;
 }
 
 bool QsoStore::WorkedOnBand(const std::string& call,
                             const std::string& band) const {
-  return CountOf(callBands_, Key(call, band)) > 0;
+  auto it = byCall_.find(call);
+  if (it == byCall_.end()) return false;
+  for (const Kind& k : it->second.kinds) {
+    if (k.band == band) return true;
+  }
+  return false;
 }
 
 bool QsoStore::PrefixWorkedOnBand(const std::string& prefix,
                                   const std::string& band) const {
-  return CountOf(prefixBands_, Key(prefix, band)) > 0;
+  return prefixBands_.count(Key(prefix, band)) != 0;
 }
 
 void QsoStore::Append(CInfo record) {
-  int& earlier = stations_[StationKey(record)];
-  record.dupe = earlier > 0 ? 1 : 0;
-  ++earlier;
-  ++callBands_[Key(record.call, record.band)];
+  CallRecords& mine = byCall_[record.call];
+  auto kind =
+      std::find_if(mine.kinds.begin(), mine.kinds.end(), [&](const Kind& k) {
+        return k.band == record.band && k.mode == record.mode;
+      });
+  if (kind == mine.kinds.end()) {
+    mine.kinds.push_back(Kind{record.band, record.mode, 0});
+    kind = mine.kinds.end() - 1;
+  }
+  record.dupe = kind->count > 0 ? 1 : 0;
+  ++kind->count;
   ++prefixBands_[Key(record.prefix, record.band)];
-  byCall_[record.call].push_back(static_cast<int>(slots_.size()));
+  mine.slots.push_back(static_cast<int>(slots_.size()));
   slots_.push_back(std::move(record));
   removed_.push_back(false);
   ++live_;
 }
 
-void QsoStore::CountDown(Counts* counts, const std::string& key) {
-  auto it = counts->find(key);
-  if (it != counts->end() && --it->second == 0) counts->erase(it);
-}
-
 bool QsoStore::Remove(const CInfo& contact) {
   auto calls = byCall_.find(contact.call);
   if (calls == byCall_.end()) return false;
-  std::vector<int>& mine = calls->second;
+  CallRecords& mine = calls->second;
 
   // Only this call's records can match; they are in insertion order.
   auto find = [&](auto matches) {
-    return std::find_if(mine.begin(), mine.end(),
+    return std::find_if(mine.slots.begin(), mine.slots.end(),
                         [&](int slot) { return matches(slots_[slot]); });
   };
   auto it = find([&](const CInfo& r) {
     return SameStation(r, contact) && SameTime(r.time, contact.time);
   });
-  if (it == mine.end()) {
+  if (it == mine.slots.end()) {
     it = find([&](const CInfo& r) { return SameStation(r, contact); });
   }
-  if (it == mine.end()) {
+  if (it == mine.slots.end()) {
     it = find([&](const CInfo& r) { return r.band == contact.band; });
   }
-  if (it == mine.end()) return false;
+  if (it == mine.slots.end()) return false;
 
   int slot = *it;
-  mine.erase(it);
+  mine.slots.erase(it);
   CInfo& removed = slots_[slot];
   removed_[slot] = true;
   --live_;
-  CountDown(&stations_, StationKey(removed));
-  CountDown(&callBands_, Key(removed.call, removed.band));
-  CountDown(&prefixBands_, Key(removed.prefix, removed.band));
+  for (auto k = mine.kinds.begin(); k != mine.kinds.end(); ++k) {
+    if (k->band != removed.band || k->mode != removed.mode) continue;
+    if (--k->count == 0) mine.kinds.erase(k);
+    break;
+  }
+  auto prefix = prefixBands_.find(Key(removed.prefix, removed.band));
+  if (prefix != prefixBands_.end() && --prefix->second == 0) {
+    prefixBands_.erase(prefix);
+  }
 
   bool seen = false;
-  for (int other : mine) {
+  for (int other : mine.slots) {
     CInfo& r = slots_[other];
     if (!SameStation(r, removed)) continue;
     r.dupe = seen ? 1 : 0;
     seen = true;
   }
-  if (mine.empty()) byCall_.erase(calls);
-  // The gap keeps its texts until the records close up; its memory is
-  // given back now.
+  if (mine.slots.empty()) byCall_.erase(calls);
+  // The gap keeps no texts until the records close up.
   removed = CInfo();
 
   size_t gaps = slots_.size() - static_cast<size_t>(live_);
@@ -164,7 +169,7 @@ void QsoStore::CloseGaps() {
   slots_.resize(kept);
   removed_.assign(kept, false);
   for (auto& entry : byCall_) {
-    for (int& slot : entry.second) slot = moved[slot];
+    for (int& slot : entry.second.slots) slot = moved[slot];
   }
 }
 

@@ -64,7 +64,7 @@ class QsoStore {
   void ForEachOfCall(const std::string& call, Fn&& fn) const {
     auto it = byCall_.find(call);
     if (it == byCall_.end()) return;
-    for (int slot : it->second) fn(slots_[slot]);
+    for (int slot : it->second.slots) fn(slots_[slot]);
   }
 
   // Number of earlier records with the same call, band and mode; each one
@@ -88,19 +88,27 @@ class QsoStore {
   bool Remove(const CInfo& contact);
 
  private:
-  using Counts = std::unordered_map<std::string, int>;
+  // How many records of a callsign share one band and mode.
+  struct Kind {
+    std::string band;
+    std::string mode;
+    int count;
+  };
+  // A callsign's records: their slots, ascending (insertion order), and
+  // their counts per band and mode, a handful at most.
+  struct CallRecords {
+    std::vector<int> slots;
+    std::vector<Kind> kinds;
+  };
 
-  static void CountDown(Counts* counts, const std::string& key);
   void CloseGaps();
 
   std::vector<CInfo> slots_;   // every record appended since the gaps closed
   std::vector<bool> removed_;  // per slot: a gap
   int live_ = 0;
-  // Slots of each callsign's records, ascending (insertion order).
-  std::unordered_map<std::string, std::vector<int>> byCall_;
-  Counts stations_;     // records per call, band and mode
-  Counts callBands_;    // records per call and band
-  Counts prefixBands_;  // records per prefix and band
+  std::unordered_map<std::string, CallRecords> byCall_;
+  std::unordered_map<std::string, int> prefixBands_;  // records per prefix
+                                                      // and band
 };
 
 // Band names in order of first appearance among accepted contacts.

@@ -35,22 +35,48 @@ void ExchangeSortByRank(std::vector<int>* ranks, std::vector<int>* order) {
   }
 }
 
-// One band's tally as the store is read, with sets that keep the DXCC and
-// prefix lists free of repeats.
+// A band's DXCC or prefix values without repeats, in first-seen order:
+// searched in place while short, through a set once long.
+class DistinctValues {
+ public:
+  explicit DistinctValues(std::vector<std::string>* values) : values_(values) {}
+
+  bool Add(const std::string& value) {
+    if (values_->size() < kShort) {
+      if (std::find(values_->begin(), values_->end(), value) !=
+          values_->end()) {
+        return false;
+      }
+    } else {
+      if (seen_.empty()) seen_.insert(values_->begin(), values_->end());
+      if (!seen_.insert(value).second) return false;
+    }
+    values_->push_back(value);
+    return true;
+  }
+
+ private:
+  static constexpr size_t kShort = 16;
+  std::vector<std::string>* values_;
+  std::unordered_set<std::string> seen_;
+};
+
+// One band's tally as the store is read.
 struct BandWork {
+  BandWork() = default;
+  BandWork(const BandWork&) = delete;  // the value sets point into tally
+  BandWork& operator=(const BandWork&) = delete;
+
   BandTally tally;
   std::vector<std::string>* dxccSlot = nullptr;
   std::vector<std::string>* prefixSlot = nullptr;
-  std::unordered_set<std::string> dxccSeen;
-  std::unordered_set<std::string> prefixSeen;
+  DistinctValues dxcc{&tally.dxccValues};
+  DistinctValues prefixes{&tally.prefixValues};
 };
 
-void AddDistinct(std::unordered_set<std::string>* seen,
-                 std::vector<std::string>* values, const std::string& value,
+void AddDistinct(DistinctValues* values, const std::string& value,
                  std::vector<std::string>* slotList) {
-  if (!seen->insert(value).second) return;
-  values->push_back(value);
-  if (slotList != nullptr) slotList->push_back(value);
+  if (values->Add(value) && slotList != nullptr) slotList->push_back(value);
 }
 
 }  // namespace
@@ -133,8 +159,8 @@ ScoreResult ComputeScore(std::vector<std::string>* bandList,
     } else if (r.continent == "AS") {
       ++t.farQsos;
     }
-    AddDistinct(&w.dxccSeen, &t.dxccValues, r.dxcc, w.dxccSlot);
-    AddDistinct(&w.prefixSeen, &t.prefixValues, r.prefix, w.prefixSlot);
+    AddDistinct(&w.dxcc, r.dxcc, w.dxccSlot);
+    AddDistinct(&w.prefixes, r.prefix, w.prefixSlot);
   });
 
   ScoreResult result;

@@ -145,6 +145,39 @@ TEST(ScoreTest, RefillsTheSlotListsOfContestBandsOnly) {
   EXPECT_EQ(r.totalPrefixes, 4);
 }
 
+// Many distinct values per band, repeats and dupes among them: the lists
+// keep their first-seen order as the scanning score keeps it.
+TEST(ScoreTest, LongValueListsMatchTheScanningScore) {
+  std::mt19937 rng(11);
+  Computation c;
+  ScanModel model;
+  model.Reset("AS");
+  const char* bands[] = {"20m", "40m", "6m"};
+  for (int i = 0; i < 600; ++i) {
+    CInfo q = Qso("C" + std::to_string(rng() % 300), bands[rng() % 3],
+                  rng() % 2 ? "AS" : "EU", "P" + std::to_string(rng() % 70),
+                  "D" + std::to_string(rng() % 40));
+    q.mode = "CW";
+    q.exchSent = q.exchRcvd = "1";
+    model.Add(q);
+    c.store.Append(q);
+  }
+  c.bands = model.bandList;
+  ScoreResult got = c.Run(true, "AS");
+  ScoreResult want = model.Score();
+  ASSERT_EQ(got.bands.size(), want.bands.size());
+  for (size_t i = 0; i < got.bands.size(); ++i) {
+    EXPECT_EQ(got.bands[i].band, want.bands[i].band);
+    EXPECT_EQ(got.bands[i].qsos, want.bands[i].qsos);
+    EXPECT_EQ(got.bands[i].points, want.bands[i].points);
+    EXPECT_EQ(got.bands[i].dxccValues, want.bands[i].dxccValues);
+    EXPECT_EQ(got.bands[i].prefixValues, want.bands[i].prefixValues);
+  }
+  EXPECT_EQ(c.dxcc, model.dxccLists);
+  EXPECT_EQ(c.prefixes, model.prefixLists);
+  EXPECT_EQ(got.score, want.score);
+}
+
 TEST(ScoreTest, EmptyStoreScoresZero) {
   Computation c;
   ScoreResult r = c.Run(true, "AS");
