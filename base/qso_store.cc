@@ -84,7 +84,7 @@ bool QsoStore::PrefixWorkedOnBand(const std::string& prefix,
   return prefixBands_.count(Key(prefix, band)) != 0;
 }
 
-void QsoStore::Append(CInfo record) {
+int QsoStore::Append(CInfo record) {
   CallRecords& mine = byCall_[record.call];
   auto kind =
       std::find_if(mine.kinds.begin(), mine.kinds.end(), [&](const Kind& k) {
@@ -94,13 +94,14 @@ void QsoStore::Append(CInfo record) {
     mine.kinds.push_back(Kind{record.band, record.mode, 0});
     kind = mine.kinds.end() - 1;
   }
-  record.dupe = kind->count > 0 ? 1 : 0;
-  ++kind->count;
+  int earlier = kind->count++;
+  record.dupe = earlier > 0 ? 1 : 0;
   ++prefixBands_[Key(record.prefix, record.band)];
   mine.slots.push_back(static_cast<int>(slots_.size()));
   slots_.push_back(std::move(record));
   removed_.push_back(false);
   ++live_;
+  return earlier;
 }
 
 bool QsoStore::Remove(const CInfo& contact) {

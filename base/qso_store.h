@@ -77,8 +77,9 @@ class QsoStore {
   bool PrefixWorkedOnBand(const std::string& prefix,
                           const std::string& band) const;
 
-  // Appends the record, marking it a dupe when an earlier one matches.
-  void Append(CInfo record);
+  // Appends the record, marking it a dupe when an earlier one matches, and
+  // returns the number of earlier matches.
+  int Append(CInfo record);
 
   // Removes the record the host deleted and returns true, or false when
   // none matches. Prefers an exact match on call, band, mode and time, then
