@@ -18,12 +18,8 @@ int Plugin::CheckCall(const CallQuery& q) {
   if (q.dxcc.empty()) return 1;
   return state_.shared.WithLock([&](const SharedFields& s) {
     if (s.asiaFlag == 0 && q.continent != "AS") return 4;
-    for (const CInfo& r : s.store.records()) {
-      if (r.call == q.call && r.band == q.band) return 0;
-    }
-    for (const CInfo& r : s.store.records()) {
-      if (r.band == q.band && r.prefix == q.prefix) return 1;
-    }
+    if (s.store.WorkedOnBand(q.call, q.band)) return 0;
+    if (s.store.PrefixWorkedOnBand(q.prefix, q.band)) return 1;
     return 2;
   });
 }

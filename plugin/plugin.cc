@@ -55,12 +55,11 @@ int Plugin::AddData(const ContactArgs& contact) {
   AddToBandList(&state_.bandList, contact.info.band);
 
   state_.shared.WithLock([&](SharedFields& s) {
-    int matches = s.store.CountEarlierMatches(contact.info);
+    int matches = s.store.Append(contact.info);
     if (matches > 0) {
       std::string line = FormatUbnLine(ToUbnContact(contact), "   DUPE !!!");
       for (int i = 0; i < matches; ++i) ubn.WriteLine(line);
     }
-    s.store.Append(contact.info);
   });
   return 1;
 }

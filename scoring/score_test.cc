@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "tests/scan_model.h"
+
 namespace aadx {
 namespace {
 
@@ -40,6 +44,38 @@ TEST(BandSortTest, HighestBandKeyFirst) {
   bands = {"20m", "20M", "abc"};
   SortBandList(&bands);
   EXPECT_EQ(bands, (std::vector<std::string>{"abc", "20m", "20M"}));
+}
+
+// Names that share a padded key ("160m", "0160m", "00160m"), names longer
+// than the key, repeats: the order must be the exchange sort's, exchange
+// for exchange.
+TEST(BandSortTest, RandomListsSortAsTheExchangeSortDoes) {
+  const char* const names[] = {"160m",
+                               "0160m",
+                               "00160m",
+                               "10m",
+                               "010m",
+                               "6m",
+                               "06m",
+                               "80m",
+                               "2m",
+                               "0",
+                               "",
+                               "00",
+                               "A",
+                               "20M",
+                               "000000000000000000160m",
+                               "a-name-longer-than-20"};
+  std::mt19937 rng(7);
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> bands(rng() % 12);
+    for (std::string& b : bands)
+      b = names[rng() % (sizeof names / sizeof *names)];
+    std::vector<std::string> expected = bands;
+    ExchangeSort(&expected);
+    SortBandList(&bands);
+    ASSERT_EQ(bands, expected) << round;
+  }
 }
 
 TEST(ScoreTest, BandFactorsWeighPointsPerBand) {
@@ -107,6 +143,39 @@ TEST(ScoreTest, RefillsTheSlotListsOfContestBandsOnly) {
   EXPECT_EQ(r.bands[2].multipliers, 1);
   EXPECT_EQ(r.totalDxcc, 3);
   EXPECT_EQ(r.totalPrefixes, 4);
+}
+
+// Many distinct values per band, repeats and dupes among them: the lists
+// keep their first-seen order as the scanning score keeps it.
+TEST(ScoreTest, LongValueListsMatchTheScanningScore) {
+  std::mt19937 rng(11);
+  Computation c;
+  ScanModel model;
+  model.Reset("AS");
+  const char* bands[] = {"20m", "40m", "6m"};
+  for (int i = 0; i < 600; ++i) {
+    CInfo q = Qso("C" + std::to_string(rng() % 300), bands[rng() % 3],
+                  rng() % 2 ? "AS" : "EU", "P" + std::to_string(rng() % 70),
+                  "D" + std::to_string(rng() % 40));
+    q.mode = "CW";
+    q.exchSent = q.exchRcvd = "1";
+    model.Add(q);
+    c.store.Append(q);
+  }
+  c.bands = model.bandList;
+  ScoreResult got = c.Run(true, "AS");
+  ScoreResult want = model.Score();
+  ASSERT_EQ(got.bands.size(), want.bands.size());
+  for (size_t i = 0; i < got.bands.size(); ++i) {
+    EXPECT_EQ(got.bands[i].band, want.bands[i].band);
+    EXPECT_EQ(got.bands[i].qsos, want.bands[i].qsos);
+    EXPECT_EQ(got.bands[i].points, want.bands[i].points);
+    EXPECT_EQ(got.bands[i].dxccValues, want.bands[i].dxccValues);
+    EXPECT_EQ(got.bands[i].prefixValues, want.bands[i].prefixValues);
+  }
+  EXPECT_EQ(c.dxcc, model.dxccLists);
+  EXPECT_EQ(c.prefixes, model.prefixLists);
+  EXPECT_EQ(got.score, want.score);
 }
 
 TEST(ScoreTest, EmptyStoreScoresZero) {

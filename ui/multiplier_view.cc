@@ -64,15 +64,14 @@ bool MultiplierPoller::FillBandRows(const std::string& call) {
     if (!call.empty()) {
       // Store order, so a later QSO on a band overwrites an earlier one;
       // dupes count as much as any other QSO here.
-      for (const CInfo& q : s.store.records()) {
-        if (q.call != call) continue;
+      s.store.ForEachOfCall(call, [&](const CInfo& q) {
         int slot = BandSlotOf(q.band);
-        if (slot < 0) continue;
+        if (slot < 0) return;
         BandRow& row = s.bandRows[slot];
         row[1] = q.mode;
         row[2] = FormatOleDate(&q.time, "%H:%M");
         row[3] = q.exchRcvd;
-      }
+      });
     }
     return s.modeFlag != 0;
   });

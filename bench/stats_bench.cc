@@ -1,0 +1,375 @@
+// What one call of each export costs as the log grows, measured on the
+// built plug-in library loaded by path and called by plain export name, as
+// the host calls it; and what one poll tick of the Multiplier window costs.
+// Every benchmark runs its repetitions itself and reports the figure the
+// table shows as a counter named after the table's cell; main prints the
+// table once every benchmark has run.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/bench_table.h"
+#include "loader/host_calls.h"
+#include "loader/plugin_library.h"
+#include "tests/test_contacts.h"
+#include "tests/test_util.h"
+#include "ui/multiplier_view.h"
+
+namespace aadx {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+const char* const kBands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
+
+// The plug-in, loaded in a folder of its own for err.txt and the settings
+// file; loaded again for a fresh process-wide state.
+struct LoadedPlugin {
+  ScopedTempDir dir;
+  PluginLibrary library;
+
+  void Load() {
+    library.Unload();
+    std::string error;
+    if (!library.Load(AADX_PLUGIN_PATH, &error)) {
+      std::fprintf(stderr, "cannot load the plug-in: %s\n", error.c_str());
+      std::exit(1);
+    }
+  }
+};
+
+LoadedPlugin& Loaded() {
+  static LoadedPlugin loaded;
+  if (!loaded.library.loaded()) loaded.Load();
+  return loaded;
+}
+
+const PluginExports& Plugin() { return Loaded().library.exports(); }
+
+void Reset() { CallResetStats(Plugin(), TestReset("AS")); }
+
+// Contact number i of a log: a distinct call, spread over the six bands
+// (or a band text of its own), a few hundred prefixes, two continents.
+HostContact LogContact(int i, bool ownBand = false) {
+  HostContact c =
+      TestContact("JA" + std::to_string(i) + "X", "JA",
+                  ownBand ? "B" + std::to_string(i) : kBands[i % 6]);
+  c.prefix = "JA" + std::to_string(i % 400);
+  c.dxcc = i % 3 == 0 ? "UA" : "JA";
+  c.continent = i % 5 == 0 ? "EU" : "AS";
+  c.exchRcvd = std::to_string(i % 80 + 1);
+  c.time.days = kTestContactTime + i / 1440.0;
+  return c;
+}
+
+// The first count contacts of the log, made once, so that timed loops
+// spend nothing on making them.
+const std::vector<HostContact>& LogContacts(int count, bool ownBands) {
+  static std::vector<HostContact> logs[2];
+  std::vector<HostContact>& log = logs[ownBands ? 1 : 0];
+  for (int i = static_cast<int>(log.size()); i < count; ++i) {
+    log.push_back(LogContact(i, ownBands));
+  }
+  return log;
+}
+
+void Fill(int count, bool ownBands = false) {
+  const std::vector<HostContact>& log = LogContacts(count, ownBands);
+  Reset();
+  for (int i = 0; i < count; ++i) CallAddData(Plugin(), log[i]);
+}
+
+// A contact that no stored one matches.
+HostContact FreshContact(int i) {
+  HostContact c = LogContact(i);
+  c.call = "ZZ" + std::to_string(i) + "Q";
+  c.prefix = "ZZ" + std::to_string(i);
+  return c;
+}
+
+// Runs the benchmark body once, with its own repetitions; the reported
+// time is the body's.
+template <typename Body>
+void RunOnce(benchmark::State& state, Body body) {
+  for (auto _ : state) {
+    auto start = Clock::now();
+    body();
+    state.SetIterationTime(Seconds(start));
+  }
+}
+
+void Figure(benchmark::State& state, const std::string& name, double value) {
+  state.counters[name] = value;
+}
+
+std::string Cell(const char* what, int64_t n) {
+  return std::string(what) + "/" + std::to_string(n);
+}
+
+void BM_AddData(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  Fill(n);
+  const int reps = 3000;
+  double timed = 0;
+  RunOnce(state, [&] {
+    for (int i = 0; i < reps; ++i) {
+      HostContact c = FreshContact(i);
+      auto start = Clock::now();
+      CallAddData(Plugin(), c);
+      timed += Seconds(start);
+      CallRemoveData(Plugin(), c);
+    }
+  });
+  Figure(state, Cell("AddData", n), timed / reps * 1e6);
+}
+
+void BM_CheckCall(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  Fill(n);
+  HostCallQuery q;
+  q.call = "ZZ1ZZ";
+  q.mode = "CW";
+  q.prefix = "ZZ1";
+  q.dxcc = "JA";
+  q.continent = "AS";
+  q.band = "20m";
+  q.band2 = "20m";
+  const int reps = 5000;
+  double seconds = 0;
+  RunOnce(state, [&] {
+    auto start = Clock::now();
+    for (int i = 0; i < reps; ++i) {
+      benchmark::DoNotOptimize(CallCheckCall(Plugin(), q));
+    }
+    seconds = Seconds(start);
+  });
+  Figure(state, Cell("CheckCall", n), seconds / reps * 1e6);
+}
+
+void BM_Rebuild(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  int reps = std::max(1, 20000 / n);
+  LogContacts(n, false);
+  double seconds = 0;
+  RunOnce(state, [&] {
+    for (int r = 0; r < reps; ++r) {
+      auto start = Clock::now();
+      Fill(n);
+      int status;
+      benchmark::DoNotOptimize(Plugin().GetResult0(&status));
+      seconds += Seconds(start);
+    }
+  });
+  Figure(state, Cell("Rebuild", n), seconds / reps * 1e3);
+}
+
+// The I/O every AddData0 must do: open err.txt for appending, write, close.
+void BM_IoFloor(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  int reps = std::max(1, 20000 / n);
+  double seconds = 0;
+  RunOnce(state, [&] {
+    for (int r = 0; r < reps; ++r) {
+      auto start = Clock::now();
+      for (int i = 0; i < n; ++i) {
+        std::FILE* f = std::fopen("err.txt", "ab");
+        if (f == nullptr) continue;
+        std::fputs("", f);
+        std::fclose(f);
+      }
+      seconds += Seconds(start);
+    }
+  });
+  Figure(state, Cell("IoFloor", n), seconds / reps * 1e3);
+}
+
+// Removes contacts from the middle of a log of n, one at a time, each put
+// back (untimed) before the next.
+double RemovePerCallMicros(int n) {
+  const int reps = 1000;
+  double timed = 0;
+  for (int i = 0; i < reps; ++i) {
+    const HostContact& c = LogContacts(n, false)[(n / 2 + i * 7919) % n];
+    auto start = Clock::now();
+    CallRemoveData(Plugin(), c);
+    timed += Seconds(start);
+    CallAddData(Plugin(), c);
+  }
+  return timed / reps * 1e6;
+}
+
+void BM_RemoveData(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  Fill(n);
+  double micros = 0;
+  RunOnce(state, [&] { micros = RemovePerCallMicros(n); });
+  Figure(state, Cell("RemoveData", n), micros);
+}
+
+// 100,000 adds, removals one by one from the middle of that log, then every
+// contact removed one by one in log order.
+void BM_Bulk(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  const std::vector<HostContact>& log = LogContacts(n, false);
+  RunOnce(state, [&] {
+    auto start = Clock::now();
+    Fill(n);
+    Figure(state, Cell("AddAll", n), Seconds(start));
+    Figure(state, Cell("RemoveData", n), RemovePerCallMicros(n));
+    start = Clock::now();
+    for (int i = 0; i < n; ++i) CallRemoveData(Plugin(), log[i]);
+    Figure(state, Cell("RemoveAll", n), Seconds(start));
+  });
+}
+
+double GetResultSeconds(int reps) {
+  auto start = Clock::now();
+  for (int r = 0; r < reps; ++r) {
+    int status;
+    benchmark::DoNotOptimize(Plugin().GetResult0(&status));
+  }
+  return Seconds(start) / reps;
+}
+
+void BM_GetResult(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  Fill(n);
+  double seconds = 0;
+  RunOnce(state, [&] { seconds = GetResultSeconds(std::max(1, 20000 / n)); });
+  Figure(state, Cell("GetResultPerContact", n), seconds / n * 1e6);
+  Figure(state, Cell("GetResult", n), seconds * 1e3);
+}
+
+void BM_GetResultOwnBands(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  Fill(n, true);
+  double seconds = 0;
+  RunOnce(state, [&] {
+    seconds = GetResultSeconds(1);
+    if (seconds < 1.0) seconds = GetResultSeconds(5);
+  });
+  Figure(state, Cell("GetResultOwnBands", n), seconds * 1e3);
+}
+
+// A host that answers every poll at once: entry text and frequency fixed.
+class QuietHost : public HostLink {
+ public:
+  explicit QuietHost(std::string entry) : entry_(std::move(entry)) {}
+  void Connect() override {}
+  bool HasHost() override { return true; }
+  bool ReadHostState(int32_t* value) override {
+    *value = 0;
+    return true;
+  }
+  bool ReadHostFrequency(double* hz) override {
+    *hz = 14025000.0;
+    return true;
+  }
+  bool ReadEntryText(std::string* text) override {
+    *text = entry_;
+    return true;
+  }
+  bool RunHostMacro(const std::string&) override { return true; }
+  void Release() override {}
+
+ private:
+  std::string entry_;
+};
+
+void BM_PollTick(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  auto shared = std::make_unique<SharedState>();
+  shared->WithLock([&](SharedFields& s) {
+    for (int i = 0; i < n; ++i) {
+      HostContact h = LogContact(i);
+      ContactArgs c = ToContactArgs(h);
+      // The typed call has four of the stored contacts.
+      if (i % (n / 4) == 0) c.info.call = "JA1TYP";
+      s.store.Append(c.info);
+    }
+  });
+  QuietHost host("JA1TYP");
+  MultiplierPoller poller(shared.get(), &host);
+  const int reps = 20000;
+  double seconds = 0;
+  RunOnce(state, [&] {
+    auto start = Clock::now();
+    for (int i = 0; i < reps; ++i) benchmark::DoNotOptimize(poller.Tick());
+    seconds = Seconds(start);
+  });
+  Figure(state, Cell("PollTick", n), seconds / reps * 1e6);
+}
+
+size_t HeapBytes() {
+  struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+}
+
+// Heap held per stored contact, on a freshly loaded plug-in, so no earlier
+// run's capacity is reused.
+void BM_Memory(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  const std::vector<HostContact>& log = LogContacts(n, false);
+  RunOnce(state, [&] {
+    Loaded().Load();
+    Reset();
+    size_t before = HeapBytes();
+    for (int i = 0; i < n; ++i) CallAddData(Plugin(), log[i]);
+    Figure(state, Cell("BytesPerContact", n),
+           (static_cast<double>(HeapBytes()) - before) / n);
+    Reset();
+  });
+}
+
+#define AADX_BENCH(fn) \
+  BENCHMARK(fn)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)
+
+AADX_BENCH(BM_Memory)->Arg(20000);
+AADX_BENCH(BM_AddData)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000);
+AADX_BENCH(BM_CheckCall)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000);
+AADX_BENCH(BM_Rebuild)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000);
+AADX_BENCH(BM_IoFloor)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000);
+AADX_BENCH(BM_RemoveData)->Arg(1000);
+AADX_BENCH(BM_Bulk)->Arg(100000);
+AADX_BENCH(BM_GetResult)->Arg(1000)->Arg(20000);
+AADX_BENCH(BM_GetResultOwnBands)->Arg(20000);
+AADX_BENCH(BM_PollTick)->Arg(100)->Arg(20000);
+
+// Collects every counter and shows each run's name and time as it ends;
+// the table comes once all have run.
+class TableCollector : public benchmark::BenchmarkReporter {
+ public:
+  bool ReportContext(const Context&) override { return true; }
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      std::fprintf(stderr, "%-45s %10.1f ms\n", run.benchmark_name().c_str(),
+                   run.GetAdjustedRealTime());
+      for (const auto& counter : run.counters) {
+        figures[counter.first] = counter.second;
+      }
+    }
+  }
+  BenchFigures figures;
+};
+
+}  // namespace
+}  // namespace aadx
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  aadx::TableCollector collector;
+  benchmark::RunSpecifiedBenchmarks(&collector);
+  aadx::PrintBenchTable(collector.figures);
+  benchmark::Shutdown();
+  return 0;
+}
