@@ -75,10 +75,11 @@ const char* const kTexts[] = {"JA1ZZZ",
                               "..\\..\\x",
                               "a/b\\c:d*e"};
 
+// A text as a C string carries it: up to its first NUL.
 std::string Text(FuzzedDataProvider* in) {
   switch (in->ConsumeIntegralInRange(0, 3)) {
     case 0:
-      return in->ConsumeRandomLengthString(24);
+      return in->ConsumeRandomLengthString(24).c_str();
     case 1:
       return std::string(in->ConsumeIntegralInRange<size_t>(0, 400), 'W');
     default:
@@ -88,8 +89,9 @@ std::string Text(FuzzedDataProvider* in) {
 
 StatsOleDate Date(FuzzedDataProvider* in) {
   StatsOleDate d;
-  d.dt = in->ConsumeBool() ? 44366.0 + in->ConsumeFloatingPointInRange(0.0, 2.0)
-                           : in->ConsumeFloatingPoint<double>();
+  d.days = in->ConsumeBool()
+               ? 44366.0 + in->ConsumeFloatingPointInRange(0.0, 2.0)
+               : in->ConsumeFloatingPoint<double>();
   d.status = in->ConsumeIntegralInRange<int32_t>(-1, 3);
   return d;
 }

@@ -29,16 +29,27 @@ inline std::vector<std::string> SplitText(const std::string& text,
   return parts;
 }
 
+inline bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// A column " 12" as the summary writes it.
+inline bool ReadNumber(const std::string& column, int64_t* value) {
+  long long n = 0;
+  char extra = 0;
+  if (std::sscanf(column.c_str(), " %lld%c", &n, &extra) != 1) return false;
+  *value = n;
+  return true;
+}
+
 // The last three TAB-separated numbers of a band or total line.
 inline bool ReadColumns(const std::string& line, int64_t* qsos, int64_t* points,
                         int64_t* multipliers) {
   std::vector<std::string> columns = SplitText(line, "\t");
-  if (columns.size() < 4) return false;
   size_t n = columns.size();
-  *qsos = std::stoll(columns[n - 3]);
-  *points = std::stoll(columns[n - 2]);
-  *multipliers = std::stoll(columns[n - 1]);
-  return true;
+  return n >= 4 && ReadNumber(columns[n - 3], qsos) &&
+         ReadNumber(columns[n - 2], points) &&
+         ReadNumber(columns[n - 1], multipliers);
 }
 
 // Reads the summary from its end: "Score = P * M  = S ", the "Total" line,
@@ -51,7 +62,7 @@ inline bool ReadSummaryTotals(const std::string& summary, SummaryTotals* t) {
   long long p = 0, m = 0, s = 0;
   if (std::sscanf(lines[score].c_str(), "Score = %lld * %lld  = %lld", &p, &m,
                   &s) != 3 ||
-      lines[total].compare(0, 6, "Total\t") != 0 ||
+      !StartsWith(lines[total], "Total\t") ||
       !ReadColumns(lines[total], &t->totalQsos, &t->totalPoints,
                    &t->totalMultipliers)) {
     return false;
@@ -59,7 +70,7 @@ inline bool ReadSummaryTotals(const std::string& summary, SummaryTotals* t) {
   t->score = s;
   if (p != t->totalPoints || m != t->totalMultipliers) return false;
   for (size_t i = total; i-- > 0;) {
-    if (lines[i].compare(0, 18, "Band\tQSOs\tPoints\t") == 0) return true;
+    if (StartsWith(lines[i], "Band\tQSOs\tPoints\t")) return true;
     int64_t q, pt, mu;
     if (!ReadColumns(lines[i], &q, &pt, &mu)) return false;
     t->bandQsos += q;
