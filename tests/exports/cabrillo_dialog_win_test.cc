@@ -5,6 +5,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cabrillo/testdata/contest_run.h"
 #include "tests/exports/plugin_fixture.h"
@@ -442,20 +445,34 @@ TEST_F(CabrilloDialogTest, LongValuesSurviveTheDialogAndTheSettingsFile) {
 
 TEST_F(CabrilloDialogTest, ACallsignNamingADeviceStillGivesAFileHere) {
   SmallContest contest = CwContest();
-  contest.ownCall = "CON";
   contest.contacts.clear();
-  contest.WriteSettingsFile();
-  BoxSeen box;
-  Operator op([&] {
-    AnswerDialog("", nullptr, true);
-    box = AnswerBox("");
-  });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  RequestResult(plugin());
-  op.Finish();
-  EXPECT_EQ(box.texts, std::vector<std::string>{"File produced: CON_.cbr"});
-  EXPECT_NE(ReadFileBytes("CON_.cbr").find("\r\nCALLSIGN: CON\r\n"),
-            std::string::npos);
+  // Devices in any spelling, and a call too long for a Windows path.
+  for (const auto& [call, base] :
+       std::vector<std::pair<std::string, std::string>>{
+           {"CON", "CON_"},
+           {"CONIN$", "CONIN$_"},
+           {"conout$", "conout$_"},
+           {"COM\xB9", "COM\xB9_"},
+           {"LPT\xB3", "LPT\xB3_"},
+           {std::string(300, 'W'), std::string(64, 'W')}}) {
+    SCOPED_TRACE(base);
+    contest.ownCall = call;
+    contest.WriteSettingsFile();
+    BoxSeen box;
+    Operator op([&] {
+      AnswerDialog("", nullptr, true);
+      box = AnswerBox("");
+    });
+    ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
+    RequestResult(plugin());
+    op.Finish();
+    EXPECT_EQ(box.texts,
+              std::vector<std::string>{"File produced: " + base + ".cbr"});
+    EXPECT_TRUE(box.informationIcon);
+    EXPECT_NE(
+        ReadFileBytes(base + ".cbr").find("\r\nCALLSIGN: " + call + "\r\n"),
+        std::string::npos);
+  }
 }
 
 TEST_F(CabrilloDialogTest, AFileThatCannotBeCreatedGetsAWarningNotice) {
