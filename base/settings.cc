@@ -15,6 +15,21 @@ int ParseDecimal(const std::string& text) {
   return static_cast<int>(value);
 }
 
+std::string SingleLineValue(const std::string& value) {
+  std::string line;
+  line.reserve(value.size());
+  for (size_t i = 0; i < value.size(); ++i) {
+    char c = value[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') ++i;
+      line += ' ';
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
 std::string Settings::ReadText(const std::string& key, const std::string& def) {
   return profile_->Read(kSettingsFile, kSettingsSection, key, def);
 }
@@ -24,7 +39,7 @@ int Settings::ReadInt(const std::string& key) {
 }
 
 void Settings::WriteText(const std::string& key, const std::string& value) {
-  profile_->Write(kSettingsFile, kSettingsSection, key, value);
+  profile_->Write(kSettingsFile, kSettingsSection, key, SingleLineValue(value));
 }
 
 void Settings::WriteInt(const std::string& key, int value) {

@@ -16,6 +16,11 @@ extern const char kSettingsSection[];
 // digits), clamped to the int range; 0 when there are no digits.
 int ParseDecimal(const std::string& text);
 
+// value with each line break (CR LF, a lone CR or a lone LF) as one blank:
+// a settings value is one line of the file, and a break inside it would
+// start a line of its own, a new key or section.
+std::string SingleLineValue(const std::string& value);
+
 class Settings {
  public:
   explicit Settings(Profile* profile) : profile_(profile) {}
@@ -23,6 +28,7 @@ class Settings {
   std::string ReadText(const std::string& key, const std::string& def = "");
   int ReadInt(const std::string& key);
   // Failures to write are ignored by every caller, as the host expects.
+  // The value is written as SingleLineValue makes it.
   void WriteText(const std::string& key, const std::string& value);
   void WriteInt(const std::string& key, int value);
 

@@ -19,6 +19,18 @@ namespace aadx {
 std::string ReplaceAll(const std::string& text, const std::string& find,
                        const std::string& replacement);
 
+// What WriteLog did: the notice the operator is shown, and whether the file
+// was created, completely written and closed.
+struct CabrilloNotice {
+  bool produced = false;
+  std::string text;
+};
+
+// value as one field of a Cabrillo line: every control byte (CR, LF, TAB
+// and the others below 0x20, and DEL) as a blank, so no value splits its
+// line or the columns after it.
+std::string CabrilloFieldText(const std::string& value);
+
 class CabrilloLog {
  public:
   CabrilloLog(Settings* settings, CabrilloDialog* dialog,
@@ -30,16 +42,20 @@ class CabrilloLog {
   // but OK sets *exportFlag to 0, writes nothing and returns false.
   bool SetupHeader(const std::string& ownCall, int* modeFlag, int* exportFlag);
 
-  // Formats one contact as a QSO line and appends it to the QSO lines.
+  // Formats one contact as a QSO line and appends it to the QSO lines; the
+  // texts are written as CabrilloFieldText makes them.
   void AddQso(const std::string& call, int freqKHz, const std::string& modeText,
               const StatsOleDate& time, const std::string& rstSent,
               const std::string& exchSent, const std::string& rstRcvd,
               const std::string& exchRcvd);
 
   // Writes fileBase + ".cbr" in the current folder (header, QSO lines, end
-  // line) and returns "File produced: " and its name. cw picks the CONTEST
-  // line. Changes nothing in the object.
-  std::string WriteLog(int claimedScore, bool cw);
+  // line), every header value as CabrilloFieldText makes it (address and
+  // soapbox line by line). The notice is "File produced: " and the name, or,
+  // when the file could not be created or completely written and closed,
+  // "File not produced: " and the name, a line break and the reason. cw
+  // picks the CONTEST line. Changes nothing in the object.
+  CabrilloNotice WriteLog(int claimedScore, bool cw);
 
   // Every record of the store, in store order, as QSO lines: what a
   // repeated export request writes lists each contact once.

@@ -1,6 +1,5 @@
 // The Cabrillo file: QSO lines as contacts come in, then the whole file.
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "base/ole_date.h"
@@ -12,7 +11,55 @@ namespace {
 const char kQsoLineFormat[] =
     "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n";
 
+// A multi-line value in its file-ready form, each further line introduced
+// by "\r\n" and tag: every line cleaned, the introductions kept.
+std::string CabrilloLinesText(const std::string& value,
+                              const std::string& tag) {
+  const std::string separator = "\r\n" + tag;
+  std::string text;
+  size_t start = 0;
+  for (;;) {
+    size_t next = value.find(separator, start);
+    text += CabrilloFieldText(value.substr(start, next - start));
+    if (next == std::string::npos) return text;
+    text += separator;
+    start = next + separator.size();
+  }
+}
+
+// Creates the file, writes text whole and closes it; the reason in plain
+// words when any of that fails.
+bool WriteWholeFile(const std::string& name, const std::string& text,
+                    std::string* reason) {
+  // Binary: the bytes reach the file as they are, CR LF included.
+  std::FILE* file = std::fopen(name.c_str(), "wb");
+  if (file == nullptr) {
+    *reason =
+        "The file could not be created in the current folder: the folder "
+        "may be read-only, or the name may not be allowed there.";
+    return false;
+  }
+  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  written = std::fflush(file) == 0 && written;
+  if (std::fclose(file) != 0 || !written) {
+    *reason =
+        "The file could not be written completely (the disk may be full); "
+        "what it holds is incomplete.";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string CabrilloFieldText(const std::string& value) {
+  std::string text = value;
+  for (char& c : text) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f) c = ' ';
+  }
+  return text;
+}
 
 void CabrilloLog::AddQso(const std::string& call, int freqKHz,
                          const std::string& modeText, const StatsOleDate& time,
@@ -21,12 +68,16 @@ void CabrilloLog::AddQso(const std::string& call, int freqKHz,
                          const std::string& rstRcvd,
                          const std::string& exchRcvd) {
   std::string when = FormatOleDate(&time, "%Y-%m-%d %H%M");
+  const std::string f[] = {
+      CabrilloFieldText(modeText), CabrilloFieldText(form.callsign),
+      CabrilloFieldText(rstSent),  CabrilloFieldText(exchSent),
+      CabrilloFieldText(call),     CabrilloFieldText(rstRcvd),
+      CabrilloFieldText(exchRcvd)};
   // Widths are minimums, so the line is as long as its texts need.
   auto format = [&](char* buffer, size_t size) {
-    return std::snprintf(buffer, size, kQsoLineFormat, freqKHz,
-                         modeText.c_str(), when.c_str(), form.callsign.c_str(),
-                         rstSent.c_str(), exchSent.c_str(), call.c_str(),
-                         rstRcvd.c_str(), exchRcvd.c_str());
+    return std::snprintf(buffer, size, kQsoLineFormat, freqKHz, f[0].c_str(),
+                         when.c_str(), f[1].c_str(), f[2].c_str(), f[3].c_str(),
+                         f[4].c_str(), f[5].c_str(), f[6].c_str());
   };
   int n = format(nullptr, 0);
   if (n < 0) return;
@@ -43,13 +94,13 @@ void CabrilloLog::RebuildQsoLines(const std::vector<CInfo>& records, bool cw) {
   }
 }
 
-std::string CabrilloLog::WriteLog(int claimedScore, bool cw) {
+CabrilloNotice CabrilloLog::WriteLog(int claimedScore, bool cw) {
   std::string version = hostVersion_->Text();
 
   std::string text = "START-OF-LOG: 3.0\r\n";
   auto line = [&text](const char* tag, const std::string& value) {
     text += tag;
-    text += value;
+    text += CabrilloFieldText(value);
     text += "\r\n";
   };
   line("CALLSIGN: ", form.callsign);
@@ -63,25 +114,23 @@ std::string CabrilloLog::WriteLog(int claimedScore, bool cw) {
   line("CREATED-BY: Talq ", version);
   line("EMAIL: ", form.email);
   line("NAME: ", form.name);
-  line("ADDRESS: ", form.address);
+  text += "ADDRESS: " + CabrilloLinesText(form.address, "ADDRESS: ") + "\r\n";
   line("ADDRESS-CITY: ", form.addressCity);
   // Cabrillo 3.0 knows the state only under this tag.
   line("ADDRESS-STATE-PROVINCE: ", form.addressState);
   line("ADDRESS-POSTALCODE: ", form.addressPostalCode);
   line("ADDRESS-COUNTRY: ", form.addressCountry);
   line("OPERATORS: ", form.operators);
-  line("SOAPBOX: ", form.soapbox);
+  text += "SOAPBOX: " + CabrilloLinesText(form.soapbox, "SOAPBOX: ") + "\r\n";
   for (const std::string& qso : qsoLines_) text += qso;
   text += "END-OF-LOG:\r\n";
 
-  // Binary: the bytes reach the file as they are, CR LF included. A file
-  // that cannot be written is not reported; the notice is the same.
   std::string fileName = fileBase + ".cbr";
-  std::ofstream out(fileName,
-                    std::ios::out | std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  return "File produced: " + fileName;
+  std::string reason;
+  if (!WriteWholeFile(fileName, text, &reason)) {
+    return {false, "File not produced: " + fileName + "\n" + reason};
+  }
+  return {true, "File produced: " + fileName};
 }
 
 }  // namespace aadx

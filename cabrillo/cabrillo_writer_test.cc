@@ -96,9 +96,10 @@ TEST_F(CabrilloWriterTest, SsbAndCwContestsGiveTheGoldenFiles) {
     contest.WriteSettingsFile();
     ASSERT_TRUE(Setup(contest.ownCall));
     AddContacts(contest);
-    std::string notice = log_.WriteLog(contest.claimedScore, contest.cw);
+    CabrilloNotice notice = log_.WriteLog(contest.claimedScore, contest.cw);
     std::string fileName = log_.fileBase + ".cbr";
-    EXPECT_EQ(notice, "File produced: " + fileName);
+    EXPECT_TRUE(notice.produced);
+    EXPECT_EQ(notice.text, "File produced: " + fileName);
     std::string golden = ReadTestdataFile(contest.goldenFile);
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(ReadFileBytes(fileName), golden);
@@ -125,7 +126,7 @@ TEST_F(CabrilloWriterTest, WithoutContactsTheHeaderIsFollowedByTheEndLine) {
 
 TEST_F(CabrilloWriterTest, EveryHeaderLineIsWrittenEvenWhenEmpty) {
   log_.fileBase = "EMPTY";
-  EXPECT_EQ(log_.WriteLog(-5, true), "File produced: EMPTY.cbr");
+  EXPECT_EQ(log_.WriteLog(-5, true).text, "File produced: EMPTY.cbr");
   EXPECT_EQ(ReadFileBytes("EMPTY.cbr"),
             "START-OF-LOG: 3.0\r\nCALLSIGN: \r\nCATEGORY-BAND: \r\n"
             "CATEGORY-MODE: \r\nCATEGORY-OPERATOR: \r\nCATEGORY-POWER: \r\n"
@@ -169,7 +170,7 @@ TEST_F(CabrilloWriterTest, AnEditedCallsignChangesTheLinesButNotTheFileName) {
   };
   ASSERT_TRUE(Setup(contest.ownCall));
   AddContacts(contest);
-  EXPECT_EQ(log_.WriteLog(28, false), "File produced: DL5XYZ_P.cbr");
+  EXPECT_EQ(log_.WriteLog(28, false).text, "File produced: DL5XYZ_P.cbr");
   EXPECT_FALSE(FileExists("DL5XYZ_M.cbr"));
   // The CALLSIGN line and the own call of every QSO line; OPERATORS keeps
   // the call passed in.
@@ -196,11 +197,76 @@ TEST_F(CabrilloWriterTest, AnExistingFileIsReplacedAndWritingChangesNothing) {
   EXPECT_EQ(log_.form.soapbox, soapbox);
 }
 
-TEST_F(CabrilloWriterTest, AFileThatCannotBeWrittenStillGivesTheNotice) {
+TEST_F(CabrilloWriterTest, AFileThatCannotBeCreatedIsReportedAsNotProduced) {
   std::filesystem::create_directory("BUSY.cbr");
   log_.fileBase = "BUSY";
-  EXPECT_EQ(log_.WriteLog(1, true), "File produced: BUSY.cbr");
+  CabrilloNotice notice = log_.WriteLog(1, true);
+  EXPECT_FALSE(notice.produced);
+  EXPECT_EQ(notice.text,
+            "File not produced: BUSY.cbr\nThe file could not be created in "
+            "the current folder: the folder may be read-only, or the name "
+            "may not be allowed there.");
   EXPECT_TRUE(std::filesystem::is_directory("BUSY.cbr"));
+}
+
+#ifndef _WIN32
+TEST_F(CabrilloWriterTest,
+       AFileThatCannotBeWrittenWhollyIsReportedAsNotProduced) {
+  // Opening succeeds; writing the bytes out fails, as on a full disk.
+  std::filesystem::create_symlink("/dev/full", "FULL.cbr");
+  log_.fileBase = "FULL";
+  CabrilloNotice notice = log_.WriteLog(1, true);
+  EXPECT_FALSE(notice.produced);
+  EXPECT_EQ(notice.text,
+            "File not produced: FULL.cbr\nThe file could not be written "
+            "completely (the disk may be full); what it holds is incomplete.");
+}
+#endif
+
+TEST_F(CabrilloWriterTest, ControlBytesInValuesBecomeBlanksAndSplitNoLine) {
+  log_.fileBase = "X";
+  log_.form.callsign = "DL5XYZ\r\nQSO: 1";
+  log_.form.operators = "DL5XYZ\r\nOPERATORS: EVIL";
+  log_.form.club = std::string(
+      "A\tB\x01"
+      "C\x7f"
+      "D\x1f",
+      8);
+  log_.form.name = "\xC4rger";  // bytes above 0x7f stay
+  log_.form.address = "Street 1\r\nADDRESS: Box\n2";
+  log_.form.soapbox = "Line\rone\r\nSOAPBOX: Line two";
+  log_.AddQso("JA1\r\nABC", 14025, "C\nW", {kJune19At0005, kOleDateValid},
+              "5\r9", "4\n5", "5\t9", "30\r\n");
+  log_.WriteLog(0, true);
+  std::string file = ReadFileBytes("X.cbr");
+  EXPECT_NE(file.find("\r\nCALLSIGN: DL5XYZ  QSO: 1\r\n"), std::string::npos);
+  EXPECT_NE(file.find("\r\nOPERATORS: DL5XYZ  OPERATORS: EVIL\r\n"),
+            std::string::npos);
+  EXPECT_NE(file.find("\r\nCLUB: A B C D \r\n"), std::string::npos);
+  EXPECT_NE(file.find("\r\nNAME: \xC4rger\r\n"), std::string::npos);
+  // The address and soapbox keep their own further lines.
+  EXPECT_NE(file.find("\r\nADDRESS: Street 1\r\nADDRESS: Box 2\r\n"),
+            std::string::npos);
+  EXPECT_NE(file.find("\r\nSOAPBOX: Line one\r\nSOAPBOX: Line two\r\n"),
+            std::string::npos);
+  EXPECT_NE(file.find("\r\nQSO: 14025 C W 2021-06-19 0005 DL5XYZ  QSO: 1 5 9 "
+                      "4 5    JA1  ABC      5 9 30  \r\nEND-OF-LOG:\r\n"),
+            std::string::npos)
+      << file;
+  // Every line ends with CR LF and no CR or LF stands alone.
+  size_t lines = 0;
+  for (size_t i = 0; i < file.size(); ++i) {
+    if (file[i] == '\r') {
+      ASSERT_EQ(file[i + 1], '\n') << i;
+      ++lines;
+      ++i;
+    } else {
+      ASSERT_NE(file[i], '\n') << i;
+    }
+  }
+  // 19 header lines, a further address and soapbox line, one QSO line and
+  // the end line.
+  EXPECT_EQ(lines, 23u);
 }
 
 }  // namespace

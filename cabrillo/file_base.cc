@@ -14,16 +14,25 @@ bool RefusedInFileName(char c) {
   return u < 0x20 || u == 0x7f || std::strchr(":*?\"<>|/\\", c) != nullptr;
 }
 
+// The port digit of COMn and LPTn: 1-9, and the superscripts one, two and
+// three of the ANSI code page (0xB9, 0xB2, 0xB3), which Windows takes for
+// the same ports.
+bool IsPortDigit(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return (c >= '1' && c <= '9') || u == 0xB9 || u == 0xB2 || u == 0xB3;
+}
+
 // Windows resolves these names to devices whatever follows the first dot
 // and however they are spelt.
 bool IsDeviceName(const std::string& stem) {
   std::string upper = AsciiUpperText(stem);
-  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") {
+  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL" ||
+      upper == "CONIN$" || upper == "CONOUT$") {
     return true;
   }
   return upper.size() == 4 &&
          (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0) &&
-         upper[3] >= '1' && upper[3] <= '9';
+         IsPortDigit(upper[3]);
 }
 
 }  // namespace
@@ -42,6 +51,7 @@ std::string CabrilloFileBase(const std::string& ownCall) {
   while (last > first && IsBlank(base[last - 1])) --last;
   base = base.substr(first, last - first);
   if (base.empty()) return "QZRX";
+  if (base.size() > kFileBaseMaxLength) base.resize(kFileBaseMaxLength);
 
   for (char& c : base) {
     if (RefusedInFileName(c)) c = '_';

@@ -33,8 +33,9 @@ TEST(FileBaseTest, CharactersWindowsRefusesBecomeUnderscores) {
 }
 
 TEST(FileBaseTest, DeviceNamesGetAnUnderscoreInAnyCase) {
-  for (const char* device :
-       {"CON", "PRN", "AUX", "NUL", "COM1", "COM9", "LPT1", "LPT9"}) {
+  for (const char* device : {"CON", "PRN", "AUX", "NUL", "COM1", "COM9", "LPT1",
+                             "LPT9", "CONIN$", "CONOUT$", "COM\xB9", "COM\xB2",
+                             "COM\xB3", "LPT\xB9", "LPT\xB2", "LPT\xB3"}) {
     EXPECT_EQ(CabrilloFileBase(device), std::string(device) + "_");
   }
   EXPECT_EQ(CabrilloFileBase("con"), "con_");
@@ -43,11 +44,23 @@ TEST(FileBaseTest, DeviceNamesGetAnUnderscoreInAnyCase) {
   // Windows takes the part before a dot for the device too.
   EXPECT_EQ(CabrilloFileBase("AUX.1"), "AUX_.1");
   EXPECT_EQ(CabrilloFileBase("CON .1"), "CON_ .1");
+  EXPECT_EQ(CabrilloFileBase("conout$.x"), "conout$_.x");
+  EXPECT_EQ(CabrilloFileBase("com\xB2"), "com\xB2_");
+}
+
+TEST(FileBaseTest, LongCallsAreCutToTheLimit) {
+  std::string call(300, 'W');
+  EXPECT_EQ(CabrilloFileBase(call), std::string(kFileBaseMaxLength, 'W'));
+  EXPECT_EQ(CabrilloFileBase(std::string(kFileBaseMaxLength, 'K')),
+            std::string(kFileBaseMaxLength, 'K'));
+  // The cut comes before the repairs, so a device name keeps its mark.
+  EXPECT_EQ(CabrilloFileBase("AUX." + call), "AUX_." + call.substr(0, 60));
 }
 
 TEST(FileBaseTest, NamesThatOnlyLookLikeDevicesStay) {
   for (const char* name :
-       {"COM0", "COM10", "LPT", "CONX", "XCON", "NULL", "_CON", "CO N"}) {
+       {"COM0", "COM10", "LPT", "CONX", "XCON", "NULL", "_CON", "CO N", "CONIN",
+        "CONOUT", "CONIN$$", "COM\xB4", "LPT\xB9\xB9"}) {
     EXPECT_EQ(CabrilloFileBase(name), name);
   }
   EXPECT_EQ(CabrilloFileBase("/CON"), "_CON");

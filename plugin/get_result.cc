@@ -42,8 +42,10 @@ void Plugin::WriteCabrilloLog() {
     records = s.store.records();
   });
   cabrillo_.RebuildQsoLines(records, cw);
-  std::string notice = cabrillo_.WriteLog(state_.claimedScore, cw);
-  platform_.dialogs->ShowMessage(notice, "Output");
+  CabrilloNotice notice = cabrillo_.WriteLog(state_.claimedScore, cw);
+  platform_.dialogs->ShowMessage(
+      notice.text, "Output",
+      notice.produced ? MessageIcon::kInformation : MessageIcon::kWarning);
 }
 
 }  // namespace aadx

@@ -85,6 +85,7 @@ class FakeDialogs : public Dialogs, public CabrilloDialog {
   };
   std::vector<CabrilloForm> cabrilloShown;  // the form as each dialog opened
   std::vector<std::string> messages;        // caption + ": " + text
+  std::vector<MessageIcon> icons;           // the icon of each message
 
   bool RunCabrilloDialog(CabrilloForm* form) override {
     cabrilloShown.push_back(*form);
@@ -93,9 +94,10 @@ class FakeDialogs : public Dialogs, public CabrilloDialog {
   bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
     return onSetup(windowFlag, modeText);
   }
-  void ShowMessage(const std::string& text,
-                   const std::string& caption) override {
+  void ShowMessage(const std::string& text, const std::string& caption,
+                   MessageIcon icon) override {
     messages.push_back(caption + ": " + text);
+    icons.push_back(icon);
   }
 };
 

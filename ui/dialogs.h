@@ -8,6 +8,8 @@
 
 namespace aadx {
 
+enum class MessageIcon { kInformation, kWarning };
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -15,10 +17,10 @@ class Dialogs {
   // Shows the contest setup dialog; true on OK, with the two values updated.
   virtual bool RunSetupDialog(int* windowFlag, std::string* modeText) = 0;
 
-  // An information box with a single OK button, owned by the calling
-  // thread's active window; returns when it is closed.
-  virtual void ShowMessage(const std::string& text,
-                           const std::string& caption) = 0;
+  // A message box with the icon and a single OK button, owned by the
+  // calling thread's active window; returns when it is closed.
+  virtual void ShowMessage(const std::string& text, const std::string& caption,
+                           MessageIcon icon) = 0;
 };
 
 Dialogs* DefaultDialogs();

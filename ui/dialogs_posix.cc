@@ -7,7 +7,8 @@ namespace {
 class OkDialogs : public Dialogs {
  public:
   bool RunSetupDialog(int*, std::string*) override { return true; }
-  void ShowMessage(const std::string&, const std::string&) override {}
+  void ShowMessage(const std::string&, const std::string&,
+                   MessageIcon) override {}
 };
 
 }  // namespace

@@ -10,12 +10,13 @@ class WindowsDialogs : public Dialogs {
   bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
     return RunMasterDialogWin(windowFlag, modeText);
   }
-  void ShowMessage(const std::string& text,
-                   const std::string& caption) override {
+  void ShowMessage(const std::string& text, const std::string& caption,
+                   MessageIcon icon) override {
     // Owned by the calling thread's active window (normally the host's);
     // without one the box has no owner.
     MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
-                MB_OK | MB_ICONINFORMATION);
+                MB_OK | (icon == MessageIcon::kWarning ? MB_ICONWARNING
+                                                       : MB_ICONINFORMATION));
   }
 };
 

@@ -5,6 +5,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cabrillo/testdata/contest_run.h"
 #include "tests/exports/plugin_fixture.h"
@@ -265,6 +268,7 @@ TEST_F(CabrilloDialogTest, TheDialogShowsEveryHeaderValueAndTakesTheEdits) {
   EXPECT_EQ(box.texts, std::vector<std::string>{"File produced: DL5XYZ_P.cbr"});
   EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
   EXPECT_TRUE(box.informationIcon);
+  EXPECT_FALSE(box.warningIcon);
   EXPECT_EQ(box.owner, host);
 
   // The file: the golden one with the operator's edits.
@@ -441,20 +445,83 @@ TEST_F(CabrilloDialogTest, LongValuesSurviveTheDialogAndTheSettingsFile) {
 
 TEST_F(CabrilloDialogTest, ACallsignNamingADeviceStillGivesAFileHere) {
   SmallContest contest = CwContest();
-  contest.ownCall = "CON";
   contest.contacts.clear();
+  // Devices in any spelling, and a call too long for a Windows path.
+  for (const auto& [call, base] :
+       std::vector<std::pair<std::string, std::string>>{
+           {"CON", "CON_"},
+           {"CONIN$", "CONIN$_"},
+           {"conout$", "conout$_"},
+           {"COM\xB9", "COM\xB9_"},
+           {"LPT\xB3", "LPT\xB3_"},
+           {std::string(300, 'W'), std::string(64, 'W')}}) {
+    SCOPED_TRACE(base);
+    contest.ownCall = call;
+    contest.WriteSettingsFile();
+    BoxSeen box;
+    Operator op([&] {
+      AnswerDialog("", nullptr, true);
+      box = AnswerBox("");
+    });
+    ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
+    RequestResult(plugin());
+    op.Finish();
+    EXPECT_EQ(box.texts,
+              std::vector<std::string>{"File produced: " + base + ".cbr"});
+    EXPECT_TRUE(box.informationIcon);
+    EXPECT_NE(
+        ReadFileBytes(base + ".cbr").find("\r\nCALLSIGN: " + call + "\r\n"),
+        std::string::npos);
+  }
+}
+
+TEST_F(CabrilloDialogTest, AFileThatCannotBeCreatedGetsAWarningNotice) {
+  SmallContest contest = CwContest();
+  contest.WriteSettingsFile();
+  std::filesystem::create_directory("JA1ZZZ.cbr");  // in the file's way
+  HWND host = ActivateHostWindow();
+  BoxSeen box;
+  Operator op([&] {
+    AnswerDialog("", nullptr, true);
+    box = AnswerBox("cabrillo_output_box_not_produced.bmp");
+  });
+  ExportRun(contest, &op);
+  EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
+  ASSERT_TRUE(box.appeared);
+  std::printf("Output box screenshot: %s\n", box.screenshot.c_str());
+  EXPECT_EQ(box.texts, std::vector<std::string>{
+                           "File not produced: JA1ZZZ.cbr\nThe file could not "
+                           "be created in the current folder: the folder may "
+                           "be read-only, or the name may not be allowed "
+                           "there."});
+  EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+  EXPECT_TRUE(box.warningIcon);
+  EXPECT_FALSE(box.informationIcon);
+  EXPECT_EQ(box.owner, host);
+}
+
+TEST_F(CabrilloDialogTest, LineBreaksInTheOwnCallAddNoSettingsLine) {
+  SmallContest contest = SsbContest();
+  contest.ownCall = "DL5XYZ\r\n[Evil]\r\nMode=CW";
   contest.WriteSettingsFile();
   BoxSeen box;
   Operator op([&] {
     AnswerDialog("", nullptr, true);
     box = AnswerBox("");
   });
-  ASSERT_EQ(ResetForContest(plugin(), contest, 1), 1);
-  RequestResult(plugin());
-  op.Finish();
-  EXPECT_EQ(box.texts, std::vector<std::string>{"File produced: CON_.cbr"});
-  EXPECT_NE(ReadFileBytes("CON_.cbr").find("\r\nCALLSIGN: CON\r\n"),
-            std::string::npos);
+  ExportRun(contest, &op);
+  EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
+  // Through the real profile API: the own call is the "Operators" default,
+  // written on OK as one line.
+  std::string settings = ReadFileBytes(SettingsFilePath());
+  EXPECT_EQ(settings.find("[Evil]\r\n"), std::string::npos) << settings;
+  EXPECT_EQ(settings.find("\nMode=CW"), std::string::npos) << settings;
+  EXPECT_EQ(ReadSetting("Mode"), "SSB");
+  ASSERT_EQ(box.texts.size(), 1u);
+  std::string name = box.texts[0].substr(box.texts[0].find(": ") + 2);
+  std::string file = ReadFileBytes(name);
+  EXPECT_EQ(file.find("\n[Evil]"), std::string::npos) << file;
+  EXPECT_EQ(file.find("\nMode=CW"), std::string::npos) << file;
 }
 
 }  // namespace

@@ -128,5 +128,56 @@ TEST_F(CabrilloExportTest, TheFileIsNamedAfterTheCallInTheCurrentFolder) {
                                       "a_b_c.cbr"}));
 }
 
+// How many lines of text start with prefix.
+size_t LinesStartingWith(const std::string& text, const std::string& prefix) {
+  size_t count = text.compare(0, prefix.size(), prefix) == 0 ? 1 : 0;
+  for (size_t at = text.find('\n'); at != std::string::npos;
+       at = text.find('\n', at + 1)) {
+    count += text.compare(at + 1, prefix.size(), prefix) == 0;
+  }
+  return count;
+}
+
+TEST_F(CabrilloExportTest, LineBreaksFromTheHostSplitNoLineOfAnyFile) {
+  SmallContest contest = SsbContest();
+  contest.ownCall = "DL5XYZ\r\n[Evil]\r\nMode=CW\nOPERATORS: X";
+  for (ContestContact& c : contest.contacts) {
+    c.call += "\r\nQSO: 1\rQSO: 2";
+    c.exchRcvd += "\n";
+  }
+  WriteSetting("Mode", "SSB");
+  Export(contest);
+  std::string settings = ReadFileBytes(SettingsFilePath());
+  EXPECT_EQ(LinesStartingWith(settings, "["), 1u) << settings;
+  EXPECT_EQ(LinesStartingWith(settings, "Mode="), 1u) << settings;
+  EXPECT_EQ(ReadSetting("Mode"), "SSB");
+  EXPECT_NE(settings.find("\r\nOperators=DL5XYZ [Evil] Mode=CW OPERATORS: "
+                          "X\r\n"),
+            std::string::npos)
+      << settings;
+
+  std::vector<std::string> files = CabrilloFiles();
+  ASSERT_EQ(files.size(), 1u);
+  std::string file = ReadFileBytes(files[0]);
+  EXPECT_EQ(LinesStartingWith(file, "QSO: "), contest.contacts.size());
+  EXPECT_EQ(LinesStartingWith(file, "OPERATORS: "), 1u);
+  EXPECT_EQ(LinesStartingWith(file, "CALLSIGN: "), 1u);
+  EXPECT_EQ(LinesStartingWith(file, "Mode="), 0u);
+}
+
+TEST_F(CabrilloExportTest, ReservedAndOverlongCallsStillGiveAFileHere) {
+  SmallContest contest = CwContest();
+  contest.contacts.clear();
+  for (const std::string& call : std::vector<std::string>{
+           "CONIN$", "conout$", "COM\xB9", "LPT\xB3", std::string(300, 'W')}) {
+    contest.ownCall = call;
+    Export(contest);
+  }
+  EXPECT_EQ(CabrilloFiles(),
+            (std::vector<std::string>{
+                "COM\xB9_.cbr", "CONIN$_.cbr", "LPT\xB3_.cbr",
+                std::string(64, 'W') + ".cbr", "conout$_.cbr"}));
+}
+
 }  // namespace
 }  // namespace aadx

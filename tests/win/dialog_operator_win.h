@@ -147,6 +147,7 @@ struct BoxSeen {
   std::vector<std::string> texts;    // static texts
   std::vector<std::string> buttons;  // visible buttons
   bool informationIcon = false;
+  bool warningIcon = false;
   std::string screenshot;
 };
 
@@ -155,14 +156,16 @@ inline BoxSeen ReadBox(HWND box) {
   seen.appeared = true;
   seen.owner = GetWindow(box, GW_OWNER);
   HICON information = LoadIconA(nullptr, IDI_INFORMATION);
+  HICON warning = LoadIconA(nullptr, IDI_WARNING);
   for (const Child& c : ChildrenOf(box)) {
     if (c.cls == "Button" && (c.style & WS_VISIBLE)) {
       seen.buttons.push_back(c.text);
     } else if (c.cls == "Static") {
       if ((c.style & SS_TYPEMASK) == SS_ICON) {
-        seen.informationIcon |=
-            reinterpret_cast<HICON>(SendWithin(c.window, STM_GETICON, 0, 0)) ==
-            information;
+        HICON icon =
+            reinterpret_cast<HICON>(SendWithin(c.window, STM_GETICON, 0, 0));
+        seen.informationIcon |= icon == information;
+        seen.warningIcon |= icon == warning;
       } else if (!c.text.empty()) {
         seen.texts.push_back(c.text);
       }

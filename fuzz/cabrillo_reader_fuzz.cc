@@ -1,0 +1,25 @@
+// The replay tool's Cabrillo reader on any text: every line that is a
+// record is counted, and a good QSO line behind whatever came before is
+// read.
+#include <cstdint>
+#include <string>
+
+#include "fuzz/log_readers_fuzz.h"
+#include "tools/replay/cabrillo_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace aadx;
+  std::string text(reinterpret_cast<const char*>(data), size);
+  replay::ParsedLog before = replay::ReadCabrillo(text, "fuzz.log");
+  CheckCounted(before);
+  // A line end closes whatever line the text left open.
+  text += "\r\n";
+  before = replay::ReadCabrillo(text, "fuzz.log");
+  replay::ParsedLog after = replay::ReadCabrillo(
+      text +
+          "QSO: 14025 CW 2021-06-19 0005 DL5XYZ        599 45     JA1FUZ    "
+          "    599 30\r\n",
+      "fuzz.log");
+  CheckNothingLostBehind(before, after, "JA1FUZ");
+  return 0;
+}

@@ -1,0 +1,276 @@
+// The ten exports as a hostile host calls them: the input is decoded into a
+// sequence of calls with odd texts (line breaks, device names, format
+// directives, long and null texts), dates and frequencies. Oracles: nothing
+// crashes; the Cabrillo file of an export run has one QSO line per stored
+// contact (adds that were stored less removes that found their contact) and
+// no line split; the summary's totals are the sums of its band lines and
+// the score is their product.
+#include <fuzzer/FuzzedDataProvider.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cabrillo/file_base.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/summary_totals.h"
+#include "loader/host_calls.h"
+#include "plugin/stats_exports.h"
+
+extern "C" {
+int AddData0(STATS_CONTACT_PARAMS);
+int RemoveData0(STATS_CONTACT_PARAMS);
+int CheckCall0(STATS_CHECK_PARAMS);
+int ResetStats0(STATS_RESET_PARAMS);
+const char* GetResult0(int* status);
+const char* GetSetName(int index);
+int GetNumberOfSets(void);
+void SetupSet0(void);
+int GetExchgCount0(const char*, const char*, const char*);
+int IsValidExchg0(const char*, const char*, const char*, const char*, int, int,
+                  int);
+}
+
+namespace aadx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const PluginExports kExports = {
+    AddData0,   RemoveData0,     CheckCall0, ResetStats0,    GetResult0,
+    GetSetName, GetNumberOfSets, SetupSet0,  GetExchgCount0, IsValidExchg0};
+
+// Band texts: the contest's, the refused ones and near misses. None holds
+// a TAB or line break, so the summary's band lines stay readable.
+const char* const kBands[] = {"160m", "80m", "40m", "20m",  "15m",
+                              "10m",  "30m", "17m", "12m",  "20M",
+                              "6m",   "",    "2m",  " 20m", "10m "};
+const char* const kTexts[] = {"JA1ZZZ",
+                              "DL5XYZ/P",
+                              "",
+                              "CW",
+                              "SSB",
+                              "599",
+                              "59",
+                              "001",
+                              "AS",
+                              "EU",
+                              "JA",
+                              "JA1",
+                              "\r\n",
+                              "A\r\nB",
+                              "DL1AA\r\n[Evil]\r\nMode=CW",
+                              "QSO: 1\rQSO: 2\n",
+                              "CON",
+                              "COM\xB9",
+                              "CONOUT$",
+                              "%s%n%x",
+                              "<CR><LF>",
+                              "\t",
+                              "\xff\xfe\x80",
+                              "..\\..\\x",
+                              "a/b\\c:d*e"};
+
+// A text as a C string carries it: up to its first NUL.
+std::string Text(FuzzedDataProvider* in) {
+  switch (in->ConsumeIntegralInRange(0, 3)) {
+    case 0:
+      return in->ConsumeRandomLengthString(24).c_str();
+    case 1:
+      return std::string(in->ConsumeIntegralInRange<size_t>(0, 400), 'W');
+    default:
+      return in->PickValueInArray(kTexts);
+  }
+}
+
+StatsOleDate Date(FuzzedDataProvider* in) {
+  StatsOleDate d;
+  d.days = in->ConsumeBool()
+               ? 44366.0 + in->ConsumeFloatingPointInRange(0.0, 2.0)
+               : in->ConsumeFloatingPoint<double>();
+  d.status = in->ConsumeIntegralInRange<int32_t>(-1, 3);
+  return d;
+}
+
+HostContact Contact(FuzzedDataProvider* in) {
+  HostContact c;
+  c.ownCall = Text(in);
+  c.call = Text(in);
+  c.time = Date(in);
+  c.freqHz = in->ConsumeIntegral<unsigned>();
+  c.mode = in->ConsumeBool() ? (in->ConsumeBool() ? "CW" : "SSB") : Text(in);
+  c.rstSent = Text(in);
+  c.rstRcvd = Text(in);
+  c.exchSent = Text(in);
+  c.exchRcvd = Text(in);
+  c.prefix = Text(in);
+  c.dxcc = Text(in);
+  c.continent = Text(in);
+  c.band = in->PickValueInArray(kBands);
+  c.nullTexts = in->ConsumeIntegralInRange(0, 15) == 0;
+  c.nullTime = in->ConsumeIntegralInRange(0, 15) == 0;
+  if (c.nullTexts) {  // what the plug-in sees
+    c.call.clear();
+    c.band.clear();
+  }
+  return c;
+}
+
+// The run as the plug-in should hold it.
+struct Model {
+  bool exportRun = false;
+  std::string fileName;                                     // of the export run
+  std::vector<std::pair<std::string, std::string>> stored;  // call, band
+};
+
+void CheckResult(const Model& model) {
+  int status = 0;
+  const char* result = GetResult0(&status);
+  FUZZ_CHECK(result != nullptr, "GetResult0 returned no text");
+  SummaryTotals totals;
+  FUZZ_CHECK(ReadSummaryTotals(result, &totals), "the summary has no totals");
+  FUZZ_CHECK(totals.bandQsos == totals.totalQsos,
+             "the QSO total is not the sum of the band lines");
+  FUZZ_CHECK(totals.bandPoints == totals.totalPoints,
+             "the points total is not the sum of the band lines");
+  FUZZ_CHECK(totals.bandMultipliers == totals.totalMultipliers,
+             "the multiplier total is not the sum of the band lines");
+  FUZZ_CHECK(totals.score == totals.totalPoints * totals.totalMultipliers,
+             "the score is not points times multipliers");
+  FUZZ_CHECK(totals.totalQsos <= static_cast<int64_t>(model.stored.size()),
+             "more QSOs counted than stored");
+  if (!model.exportRun) return;
+
+  std::string file = ReadWholeFile(model.fileName);
+  size_t qsoLines = 0;
+  for (size_t i = 0; i < file.size(); ++i) {
+    if (file[i] == '\r') {
+      FUZZ_CHECK(i + 1 < file.size() && file[i + 1] == '\n',
+                 "a CR without LF in the Cabrillo file");
+    } else if (file[i] == '\n') {
+      FUZZ_CHECK(i > 0 && file[i - 1] == '\r',
+                 "an LF without CR in the Cabrillo file");
+    }
+    if ((i == 0 || file[i - 1] == '\n') && file.compare(i, 5, "QSO: ") == 0) {
+      ++qsoLines;
+    }
+  }
+  FUZZ_CHECK(file.compare(0, 19, "START-OF-LOG: 3.0\r\n") == 0,
+             "the Cabrillo file does not start with its first line");
+  FUZZ_CHECK(qsoLines == model.stored.size(),
+             "the Cabrillo file does not list every stored contact once");
+}
+
+void ClearFolder() {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(".", error)) {
+    if (entry.path().filename() != "Plugins") fs::remove_all(entry, error);
+  }
+  fs::remove("Plugins/AADX.ini", error);
+}
+
+}  // namespace
+}  // namespace aadx
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // The plug-in writes into the current folder: give it one of its own.
+  char folder[] = "/tmp/aadx-exports-fuzz-XXXXXX";
+  if (mkdtemp(folder) == nullptr || chdir(folder) != 0) std::abort();
+  std::filesystem::create_directory("Plugins");
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace aadx;
+  ClearFolder();
+  FuzzedDataProvider in(data, size);
+  Model model;
+  auto reset = [&] {
+    HostReset r;
+    r.exportFlag =
+        in.ConsumeIntegralInRange(0, 3) == 0 ? 0 : in.ConsumeIntegral<int>();
+    r.ownCall = Text(&in);
+    r.start = Date(&in);
+    r.end = Date(&in);
+    r.ownContinent = in.ConsumeBool() ? "AS" : Text(&in);
+    r.nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
+    CallResetStats(kExports, r);
+    model.exportRun = r.exportFlag != 0;
+    model.fileName =
+        CabrilloFileBase(r.nullTexts ? std::string() : r.ownCall) + ".cbr";
+    model.stored.clear();
+  };
+  reset();
+  std::vector<HostContact> added;
+  while (in.remaining_bytes() > 0) {
+    switch (in.ConsumeIntegralInRange(0, 9)) {
+      case 0:
+      case 1:
+      case 2: {
+        HostContact c = Contact(&in);
+        if (CallAddData(kExports, c) == 1) {
+          model.stored.emplace_back(c.call, c.band);
+          added.push_back(c);
+        }
+        break;
+      }
+      case 3: {
+        // A contact added before, or any other.
+        HostContact c =
+            !added.empty() && in.ConsumeBool()
+                ? added[in.ConsumeIntegralInRange<size_t>(0, added.size() - 1)]
+                : Contact(&in);
+        CallRemoveData(kExports, c);
+        for (auto it = model.stored.begin(); it != model.stored.end(); ++it) {
+          if (it->first == c.call && it->second == c.band) {
+            model.stored.erase(it);
+            break;
+          }
+        }
+        break;
+      }
+      case 4: {
+        HostCallQuery q;
+        q.call = Text(&in);
+        q.mode = Text(&in);
+        q.prefix = Text(&in);
+        q.dxcc = Text(&in);
+        q.continent = Text(&in);
+        q.band = in.PickValueInArray(kBands);
+        q.band2 = Text(&in);
+        q.nullBand2 = in.ConsumeBool();
+        q.nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
+        CallCheckCall(kExports, q);
+        break;
+      }
+      case 5:
+        CheckResult(model);
+        break;
+      case 6:
+        reset();
+        added.clear();
+        break;
+      case 7:
+        SetupSet0();
+        break;
+      case 8: {
+        std::string a = Text(&in), b = Text(&in), c = Text(&in);
+        GetExchgCount0(a.c_str(), b.c_str(), c.c_str());
+        IsValidExchg0(in.ConsumeBool() ? a.c_str() : nullptr, b.c_str(),
+                      nullptr, c.c_str(), in.ConsumeIntegral<int>(),
+                      in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>());
+        break;
+      }
+      default:
+        GetSetName(in.ConsumeIntegral<int>());
+        GetNumberOfSets();
+        break;
+    }
+  }
+  CheckResult(model);
+  return 0;
+}

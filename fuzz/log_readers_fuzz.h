@@ -1,0 +1,36 @@
+// Oracles shared by the fuzz targets of the replay tool's log readers.
+#ifndef AADX_FUZZ_LOG_READERS_FUZZ_H_
+#define AADX_FUZZ_LOG_READERS_FUZZ_H_
+
+#include <string>
+
+#include "fuzz/fuzz_check.h"
+#include "tools/replay/log_contact.h"
+
+namespace aadx {
+
+// Every record read is a contact or a skipped record with its message.
+inline void CheckCounted(const replay::ParsedLog& log) {
+  FUZZ_CHECK(
+      log.recordsRead >= 0 && static_cast<size_t>(log.recordsRead) ==
+                                   log.contacts.size() + log.problems.size(),
+      "a record is neither a contact nor a skipped record");
+}
+
+// after is before with one good record behind it, whose worked call is
+// call: one more record read, and it is the last contact.
+inline void CheckNothingLostBehind(const replay::ParsedLog& before,
+                                   const replay::ParsedLog& after,
+                                   const std::string& call) {
+  CheckCounted(after);
+  FUZZ_CHECK(after.recordsRead == before.recordsRead + 1,
+             "the good record behind the text was not read once");
+  FUZZ_CHECK(after.contacts.size() == before.contacts.size() + 1,
+             "the good record behind the text was lost");
+  FUZZ_CHECK(after.contacts.back().call == call,
+             "the last contact is not the good record");
+}
+
+}  // namespace aadx
+
+#endif  // AADX_FUZZ_LOG_READERS_FUZZ_H_
