@@ -5,10 +5,6 @@
 namespace aadx {
 namespace {
 
-bool SameStation(const CInfo& a, const CInfo& b) {
-  return a.call == b.call && a.band == b.band && a.mode == b.mode;
-}
-
 // The host's date-time values compare by status and, when valid, by value.
 bool SameTime(const StatsOleDate& a, const StatsOleDate& b) {
   if (a.status != b.status) return false;
@@ -52,29 +48,44 @@ std::vector<CInfo> QsoStore::records() const {
   return copy;
 }
 
-void QsoStore::Clear() {
-  slots_.clear();
-  removed_.clear();
-  live_ = 0;
-  byCall_.clear();
-  prefixBands_.clear();
+void QsoStore::Clear() { *this = QsoStore(); }
+
+int QsoStore::Numbering::Find(const std::string& name) const {
+  auto it = ids.find(name);
+  return it == ids.end() ? -1 : it->second;
+}
+
+int QsoStore::Numbering::Number(const std::string& name) {
+  auto inserted = ids.emplace(name, static_cast<int>(names.size()));
+  if (inserted.second) names.push_back(name);
+  return inserted.first->second;
+}
+
+int QsoStore::KindIndex(const CallRecords& mine, int band, int mode) {
+  for (size_t i = 0; i < mine.kinds.size(); ++i) {
+    if (mine.kinds[i].band == band && mine.kinds[i].mode == mode) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
 }
 
 int QsoStore::CountEarlierMatches(const CInfo& contact) const {
   auto it = byCall_.find(contact.call);
   if (it == byCall_.end()) return 0;
-  for (const Kind& k : it->second.kinds) {
-    if (k.band == contact.band && k.mode == contact.mode) return k.count;
-  }
-  return 0;
+  const CallRecords& mine = it->second;
+  int kind =
+      KindIndex(mine, bands_.Find(contact.band), modes_.Find(contact.mode));
+  return kind < 0 ? 0 : mine.kinds[kind].count;
 }
 
 bool QsoStore::WorkedOnBand(const std::string& call,
                             const std::string& band) const {
   auto it = byCall_.find(call);
   if (it == byCall_.end()) return false;
+  int id = bands_.Find(band);
   for (const Kind& k : it->second.kinds) {
-    if (k.band == band) return true;
+    if (k.band == id) return true;
   }
   return false;
 }
@@ -85,20 +96,21 @@ bool QsoStore::PrefixWorkedOnBand(const std::string& prefix,
 }
 
 int QsoStore::Append(CInfo record) {
+  int band = bands_.Number(record.band);
+  int mode = modes_.Number(record.mode);
   CallRecords& mine = byCall_[record.call];
-  auto kind =
-      std::find_if(mine.kinds.begin(), mine.kinds.end(), [&](const Kind& k) {
-        return k.band == record.band && k.mode == record.mode;
-      });
-  if (kind == mine.kinds.end()) {
-    mine.kinds.push_back(Kind{record.band, record.mode, 0});
-    kind = mine.kinds.end() - 1;
+  int kind = KindIndex(mine, band, mode);
+  if (kind < 0) {
+    kind = static_cast<int>(mine.kinds.size());
+    mine.kinds.push_back(Kind{band, mode, 0});
   }
-  int earlier = kind->count++;
+  int earlier = mine.kinds[kind].count++;
   record.dupe = earlier > 0 ? 1 : 0;
   ++prefixBands_[Key(record.prefix, record.band)];
-  mine.slots.push_back(static_cast<int>(slots_.size()));
+  int slot = static_cast<int>(slots_.size());
+  mine.entries.push_back(Entry{slot, band, mode, record.time});
   slots_.push_back(std::move(record));
+  slotBands_.push_back(band);
   removed_.push_back(false);
   ++live_;
   return earlier;
@@ -106,50 +118,48 @@ int QsoStore::Append(CInfo record) {
 
 bool QsoStore::Remove(const CInfo& contact) {
   auto calls = byCall_.find(contact.call);
-  if (calls == byCall_.end()) return false;
+  int band = bands_.Find(contact.band);
+  if (calls == byCall_.end() || band < 0) return false;
   CallRecords& mine = calls->second;
+  int mode = modes_.Find(contact.mode);
 
   // Only this call's records can match; they are in insertion order.
   auto find = [&](auto matches) {
-    return std::find_if(mine.slots.begin(), mine.slots.end(),
-                        [&](int slot) { return matches(slots_[slot]); });
+    return std::find_if(mine.entries.begin(), mine.entries.end(), matches);
   };
-  auto it = find([&](const CInfo& r) {
-    return SameStation(r, contact) && SameTime(r.time, contact.time);
+  auto it = find([&](const Entry& e) {
+    return e.band == band && e.mode == mode && SameTime(e.time, contact.time);
   });
-  if (it == mine.slots.end()) {
-    it = find([&](const CInfo& r) { return SameStation(r, contact); });
+  if (it == mine.entries.end()) {
+    it = find([&](const Entry& e) { return e.band == band && e.mode == mode; });
   }
-  if (it == mine.slots.end()) {
-    it = find([&](const CInfo& r) { return r.band == contact.band; });
+  if (it == mine.entries.end()) {
+    it = find([&](const Entry& e) { return e.band == band; });
   }
-  if (it == mine.slots.end()) return false;
+  if (it == mine.entries.end()) return false;
 
-  int slot = *it;
-  mine.slots.erase(it);
-  CInfo& removed = slots_[slot];
-  removed_[slot] = true;
+  Entry gone = *it;
+  mine.entries.erase(it);
+  removed_[gone.slot] = true;
   --live_;
-  for (auto k = mine.kinds.begin(); k != mine.kinds.end(); ++k) {
-    if (k->band != removed.band || k->mode != removed.mode) continue;
-    if (--k->count == 0) mine.kinds.erase(k);
-    break;
-  }
-  auto prefix = prefixBands_.find(Key(removed.prefix, removed.band));
+  int kind = KindIndex(mine, gone.band, gone.mode);
+  if (--mine.kinds[kind].count == 0)
+    mine.kinds.erase(mine.kinds.begin() + kind);
+  auto prefix =
+      prefixBands_.find(Key(slots_[gone.slot].prefix, bandName(gone.band)));
   if (prefix != prefixBands_.end() && --prefix->second == 0) {
     prefixBands_.erase(prefix);
   }
 
   bool seen = false;
-  for (int other : mine.slots) {
-    CInfo& r = slots_[other];
-    if (!SameStation(r, removed)) continue;
-    r.dupe = seen ? 1 : 0;
+  for (const Entry& e : mine.entries) {
+    if (e.band != gone.band || e.mode != gone.mode) continue;
+    slots_[e.slot].dupe = seen ? 1 : 0;
     seen = true;
   }
-  if (mine.slots.empty()) byCall_.erase(calls);
-  // The gap keeps no texts until the records close up.
-  removed = CInfo();
+  if (mine.entries.empty()) byCall_.erase(calls);
+  // The gap keeps its texts until the records close up: clearing them now
+  // would read the whole record for nothing.
 
   size_t gaps = slots_.size() - static_cast<size_t>(live_);
   if (gaps >= kMinGapsToClose && gaps > static_cast<size_t>(live_)) {
@@ -164,19 +174,17 @@ void QsoStore::CloseGaps() {
   for (size_t i = 0; i < slots_.size(); ++i) {
     if (removed_[i]) continue;
     moved[i] = static_cast<int>(kept);
-    if (kept != i) slots_[kept] = std::move(slots_[i]);
+    if (kept != i) {
+      slots_[kept] = std::move(slots_[i]);
+      slotBands_[kept] = slotBands_[i];
+    }
     ++kept;
   }
   slots_.resize(kept);
+  slotBands_.resize(kept);
   removed_.assign(kept, false);
   for (auto& entry : byCall_) {
-    for (int& slot : entry.second.slots) slot = moved[slot];
-  }
-}
-
-void AddToBandList(std::vector<std::string>* bands, const std::string& band) {
-  if (std::find(bands->begin(), bands->end(), band) == bands->end()) {
-    bands->push_back(band);
+    for (Entry& e : entry.second.entries) e.slot = moved[e.slot];
   }
 }
 

@@ -41,6 +41,10 @@ Intake CheckIntake(const CInfo& contact);
 // removed record leaves a gap until gaps outnumber the records; then the
 // records close up in one pass, so a removal costs a constant amount on
 // average. Readers see only the remaining records, in insertion order.
+//
+// Band and mode texts are numbered in order of first appearance since the
+// last Clear; the numbers stay valid until then, removals included, so the
+// score can follow a record's band without a lookup.
 class QsoStore {
  public:
   int count() const { return live_; }
@@ -53,8 +57,13 @@ class QsoStore {
   // Calls fn(const CInfo&) for every remaining record in insertion order.
   template <typename Fn>
   void ForEach(Fn&& fn) const {
+    ForEachWithBand([&](const CInfo& r, int) { fn(r); });
+  }
+  // The same, with each record's band number: fn(const CInfo&, int band).
+  template <typename Fn>
+  void ForEachWithBand(Fn&& fn) const {
     for (size_t i = 0; i < slots_.size(); ++i) {
-      if (!removed_[i]) fn(slots_[i]);
+      if (!removed_[i]) fn(slots_[i], slotBands_[i]);
     }
   }
 
@@ -64,8 +73,13 @@ class QsoStore {
   void ForEachOfCall(const std::string& call, Fn&& fn) const {
     auto it = byCall_.find(call);
     if (it == byCall_.end()) return;
-    for (int slot : it->second.slots) fn(slots_[slot]);
+    for (const Entry& e : it->second.entries) fn(slots_[e.slot]);
   }
+
+  // Every band text appended since the last Clear, numbered 0, 1, ... in
+  // order of first appearance.
+  int bandCount() const { return static_cast<int>(bands_.names.size()); }
+  const std::string& bandName(int band) const { return bands_.names[band]; }
 
   // Number of earlier records with the same call, band and mode; each one
   // is a "DUPE" line in the UBN report.
@@ -89,31 +103,49 @@ class QsoStore {
   bool Remove(const CInfo& contact);
 
  private:
+  // Texts numbered in order of first appearance.
+  struct Numbering {
+    std::unordered_map<std::string, int> ids;
+    std::vector<std::string> names;
+
+    int Find(const std::string& name) const;  // -1 when never seen
+    int Number(const std::string& name);
+  };
+  // One record of a callsign with what removal matches on, so that finding
+  // it reads none of the records themselves.
+  struct Entry {
+    int slot;
+    int band;
+    int mode;
+    StatsOleDate time;
+  };
   // How many records of a callsign share one band and mode.
   struct Kind {
-    std::string band;
-    std::string mode;
+    int band;
+    int mode;
     int count;
   };
-  // A callsign's records: their slots, ascending (insertion order), and
-  // their counts per band and mode, a handful at most.
+  // A callsign's records in insertion order, and their counts per band and
+  // mode, a handful at most.
   struct CallRecords {
-    std::vector<int> slots;
+    std::vector<Entry> entries;
     std::vector<Kind> kinds;
   };
 
+  // The kind's place in mine.kinds, or -1.
+  static int KindIndex(const CallRecords& mine, int band, int mode);
   void CloseGaps();
 
-  std::vector<CInfo> slots_;   // every record appended since the gaps closed
-  std::vector<bool> removed_;  // per slot: a gap
+  std::vector<CInfo> slots_;    // every record appended since the gaps closed
+  std::vector<int> slotBands_;  // per slot: its band's number
+  std::vector<bool> removed_;   // per slot: a gap
   int live_ = 0;
+  Numbering bands_;
+  Numbering modes_;
   std::unordered_map<std::string, CallRecords> byCall_;
   std::unordered_map<std::string, int> prefixBands_;  // records per prefix
                                                       // and band
 };
-
-// Band names in order of first appearance among accepted contacts.
-void AddToBandList(std::vector<std::string>* bands, const std::string& band);
 
 }  // namespace aadx
 
