@@ -48,116 +48,150 @@ std::vector<CInfo> QsoStore::records() const {
   return copy;
 }
 
-void QsoStore::Clear() { *this = QsoStore(); }
-
-int QsoStore::Numbering::Find(const std::string& name) const {
-  auto it = ids.find(name);
-  return it == ids.end() ? -1 : it->second;
+// Keeps the capacity: the host rebuilds the statistics by a reset and the
+// whole log again, which then grows nothing.
+void QsoStore::Clear() {
+  slots_.clear();
+  facts_.clear();
+  removed_.clear();
+  live_ = 0;
+  bands_.Clear();
+  modes_.Clear();
+  prefixBands_.Clear();
+  calls_.Clear();
 }
 
-int QsoStore::Numbering::Number(const std::string& name) {
-  auto inserted = ids.emplace(name, static_cast<int>(names.size()));
-  if (inserted.second) names.push_back(name);
-  return inserted.first->second;
-}
-
-int QsoStore::KindIndex(const CallRecords& mine, int band, int mode) {
-  for (size_t i = 0; i < mine.kinds.size(); ++i) {
-    if (mine.kinds[i].band == band && mine.kinds[i].mode == mode) {
-      return static_cast<int>(i);
-    }
+int QsoStore::Kinds::Find(int band, int mode) const {
+  for (int i = 0; i < size_; ++i) {
+    if (at(i).band == band && at(i).mode == mode) return i;
   }
   return -1;
 }
 
+void QsoStore::Kinds::Add(const Kind& kind) {
+  if (size_ < kInPlace) {
+    inPlace_[size_] = kind;
+  } else {
+    more_.push_back(kind);
+  }
+  ++size_;
+}
+
+void QsoStore::Kinds::Erase(int i) {
+  at(i) = at(size_ - 1);
+  if (size_ > kInPlace) more_.pop_back();
+  --size_;
+}
+
 int QsoStore::CountEarlierMatches(const CInfo& contact) const {
-  auto it = byCall_.find(contact.call);
-  if (it == byCall_.end()) return 0;
-  const CallRecords& mine = it->second;
-  int kind =
-      KindIndex(mine, bands_.Find(contact.band), modes_.Find(contact.mode));
-  return kind < 0 ? 0 : mine.kinds[kind].count;
+  int call = calls_.Find(contact.call);
+  if (call < 0) return 0;
+  const Kinds& kinds = calls_[call].value.kinds;
+  int kind = kinds.Find(bands_.Find(contact.band), modes_.Find(contact.mode));
+  return kind < 0 ? 0 : kinds.at(kind).count;
 }
 
 bool QsoStore::WorkedOnBand(const std::string& call,
                             const std::string& band) const {
-  auto it = byCall_.find(call);
-  if (it == byCall_.end()) return false;
+  int number = calls_.Find(call);
+  if (number < 0) return false;
+  const Kinds& kinds = calls_[number].value.kinds;
   int id = bands_.Find(band);
-  for (const Kind& k : it->second.kinds) {
-    if (k.band == id) return true;
+  for (int i = 0; i < kinds.size(); ++i) {
+    if (kinds.at(i).band == id) return true;
   }
   return false;
 }
 
 bool QsoStore::PrefixWorkedOnBand(const std::string& prefix,
                                   const std::string& band) const {
-  return prefixBands_.count(Key(prefix, band)) != 0;
+  int number = prefixBands_.Find(Key(prefix, band));
+  return number >= 0 && prefixBands_[number].value > 0;
 }
 
-int QsoStore::Append(CInfo record) {
-  int band = bands_.Number(record.band);
-  int mode = modes_.Number(record.mode);
-  CallRecords& mine = byCall_[record.call];
-  int kind = KindIndex(mine, band, mode);
-  if (kind < 0) {
-    kind = static_cast<int>(mine.kinds.size());
-    mine.kinds.push_back(Kind{band, mode, 0});
-  }
-  int earlier = mine.kinds[kind].count++;
-  record.dupe = earlier > 0 ? 1 : 0;
-  ++prefixBands_[Key(record.prefix, record.band)];
+int QsoStore::Append(const CInfo& record) {
   int slot = static_cast<int>(slots_.size());
-  mine.entries.push_back(Entry{slot, band, mode, record.time});
-  slots_.push_back(std::move(record));
-  slotBands_.push_back(band);
+  Facts facts{bands_.Number(record.band), modes_.Number(record.mode),
+              prefixBands_.Number(Key(record.prefix, record.band)), -1,
+              record.time};
+  ++prefixBands_[facts.prefixBand].value;
+
+  CallRecords& mine = calls_[calls_.Number(record.call)].value;
+  int kind = mine.kinds.Find(facts.band, facts.mode);
+  if (kind < 0) {
+    kind = mine.kinds.size();
+    mine.kinds.Add(Kind{facts.band, facts.mode, 0});
+  }
+  int earlier = mine.kinds.at(kind).count++;
+  if (mine.last >= 0) {
+    facts_[mine.last].next = slot;
+  } else {
+    mine.first = slot;
+  }
+  mine.last = slot;
+
+  slots_.push_back(record);
+  slots_.back().dupe = earlier > 0 ? 1 : 0;
+  facts_.push_back(facts);
   removed_.push_back(false);
   ++live_;
   return earlier;
 }
 
 bool QsoStore::Remove(const CInfo& contact) {
-  auto calls = byCall_.find(contact.call);
+  int call = calls_.Find(contact.call);
   int band = bands_.Find(contact.band);
-  if (calls == byCall_.end() || band < 0) return false;
-  CallRecords& mine = calls->second;
+  if (call < 0 || band < 0) return false;
+  CallRecords& mine = calls_[call].value;
   int mode = modes_.Find(contact.mode);
 
-  // Only this call's records can match; they are in insertion order.
-  auto find = [&](auto matches) {
-    return std::find_if(mine.entries.begin(), mine.entries.end(), matches);
+  // Only this call's records can match; they are linked in insertion
+  // order. Returns the first matching slot and the slot before it.
+  auto find = [&](auto matches, int* before) {
+    *before = -1;
+    for (int slot = mine.first; slot >= 0; slot = facts_[slot].next) {
+      if (matches(facts_[slot])) return slot;
+      *before = slot;
+    }
+    return -1;
   };
-  auto it = find([&](const Entry& e) {
-    return e.band == band && e.mode == mode && SameTime(e.time, contact.time);
-  });
-  if (it == mine.entries.end()) {
-    it = find([&](const Entry& e) { return e.band == band && e.mode == mode; });
+  int before;
+  int slot = find(
+      [&](const Facts& f) {
+        return f.band == band && f.mode == mode &&
+               SameTime(f.time, contact.time);
+      },
+      &before);
+  if (slot < 0) {
+    slot =
+        find([&](const Facts& f) { return f.band == band && f.mode == mode; },
+             &before);
   }
-  if (it == mine.entries.end()) {
-    it = find([&](const Entry& e) { return e.band == band; });
+  if (slot < 0) {
+    slot = find([&](const Facts& f) { return f.band == band; }, &before);
   }
-  if (it == mine.entries.end()) return false;
+  if (slot < 0) return false;
 
-  Entry gone = *it;
-  mine.entries.erase(it);
-  removed_[gone.slot] = true;
-  --live_;
-  int kind = KindIndex(mine, gone.band, gone.mode);
-  if (--mine.kinds[kind].count == 0)
-    mine.kinds.erase(mine.kinds.begin() + kind);
-  auto prefix =
-      prefixBands_.find(Key(slots_[gone.slot].prefix, bandName(gone.band)));
-  if (prefix != prefixBands_.end() && --prefix->second == 0) {
-    prefixBands_.erase(prefix);
+  const Facts& gone = facts_[slot];
+  if (before >= 0) {
+    facts_[before].next = gone.next;
+  } else {
+    mine.first = gone.next;
   }
+  if (mine.last == slot) mine.last = before;
+  removed_[slot] = true;
+  --live_;
+  int kind = mine.kinds.Find(gone.band, gone.mode);
+  if (--mine.kinds.at(kind).count == 0) mine.kinds.Erase(kind);
+  --prefixBands_[gone.prefixBand].value;
 
   bool seen = false;
-  for (const Entry& e : mine.entries) {
-    if (e.band != gone.band || e.mode != gone.mode) continue;
-    slots_[e.slot].dupe = seen ? 1 : 0;
+  for (int other = mine.first; other >= 0; other = facts_[other].next) {
+    const Facts& f = facts_[other];
+    if (f.band != gone.band || f.mode != gone.mode) continue;
+    slots_[other].dupe = seen ? 1 : 0;
     seen = true;
   }
-  if (mine.entries.empty()) byCall_.erase(calls);
   // The gap keeps its texts until the records close up: clearing them now
   // would read the whole record for nothing.
 
@@ -176,15 +210,21 @@ void QsoStore::CloseGaps() {
     moved[i] = static_cast<int>(kept);
     if (kept != i) {
       slots_[kept] = std::move(slots_[i]);
-      slotBands_[kept] = slotBands_[i];
+      facts_[kept] = facts_[i];
     }
     ++kept;
   }
   slots_.resize(kept);
-  slotBands_.resize(kept);
+  facts_.resize(kept);
   removed_.assign(kept, false);
-  for (auto& entry : byCall_) {
-    for (Entry& e : entry.second.entries) e.slot = moved[e.slot];
+  // Links point at remaining records only: removal unlinks.
+  for (Facts& f : facts_) {
+    if (f.next >= 0) f.next = moved[f.next];
+  }
+  for (auto& entry : calls_.entries()) {
+    CallRecords& r = entry.value;
+    if (r.first >= 0) r.first = moved[r.first];
+    if (r.last >= 0) r.last = moved[r.last];
   }
 }
 

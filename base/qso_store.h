@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "base/numbered_texts.h"
 #include "base/ole_date_value.h"
 
 namespace aadx {
@@ -63,7 +63,7 @@ class QsoStore {
   template <typename Fn>
   void ForEachWithBand(Fn&& fn) const {
     for (size_t i = 0; i < slots_.size(); ++i) {
-      if (!removed_[i]) fn(slots_[i], slotBands_[i]);
+      if (!removed_[i]) fn(slots_[i], facts_[i].band);
     }
   }
 
@@ -71,15 +71,18 @@ class QsoStore {
   // order.
   template <typename Fn>
   void ForEachOfCall(const std::string& call, Fn&& fn) const {
-    auto it = byCall_.find(call);
-    if (it == byCall_.end()) return;
-    for (const Entry& e : it->second.entries) fn(slots_[e.slot]);
+    int number = calls_.Find(call);
+    if (number < 0) return;
+    for (int slot = calls_[number].value.first; slot >= 0;
+         slot = facts_[slot].next) {
+      fn(slots_[slot]);
+    }
   }
 
   // Every band text appended since the last Clear, numbered 0, 1, ... in
   // order of first appearance.
-  int bandCount() const { return static_cast<int>(bands_.names.size()); }
-  const std::string& bandName(int band) const { return bands_.names[band]; }
+  int bandCount() const { return bands_.size(); }
+  const std::string& bandName(int band) const { return bands_[band].text; }
 
   // Number of earlier records with the same call, band and mode; each one
   // is a "DUPE" line in the UBN report.
@@ -93,7 +96,7 @@ class QsoStore {
 
   // Appends the record, marking it a dupe when an earlier one matches, and
   // returns the number of earlier matches.
-  int Append(CInfo record);
+  int Append(const CInfo& record);
 
   // Removes the record the host deleted and returns true, or false when
   // none matches. Prefers an exact match on call, band, mode and time, then
@@ -103,20 +106,13 @@ class QsoStore {
   bool Remove(const CInfo& contact);
 
  private:
-  // Texts numbered in order of first appearance.
-  struct Numbering {
-    std::unordered_map<std::string, int> ids;
-    std::vector<std::string> names;
-
-    int Find(const std::string& name) const;  // -1 when never seen
-    int Number(const std::string& name);
-  };
-  // One record of a callsign with what removal matches on, so that finding
-  // it reads none of the records themselves.
-  struct Entry {
-    int slot;
+  // What the indexes know of each record, beside it, so that removal
+  // finds and unlinks a record without reading the record itself.
+  struct Facts {
     int band;
     int mode;
+    int prefixBand;  // number of the prefix and band
+    int next;        // the same call's next slot, or -1
     StatsOleDate time;
   };
   // How many records of a callsign share one band and mode.
@@ -125,26 +121,46 @@ class QsoStore {
     int mode;
     int count;
   };
-  // A callsign's records in insertion order, and their counts per band and
-  // mode, a handful at most.
-  struct CallRecords {
-    std::vector<Entry> entries;
-    std::vector<Kind> kinds;
-  };
+  // A callsign's kinds, in no particular order. Two are kept in place, as
+  // most callsigns are worked on a band or two; more go to the heap.
+  class Kinds {
+   public:
+    int size() const { return size_; }
+    Kind& at(int i) { return i < kInPlace ? inPlace_[i] : more_[i - kInPlace]; }
+    const Kind& at(int i) const {
+      return i < kInPlace ? inPlace_[i] : more_[i - kInPlace];
+    }
+    // The kind's place, or -1.
+    int Find(int band, int mode) const;
+    void Add(const Kind& kind);
+    void Erase(int i);  // the last kind takes its place
 
-  // The kind's place in mine.kinds, or -1.
-  static int KindIndex(const CallRecords& mine, int band, int mode);
+   private:
+    static constexpr int kInPlace = 2;
+    Kind inPlace_[kInPlace];
+    int size_ = 0;
+    std::vector<Kind> more_;
+  };
+  // A callsign's records, linked through their facts in insertion order,
+  // and their counts per band and mode. A callsign keeps its number, with
+  // no records, once they are all removed.
+  struct CallRecords {
+    int first = -1;
+    int last = -1;
+    Kinds kinds;
+  };
+  struct NoValue {};
+
   void CloseGaps();
 
-  std::vector<CInfo> slots_;    // every record appended since the gaps closed
-  std::vector<int> slotBands_;  // per slot: its band's number
-  std::vector<bool> removed_;   // per slot: a gap
+  std::vector<CInfo> slots_;   // every record appended since the gaps closed
+  std::vector<Facts> facts_;   // per slot
+  std::vector<bool> removed_;  // per slot: a gap
   int live_ = 0;
-  Numbering bands_;
-  Numbering modes_;
-  std::unordered_map<std::string, CallRecords> byCall_;
-  std::unordered_map<std::string, int> prefixBands_;  // records per prefix
-                                                      // and band
+  NumberedTexts<NoValue> bands_;
+  NumberedTexts<NoValue> modes_;
+  NumberedTexts<int> prefixBands_;  // prefix and band joined: their records
+  NumberedTexts<CallRecords> calls_;
 };
 
 }  // namespace aadx
