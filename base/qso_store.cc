@@ -52,7 +52,7 @@ std::vector<CInfo> QsoStore::records() const {
 // whole log again, which then grows nothing.
 void QsoStore::Clear() {
   slots_.clear();
-  facts_.clear();
+  slotBands_.clear();
   removed_.clear();
   live_ = 0;
   bands_.Clear();
@@ -61,34 +61,20 @@ void QsoStore::Clear() {
   calls_.Clear();
 }
 
-int QsoStore::Kinds::Find(int band, int mode) const {
-  for (int i = 0; i < size_; ++i) {
-    if (at(i).band == band && at(i).mode == mode) return i;
+int QsoStore::FindKind(const Kinds& kinds, int band, int mode) {
+  for (int i = 0; i < kinds.size(); ++i) {
+    if (kinds[i].band == band && kinds[i].mode == mode) return i;
   }
   return -1;
-}
-
-void QsoStore::Kinds::Add(const Kind& kind) {
-  if (size_ < kInPlace) {
-    inPlace_[size_] = kind;
-  } else {
-    more_.push_back(kind);
-  }
-  ++size_;
-}
-
-void QsoStore::Kinds::Erase(int i) {
-  at(i) = at(size_ - 1);
-  if (size_ > kInPlace) more_.pop_back();
-  --size_;
 }
 
 int QsoStore::CountEarlierMatches(const CInfo& contact) const {
   int call = calls_.Find(contact.call);
   if (call < 0) return 0;
   const Kinds& kinds = calls_[call].value.kinds;
-  int kind = kinds.Find(bands_.Find(contact.band), modes_.Find(contact.mode));
-  return kind < 0 ? 0 : kinds.at(kind).count;
+  int kind =
+      FindKind(kinds, bands_.Find(contact.band), modes_.Find(contact.mode));
+  return kind < 0 ? 0 : kinds[kind].count;
 }
 
 bool QsoStore::WorkedOnBand(const std::string& call,
@@ -98,7 +84,7 @@ bool QsoStore::WorkedOnBand(const std::string& call,
   const Kinds& kinds = calls_[number].value.kinds;
   int id = bands_.Find(band);
   for (int i = 0; i < kinds.size(); ++i) {
-    if (kinds.at(i).band == id) return true;
+    if (kinds[i].band == id) return true;
   }
   return false;
 }
@@ -110,29 +96,24 @@ bool QsoStore::PrefixWorkedOnBand(const std::string& prefix,
 }
 
 int QsoStore::Append(const CInfo& record) {
-  int slot = static_cast<int>(slots_.size());
-  Facts facts{bands_.Number(record.band), modes_.Number(record.mode),
-              prefixBands_.Number(Key(record.prefix, record.band)), -1,
+  Facts facts{static_cast<int>(slots_.size()), bands_.Number(record.band),
+              modes_.Number(record.mode),
+              prefixBands_.Number(Key(record.prefix, record.band)),
               record.time};
   ++prefixBands_[facts.prefixBand].value;
 
   CallRecords& mine = calls_[calls_.Number(record.call)].value;
-  int kind = mine.kinds.Find(facts.band, facts.mode);
+  int kind = FindKind(mine.kinds, facts.band, facts.mode);
   if (kind < 0) {
     kind = mine.kinds.size();
-    mine.kinds.Add(Kind{facts.band, facts.mode, 0});
+    mine.kinds.push_back(Kind{facts.band, facts.mode, 0});
   }
-  int earlier = mine.kinds.at(kind).count++;
-  if (mine.last >= 0) {
-    facts_[mine.last].next = slot;
-  } else {
-    mine.first = slot;
-  }
-  mine.last = slot;
+  int earlier = mine.kinds[kind].count++;
+  mine.records.push_back(facts);
 
   slots_.push_back(record);
   slots_.back().dupe = earlier > 0 ? 1 : 0;
-  facts_.push_back(facts);
+  slotBands_.push_back(facts.band);
   removed_.push_back(false);
   ++live_;
   return earlier;
@@ -145,51 +126,36 @@ bool QsoStore::Remove(const CInfo& contact) {
   CallRecords& mine = calls_[call].value;
   int mode = modes_.Find(contact.mode);
 
-  // Only this call's records can match; they are linked in insertion
-  // order. Returns the first matching slot and the slot before it.
-  auto find = [&](auto matches, int* before) {
-    *before = -1;
-    for (int slot = mine.first; slot >= 0; slot = facts_[slot].next) {
-      if (matches(facts_[slot])) return slot;
-      *before = slot;
+  // Only this call's records can match; they are in insertion order.
+  auto find = [&](auto matches) {
+    for (int i = 0; i < mine.records.size(); ++i) {
+      if (matches(mine.records[i])) return i;
     }
     return -1;
   };
-  int before;
-  int slot = find(
-      [&](const Facts& f) {
-        return f.band == band && f.mode == mode &&
-               SameTime(f.time, contact.time);
-      },
-      &before);
-  if (slot < 0) {
-    slot =
-        find([&](const Facts& f) { return f.band == band && f.mode == mode; },
-             &before);
+  int found = find([&](const Facts& f) {
+    return f.band == band && f.mode == mode && SameTime(f.time, contact.time);
+  });
+  if (found < 0) {
+    found =
+        find([&](const Facts& f) { return f.band == band && f.mode == mode; });
   }
-  if (slot < 0) {
-    slot = find([&](const Facts& f) { return f.band == band; }, &before);
-  }
-  if (slot < 0) return false;
+  if (found < 0) found = find([&](const Facts& f) { return f.band == band; });
+  if (found < 0) return false;
 
-  const Facts& gone = facts_[slot];
-  if (before >= 0) {
-    facts_[before].next = gone.next;
-  } else {
-    mine.first = gone.next;
-  }
-  if (mine.last == slot) mine.last = before;
-  removed_[slot] = true;
+  Facts gone = mine.records[found];
+  mine.records.erase(found);
+  removed_[gone.slot] = true;
   --live_;
-  int kind = mine.kinds.Find(gone.band, gone.mode);
-  if (--mine.kinds.at(kind).count == 0) mine.kinds.Erase(kind);
+  int kind = FindKind(mine.kinds, gone.band, gone.mode);
+  if (--mine.kinds[kind].count == 0) mine.kinds.erase(kind);
   --prefixBands_[gone.prefixBand].value;
 
   bool seen = false;
-  for (int other = mine.first; other >= 0; other = facts_[other].next) {
-    const Facts& f = facts_[other];
+  for (int i = 0; i < mine.records.size(); ++i) {
+    const Facts& f = mine.records[i];
     if (f.band != gone.band || f.mode != gone.mode) continue;
-    slots_[other].dupe = seen ? 1 : 0;
+    slots_[f.slot].dupe = seen ? 1 : 0;
     seen = true;
   }
   // The gap keeps its texts until the records close up: clearing them now
@@ -210,21 +176,18 @@ void QsoStore::CloseGaps() {
     moved[i] = static_cast<int>(kept);
     if (kept != i) {
       slots_[kept] = std::move(slots_[i]);
-      facts_[kept] = facts_[i];
+      slotBands_[kept] = slotBands_[i];
     }
     ++kept;
   }
   slots_.resize(kept);
-  facts_.resize(kept);
+  slotBands_.resize(kept);
   removed_.assign(kept, false);
-  // Links point at remaining records only: removal unlinks.
-  for (Facts& f : facts_) {
-    if (f.next >= 0) f.next = moved[f.next];
-  }
   for (auto& entry : calls_.entries()) {
-    CallRecords& r = entry.value;
-    if (r.first >= 0) r.first = moved[r.first];
-    if (r.last >= 0) r.last = moved[r.last];
+    Records& records = entry.value.records;
+    for (int i = 0; i < records.size(); ++i) {
+      records[i].slot = moved[records[i].slot];
+    }
   }
 }
 

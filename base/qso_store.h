@@ -9,6 +9,7 @@
 
 #include "base/numbered_texts.h"
 #include "base/ole_date_value.h"
+#include "base/small_vector.h"
 
 namespace aadx {
 
@@ -63,7 +64,7 @@ class QsoStore {
   template <typename Fn>
   void ForEachWithBand(Fn&& fn) const {
     for (size_t i = 0; i < slots_.size(); ++i) {
-      if (!removed_[i]) fn(slots_[i], facts_[i].band);
+      if (!removed_[i]) fn(slots_[i], slotBands_[i]);
     }
   }
 
@@ -73,10 +74,8 @@ class QsoStore {
   void ForEachOfCall(const std::string& call, Fn&& fn) const {
     int number = calls_.Find(call);
     if (number < 0) return;
-    for (int slot = calls_[number].value.first; slot >= 0;
-         slot = facts_[slot].next) {
-      fn(slots_[slot]);
-    }
+    const Records& records = calls_[number].value.records;
+    for (int i = 0; i < records.size(); ++i) fn(slots_[records[i].slot]);
   }
 
   // Every band text appended since the last Clear, numbered 0, 1, ... in
@@ -106,13 +105,13 @@ class QsoStore {
   bool Remove(const CInfo& contact);
 
  private:
-  // What the indexes know of each record, beside it, so that removal
-  // finds and unlinks a record without reading the record itself.
+  // What the indexes know of a record, kept with its callsign, so that
+  // removal finds it without reading the records themselves.
   struct Facts {
+    int slot;
     int band;
     int mode;
     int prefixBand;  // number of the prefix and band
-    int next;        // the same call's next slot, or -1
     StatsOleDate time;
   };
   // How many records of a callsign share one band and mode.
@@ -121,41 +120,25 @@ class QsoStore {
     int mode;
     int count;
   };
-  // A callsign's kinds, in no particular order. Two are kept in place, as
-  // most callsigns are worked on a band or two; more go to the heap.
-  class Kinds {
-   public:
-    int size() const { return size_; }
-    Kind& at(int i) { return i < kInPlace ? inPlace_[i] : more_[i - kInPlace]; }
-    const Kind& at(int i) const {
-      return i < kInPlace ? inPlace_[i] : more_[i - kInPlace];
-    }
-    // The kind's place, or -1.
-    int Find(int band, int mode) const;
-    void Add(const Kind& kind);
-    void Erase(int i);  // the last kind takes its place
-
-   private:
-    static constexpr int kInPlace = 2;
-    Kind inPlace_[kInPlace];
-    int size_ = 0;
-    std::vector<Kind> more_;
-  };
-  // A callsign's records, linked through their facts in insertion order,
-  // and their counts per band and mode. A callsign keeps its number, with
-  // no records, once they are all removed.
+  // Most callsigns have a record or two, on a band or two: those stay in
+  // the callsign's entry.
+  using Records = SmallVector<Facts, 2>;
+  using Kinds = SmallVector<Kind, 2>;
+  // A callsign's records in insertion order and its counts per band and
+  // mode, in no particular order. A callsign keeps its number, with no
+  // records, once they are all removed.
   struct CallRecords {
-    int first = -1;
-    int last = -1;
+    Records records;
     Kinds kinds;
   };
+  static int FindKind(const Kinds& kinds, int band, int mode);  // or -1
   struct NoValue {};
 
   void CloseGaps();
 
-  std::vector<CInfo> slots_;   // every record appended since the gaps closed
-  std::vector<Facts> facts_;   // per slot
-  std::vector<bool> removed_;  // per slot: a gap
+  std::vector<CInfo> slots_;    // every record appended since the gaps closed
+  std::vector<int> slotBands_;  // per slot: its band's number
+  std::vector<bool> removed_;   // per slot: a gap
   int live_ = 0;
   NumberedTexts<NoValue> bands_;
   NumberedTexts<NoValue> modes_;
