@@ -103,8 +103,6 @@ void AddDistinct(DistinctValues* values, const std::string& value,
   if (values->Add(value) && slotList != nullptr) slotList->push_back(value);
 }
 
-}  // namespace
-
 // Where each place of the band-sorted list takes its name from: positions
 // into names.
 std::vector<int> BandSortOrder(const std::vector<const std::string*>& names) {
@@ -136,6 +134,8 @@ std::vector<int> BandSortOrder(const std::vector<const std::string*>& names) {
   }
   return order;
 }
+
+}  // namespace
 
 void SortBandList(std::vector<std::string>* bands) {
   std::vector<const std::string*> names;
