@@ -62,7 +62,8 @@ struct PluginState {
   SharedState shared;
 
   // Host thread only.
-  std::vector<std::string> bandList;
+  // The store's band numbers in the order the last score sorted them.
+  std::vector<int> bandOrder;
   int exportFlag = 0;
   std::string contestantCall;
   std::string ownContinent;

@@ -5,10 +5,6 @@
 namespace aadx {
 namespace {
 
-bool SameStation(const CInfo& a, const CInfo& b) {
-  return a.call == b.call && a.band == b.band && a.mode == b.mode;
-}
-
 // The host's date-time values compare by status and, when valid, by value.
 bool SameTime(const StatsOleDate& a, const StatsOleDate& b) {
   if (a.status != b.status) return false;
@@ -52,104 +48,118 @@ std::vector<CInfo> QsoStore::records() const {
   return copy;
 }
 
+// Keeps the capacity: the host rebuilds the statistics by a reset and the
+// whole log again, which then grows nothing.
 void QsoStore::Clear() {
   slots_.clear();
+  slotBands_.clear();
   removed_.clear();
   live_ = 0;
-  byCall_.clear();
-  prefixBands_.clear();
+  bands_.Clear();
+  modes_.Clear();
+  prefixBands_.Clear();
+  calls_.Clear();
+}
+
+int QsoStore::FindKind(const Kinds& kinds, int band, int mode) {
+  for (int i = 0; i < kinds.size(); ++i) {
+    if (kinds[i].band == band && kinds[i].mode == mode) return i;
+  }
+  return -1;
 }
 
 int QsoStore::CountEarlierMatches(const CInfo& contact) const {
-  auto it = byCall_.find(contact.call);
-  if (it == byCall_.end()) return 0;
-  for (const Kind& k : it->second.kinds) {
-    if (k.band == contact.band && k.mode == contact.mode) return k.count;
-  }
-  return 0;
+  int call = calls_.Find(contact.call);
+  if (call < 0) return 0;
+  const Kinds& kinds = calls_[call].value.kinds;
+  int kind =
+      FindKind(kinds, bands_.Find(contact.band), modes_.Find(contact.mode));
+  return kind < 0 ? 0 : kinds[kind].count;
 }
 
 bool QsoStore::WorkedOnBand(const std::string& call,
                             const std::string& band) const {
-  auto it = byCall_.find(call);
-  if (it == byCall_.end()) return false;
-  for (const Kind& k : it->second.kinds) {
-    if (k.band == band) return true;
+  int number = calls_.Find(call);
+  if (number < 0) return false;
+  const Kinds& kinds = calls_[number].value.kinds;
+  int id = bands_.Find(band);
+  for (int i = 0; i < kinds.size(); ++i) {
+    if (kinds[i].band == id) return true;
   }
   return false;
 }
 
 bool QsoStore::PrefixWorkedOnBand(const std::string& prefix,
                                   const std::string& band) const {
-  return prefixBands_.count(Key(prefix, band)) != 0;
+  int number = prefixBands_.Find(Key(prefix, band));
+  return number >= 0 && prefixBands_[number].value > 0;
 }
 
-int QsoStore::Append(CInfo record) {
-  CallRecords& mine = byCall_[record.call];
-  auto kind =
-      std::find_if(mine.kinds.begin(), mine.kinds.end(), [&](const Kind& k) {
-        return k.band == record.band && k.mode == record.mode;
-      });
-  if (kind == mine.kinds.end()) {
-    mine.kinds.push_back(Kind{record.band, record.mode, 0});
-    kind = mine.kinds.end() - 1;
+int QsoStore::Append(const CInfo& record) {
+  Facts facts{static_cast<int>(slots_.size()), bands_.Number(record.band),
+              modes_.Number(record.mode),
+              prefixBands_.Number(Key(record.prefix, record.band)),
+              record.time};
+  ++prefixBands_[facts.prefixBand].value;
+
+  CallRecords& mine = calls_[calls_.Number(record.call)].value;
+  int kind = FindKind(mine.kinds, facts.band, facts.mode);
+  if (kind < 0) {
+    kind = mine.kinds.size();
+    mine.kinds.push_back(Kind{facts.band, facts.mode, 0});
   }
-  int earlier = kind->count++;
-  record.dupe = earlier > 0 ? 1 : 0;
-  ++prefixBands_[Key(record.prefix, record.band)];
-  mine.slots.push_back(static_cast<int>(slots_.size()));
-  slots_.push_back(std::move(record));
+  int earlier = mine.kinds[kind].count++;
+  mine.records.push_back(facts);
+
+  slots_.push_back(record);
+  slots_.back().dupe = earlier > 0 ? 1 : 0;
+  slotBands_.push_back(facts.band);
   removed_.push_back(false);
   ++live_;
   return earlier;
 }
 
 bool QsoStore::Remove(const CInfo& contact) {
-  auto calls = byCall_.find(contact.call);
-  if (calls == byCall_.end()) return false;
-  CallRecords& mine = calls->second;
+  int call = calls_.Find(contact.call);
+  int band = bands_.Find(contact.band);
+  if (call < 0 || band < 0) return false;
+  CallRecords& mine = calls_[call].value;
+  int mode = modes_.Find(contact.mode);
 
   // Only this call's records can match; they are in insertion order.
   auto find = [&](auto matches) {
-    return std::find_if(mine.slots.begin(), mine.slots.end(),
-                        [&](int slot) { return matches(slots_[slot]); });
+    for (int i = 0; i < mine.records.size(); ++i) {
+      if (matches(mine.records[i])) return i;
+    }
+    return -1;
   };
-  auto it = find([&](const CInfo& r) {
-    return SameStation(r, contact) && SameTime(r.time, contact.time);
+  int found = find([&](const Facts& f) {
+    return f.band == band && f.mode == mode && SameTime(f.time, contact.time);
   });
-  if (it == mine.slots.end()) {
-    it = find([&](const CInfo& r) { return SameStation(r, contact); });
+  if (found < 0) {
+    found =
+        find([&](const Facts& f) { return f.band == band && f.mode == mode; });
   }
-  if (it == mine.slots.end()) {
-    it = find([&](const CInfo& r) { return r.band == contact.band; });
-  }
-  if (it == mine.slots.end()) return false;
+  if (found < 0) found = find([&](const Facts& f) { return f.band == band; });
+  if (found < 0) return false;
 
-  int slot = *it;
-  mine.slots.erase(it);
-  CInfo& removed = slots_[slot];
-  removed_[slot] = true;
+  Facts gone = mine.records[found];
+  mine.records.erase(found);
+  removed_[gone.slot] = true;
   --live_;
-  for (auto k = mine.kinds.begin(); k != mine.kinds.end(); ++k) {
-    if (k->band != removed.band || k->mode != removed.mode) continue;
-    if (--k->count == 0) mine.kinds.erase(k);
-    break;
-  }
-  auto prefix = prefixBands_.find(Key(removed.prefix, removed.band));
-  if (prefix != prefixBands_.end() && --prefix->second == 0) {
-    prefixBands_.erase(prefix);
-  }
+  int kind = FindKind(mine.kinds, gone.band, gone.mode);
+  if (--mine.kinds[kind].count == 0) mine.kinds.erase(kind);
+  --prefixBands_[gone.prefixBand].value;
 
   bool seen = false;
-  for (int other : mine.slots) {
-    CInfo& r = slots_[other];
-    if (!SameStation(r, removed)) continue;
-    r.dupe = seen ? 1 : 0;
+  for (int i = 0; i < mine.records.size(); ++i) {
+    const Facts& f = mine.records[i];
+    if (f.band != gone.band || f.mode != gone.mode) continue;
+    slots_[f.slot].dupe = seen ? 1 : 0;
     seen = true;
   }
-  if (mine.slots.empty()) byCall_.erase(calls);
-  // The gap keeps no texts until the records close up.
-  removed = CInfo();
+  // The gap keeps its texts until the records close up: clearing them now
+  // would read the whole record for nothing.
 
   size_t gaps = slots_.size() - static_cast<size_t>(live_);
   if (gaps >= kMinGapsToClose && gaps > static_cast<size_t>(live_)) {
@@ -164,19 +174,20 @@ void QsoStore::CloseGaps() {
   for (size_t i = 0; i < slots_.size(); ++i) {
     if (removed_[i]) continue;
     moved[i] = static_cast<int>(kept);
-    if (kept != i) slots_[kept] = std::move(slots_[i]);
+    if (kept != i) {
+      slots_[kept] = std::move(slots_[i]);
+      slotBands_[kept] = slotBands_[i];
+    }
     ++kept;
   }
   slots_.resize(kept);
+  slotBands_.resize(kept);
   removed_.assign(kept, false);
-  for (auto& entry : byCall_) {
-    for (int& slot : entry.second.slots) slot = moved[slot];
-  }
-}
-
-void AddToBandList(std::vector<std::string>* bands, const std::string& band) {
-  if (std::find(bands->begin(), bands->end(), band) == bands->end()) {
-    bands->push_back(band);
+  for (auto& entry : calls_.entries()) {
+    Records& records = entry.value.records;
+    for (int i = 0; i < records.size(); ++i) {
+      records[i].slot = moved[records[i].slot];
+    }
   }
 }
 

@@ -5,10 +5,11 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "base/numbered_texts.h"
 #include "base/ole_date_value.h"
+#include "base/small_vector.h"
 
 namespace aadx {
 
@@ -41,6 +42,10 @@ Intake CheckIntake(const CInfo& contact);
 // removed record leaves a gap until gaps outnumber the records; then the
 // records close up in one pass, so a removal costs a constant amount on
 // average. Readers see only the remaining records, in insertion order.
+//
+// Band and mode texts are numbered in order of first appearance since the
+// last Clear; the numbers stay valid until then, removals included, so the
+// score can follow a record's band without a lookup.
 class QsoStore {
  public:
   int count() const { return live_; }
@@ -53,8 +58,13 @@ class QsoStore {
   // Calls fn(const CInfo&) for every remaining record in insertion order.
   template <typename Fn>
   void ForEach(Fn&& fn) const {
+    ForEachWithBand([&](const CInfo& r, int) { fn(r); });
+  }
+  // The same, with each record's band number: fn(const CInfo&, int band).
+  template <typename Fn>
+  void ForEachWithBand(Fn&& fn) const {
     for (size_t i = 0; i < slots_.size(); ++i) {
-      if (!removed_[i]) fn(slots_[i]);
+      if (!removed_[i]) fn(slots_[i], slotBands_[i]);
     }
   }
 
@@ -62,10 +72,16 @@ class QsoStore {
   // order.
   template <typename Fn>
   void ForEachOfCall(const std::string& call, Fn&& fn) const {
-    auto it = byCall_.find(call);
-    if (it == byCall_.end()) return;
-    for (int slot : it->second.slots) fn(slots_[slot]);
+    int number = calls_.Find(call);
+    if (number < 0) return;
+    const Records& records = calls_[number].value.records;
+    for (int i = 0; i < records.size(); ++i) fn(slots_[records[i].slot]);
   }
+
+  // Every band text appended since the last Clear, numbered 0, 1, ... in
+  // order of first appearance.
+  int bandCount() const { return bands_.size(); }
+  const std::string& bandName(int band) const { return bands_[band].text; }
 
   // Number of earlier records with the same call, band and mode; each one
   // is a "DUPE" line in the UBN report.
@@ -79,7 +95,7 @@ class QsoStore {
 
   // Appends the record, marking it a dupe when an earlier one matches, and
   // returns the number of earlier matches.
-  int Append(CInfo record);
+  int Append(const CInfo& record);
 
   // Removes the record the host deleted and returns true, or false when
   // none matches. Prefers an exact match on call, band, mode and time, then
@@ -89,31 +105,46 @@ class QsoStore {
   bool Remove(const CInfo& contact);
 
  private:
+  // What the indexes know of a record, kept with its callsign, so that
+  // removal finds it without reading the records themselves.
+  struct Facts {
+    int slot;
+    int band;
+    int mode;
+    int prefixBand;  // number of the prefix and band
+    StatsOleDate time;
+  };
   // How many records of a callsign share one band and mode.
   struct Kind {
-    std::string band;
-    std::string mode;
+    int band;
+    int mode;
     int count;
   };
-  // A callsign's records: their slots, ascending (insertion order), and
-  // their counts per band and mode, a handful at most.
+  // Most callsigns have a record or two, on a band or two: those stay in
+  // the callsign's entry.
+  using Records = SmallVector<Facts, 2>;
+  using Kinds = SmallVector<Kind, 2>;
+  // A callsign's records in insertion order and its counts per band and
+  // mode, in no particular order. A callsign keeps its number, with no
+  // records, once they are all removed.
   struct CallRecords {
-    std::vector<int> slots;
-    std::vector<Kind> kinds;
+    Records records;
+    Kinds kinds;
   };
+  static int FindKind(const Kinds& kinds, int band, int mode);  // or -1
+  struct NoValue {};
 
   void CloseGaps();
 
-  std::vector<CInfo> slots_;   // every record appended since the gaps closed
-  std::vector<bool> removed_;  // per slot: a gap
+  std::vector<CInfo> slots_;    // every record appended since the gaps closed
+  std::vector<int> slotBands_;  // per slot: its band's number
+  std::vector<bool> removed_;   // per slot: a gap
   int live_ = 0;
-  std::unordered_map<std::string, CallRecords> byCall_;
-  std::unordered_map<std::string, int> prefixBands_;  // records per prefix
-                                                      // and band
+  NumberedTexts<NoValue> bands_;
+  NumberedTexts<NoValue> modes_;
+  NumberedTexts<int> prefixBands_;  // prefix and band joined: their records
+  NumberedTexts<CallRecords> calls_;
 };
-
-// Band names in order of first appearance among accepted contacts.
-void AddToBandList(std::vector<std::string>* bands, const std::string& band);
 
 }  // namespace aadx
 

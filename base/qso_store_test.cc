@@ -106,12 +106,22 @@ TEST(QsoStoreTest, RemoveMatchesTimeByStatusToo) {
   EXPECT_EQ(store.at(0).time.status, kOleDateValid);
 }
 
-TEST(BandListTest, KeepsFirstSeenOrderWithoutRepeats) {
-  std::vector<std::string> bands;
+TEST(QsoStoreTest, NumbersBandsInFirstSeenOrderUntilCleared) {
+  QsoStore store;
   for (const char* b : {"20m", "40m", "20m", "6m", "40m", "20M"}) {
-    AddToBandList(&bands, b);
+    store.Append(Contact("JA1AA", b, "CW"));
   }
+  ASSERT_TRUE(store.Remove(Contact("JA1AA", "6m", "CW")));
+  std::vector<std::string> bands;
+  for (int b = 0; b < store.bandCount(); ++b)
+    bands.push_back(store.bandName(b));
   EXPECT_EQ(bands, (std::vector<std::string>{"20m", "40m", "6m", "20M"}));
+  std::vector<int> numbers;
+  store.ForEachWithBand(
+      [&](const CInfo&, int band) { numbers.push_back(band); });
+  EXPECT_EQ(numbers, (std::vector<int>{0, 1, 0, 1, 3}));
+  store.Clear();
+  EXPECT_EQ(store.bandCount(), 0);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ const char* Plugin::GetResult(int* status) {
     header.cw = s.modeFlag != 0;
     header.asia = s.asiaFlag != 0;
     score =
-        ComputeScore(&state_.bandList, s.store, header.asia,
+        ComputeScore(&state_.bandOrder, s.store, header.asia,
                      state_.ownContinent, &s.bandDxccLists, &s.bandPrefixLists);
   });
   header.startDate = state_.startDateText;

@@ -52,8 +52,6 @@ int Plugin::AddData(const ContactArgs& contact) {
     ubn.WriteLine(FormatUbnLine(ToUbnContact(contact), IntakeMessage(intake)));
     return 0;
   }
-  AddToBandList(&state_.bandList, contact.info.band);
-
   state_.shared.WithLock([&](SharedFields& s) {
     int matches = s.store.Append(contact.info);
     if (matches > 0) {

@@ -17,9 +17,8 @@ int Plugin::ResetStats(const ResetArgs& args) {
       s.bandRows[i] = BandRow{kContestBands[i], "-", "-", "-", "-"};
     }
   });
-  // A run starts with an empty band list; AddData0 fills it with the bands
-  // actually logged.
-  state_.bandList.clear();
+  // The store starts without bands; the score lists those actually logged.
+  state_.bandOrder.clear();
 
   state_.exportFlag = args.exportFlag;
   if (state_.exportFlag != 0) {

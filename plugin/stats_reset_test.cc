@@ -67,7 +67,7 @@ TEST(StatsResetTest, StartsAnEmptyRunWithTheHostsValues) {
   PluginState& s = h.plugin->state();
   SharedFields shared = CopyFields(&s.shared);
   EXPECT_EQ(shared.store.count(), 0);
-  EXPECT_TRUE(s.bandList.empty());
+  EXPECT_TRUE(s.bandOrder.empty());
   EXPECT_EQ(shared.asiaFlag, 0);
   EXPECT_EQ(s.contestantCall, "JA1ZZZ");
   EXPECT_EQ(s.startDateText, "19.06");

@@ -173,7 +173,11 @@ class MixedRun {
     header.endDate = h_.plugin->state().endDateText;
     header.contestant = h_.plugin->state().contestantCall;
     ASSERT_EQ(text, FormatSummary(header, score));
-    ASSERT_EQ(h_.plugin->state().bandList, model_.bandList);
+    std::vector<std::string> bands;
+    for (int band : h_.plugin->state().bandOrder) {
+      bands.push_back(s.store.bandName(band));
+    }
+    ASSERT_EQ(bands, model_.bandList);
     ASSERT_EQ(s.bandDxccLists, model_.dxccLists);
     ASSERT_EQ(s.bandPrefixLists, model_.prefixLists);
   }

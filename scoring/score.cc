@@ -1,15 +1,37 @@
 #include "scoring/score.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <functional>
+#include <memory>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 
 namespace aadx {
 namespace {
 
-std::string BandKey(const std::string& band) {
-  return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
+// A band's sort key is its name left-padded with '0' to this width; longer
+// names are their own key.
+constexpr size_t kBandKeyWidth = 20;
+
+// Every name's key, the padded ones laid out in *buffer, so that a list of
+// thousands of odd band texts costs one allocation, not one per name.
+std::vector<std::string_view> BandKeys(
+    const std::vector<const std::string*>& names, std::string* buffer) {
+  buffer->assign(names.size() * kBandKeyWidth, '0');
+  std::vector<std::string_view> keys;
+  keys.reserve(names.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string& band = *names[i];
+    if (band.size() >= kBandKeyWidth) {
+      keys.emplace_back(band);
+      continue;
+    }
+    char* key = &(*buffer)[i * kBandKeyWidth];
+    band.copy(key + kBandKeyWidth - band.size(), band.size());
+    keys.emplace_back(key, kBandKeyWidth);
+  }
+  return keys;
 }
 
 // Wraps on overflow like the 32-bit arithmetic the host expects, without
@@ -35,43 +57,45 @@ void ExchangeSortByRank(std::vector<int>* ranks, std::vector<int>* order) {
   }
 }
 
-// A band's DXCC or prefix values without repeats, in first-seen order:
-// searched in place while short, through a set once long.
+// Counts a band's distinct DXCC or prefix values. The first is kept in
+// place and the others in a set made only when a second comes, so a band
+// with one contact, as in a log of thousands of odd band texts, costs no
+// allocation.
 class DistinctValues {
  public:
-  explicit DistinctValues(std::vector<std::string>* values) : values_(values) {}
-
+  // Whether the value is new to the band.
   bool Add(const std::string& value) {
-    if (values_->size() < kShort) {
-      if (std::find(values_->begin(), values_->end(), value) !=
-          values_->end()) {
-        return false;
-      }
+    if (count_ == 0) {
+      first_ = value;
+    } else if (value == first_) {
+      return false;
     } else {
-      if (seen_.empty()) seen_.insert(values_->begin(), values_->end());
-      if (!seen_.insert(value).second) return false;
+      if (others_ == nullptr) {
+        others_ = std::make_unique<std::unordered_set<std::string>>();
+      }
+      if (!others_->insert(value).second) return false;
     }
-    values_->push_back(value);
+    ++count_;
     return true;
   }
+  int32_t count() const { return count_; }
 
  private:
-  static constexpr size_t kShort = 16;
-  std::vector<std::string>* values_;
-  std::unordered_set<std::string> seen_;
+  std::string first_;
+  std::unique_ptr<std::unordered_set<std::string>> others_;
+  int32_t count_ = 0;
 };
 
-// One band's tally as the store is read.
+// One band's tally, in its place in the result, as the store is read. A
+// contest band also refills its slot lists, in first-seen order.
 struct BandWork {
-  BandWork() = default;
-  BandWork(const BandWork&) = delete;  // the value sets point into tally
-  BandWork& operator=(const BandWork&) = delete;
+  explicit BandWork(BandTally* t) : tally(t) {}
 
-  BandTally tally;
+  BandTally* tally;
   std::vector<std::string>* dxccSlot = nullptr;
   std::vector<std::string>* prefixSlot = nullptr;
-  DistinctValues dxcc{&tally.dxccValues};
-  DistinctValues prefixes{&tally.prefixValues};
+  DistinctValues dxcc;
+  DistinctValues prefixes;
 };
 
 void AddDistinct(DistinctValues* values, const std::string& value,
@@ -79,15 +103,16 @@ void AddDistinct(DistinctValues* values, const std::string& value,
   if (values->Add(value) && slotList != nullptr) slotList->push_back(value);
 }
 
-}  // namespace
-
-void SortBandList(std::vector<std::string>* bands) {
-  std::vector<std::string>& b = *bands;
-  std::vector<std::string> keys;
-  keys.reserve(b.size());
-  for (const std::string& band : b) keys.push_back(BandKey(band));
-  std::vector<int> order(b.size());
+// Where each place of the band-sorted list takes its name from: positions
+// into names.
+std::vector<int> BandSortOrder(const std::vector<const std::string*>& names) {
+  std::string keyBuffer;
+  std::vector<std::string_view> keys = BandKeys(names, &keyBuffer);
+  std::vector<int> order(names.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  // A list in order already, as the last computation left it, is its own
+  // exchange sort: no later key is ever higher.
+  if (std::is_sorted(keys.begin(), keys.end(), std::greater<>())) return order;
   std::sort(order.begin(), order.end(),
             [&](int x, int y) { return keys[y] < keys[x]; });
 
@@ -98,7 +123,7 @@ void SortBandList(std::vector<std::string>* bands) {
   if (tie) {
     // Keys all distinct give one order only, the sorted one; shared keys
     // need the exchanges themselves, on ranks instead of texts.
-    std::vector<int> rank(b.size());
+    std::vector<int> rank(names.size());
     int next = 0;
     for (size_t i = 0; i < order.size(); ++i) {
       if (i > 0 && keys[order[i - 1]] != keys[order[i]]) ++next;
@@ -107,33 +132,56 @@ void SortBandList(std::vector<std::string>* bands) {
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
     ExchangeSortByRank(&rank, &order);
   }
+  return order;
+}
+
+}  // namespace
+
+void SortBandList(std::vector<std::string>* bands) {
+  std::vector<const std::string*> names;
+  for (const std::string& band : *bands) names.push_back(&band);
   std::vector<std::string> sorted;
-  sorted.reserve(b.size());
-  for (int i : order) sorted.push_back(std::move(b[i]));
-  b = std::move(sorted);
+  sorted.reserve(bands->size());
+  for (int i : BandSortOrder(names)) sorted.push_back(std::move((*bands)[i]));
+  *bands = std::move(sorted);
 }
 
 int BandFactor(const std::string& band) {
-  if (band == "160m") return 3;
-  if (band == "80m" || band == "10m") return 2;
+  std::string_view b = band;
+  if (b == "160m") return 3;
+  if (b == "80m" || b == "10m") return 2;
   return 1;
 }
 
-ScoreResult ComputeScore(std::vector<std::string>* bandList,
-                         const QsoStore& store, bool asia,
-                         const std::string& ownContinent,
+ScoreResult ComputeScore(std::vector<int>* bandOrder, const QsoStore& store,
+                         bool asia, const std::string& ownContinent,
                          BandValueLists* dxccLists,
                          BandValueLists* prefixLists) {
-  SortBandList(bandList);
-  std::vector<BandWork> work(bandList->size());
-  std::unordered_map<std::string, BandWork*> byBand;
-  byBand.reserve(bandList->size());
-  for (size_t i = 0; i < bandList->size(); ++i) {
-    const std::string& band = (*bandList)[i];
-    BandWork& w = work[i];
-    w.tally.band = band;
-    byBand.emplace(band, &w);
-    int slot = BandSlotOf(band);
+  std::vector<int>& order = *bandOrder;
+  if (order.size() > static_cast<size_t>(store.bandCount())) order.clear();
+  for (int band = static_cast<int>(order.size()); band < store.bandCount();
+       ++band) {
+    order.push_back(band);
+  }
+  std::vector<const std::string*> names;
+  names.reserve(order.size());
+  for (int band : order) names.push_back(&store.bandName(band));
+  std::vector<int> sorted;
+  sorted.reserve(order.size());
+  for (int i : BandSortOrder(names)) sorted.push_back(order[i]);
+  order = std::move(sorted);
+
+  ScoreResult result;
+  result.bands.resize(order.size());
+  std::vector<BandWork> work;
+  work.reserve(order.size());
+  std::vector<int> placeOf(order.size());  // by band number
+  for (size_t i = 0; i < order.size(); ++i) {
+    BandTally& t = result.bands[i];
+    t.band = store.bandName(order[i]);
+    placeOf[order[i]] = static_cast<int>(i);
+    BandWork& w = work.emplace_back(&t);
+    int slot = BandSlotOf(t.band);
     if (slot >= 0) {
       w.dxccSlot = &(*dxccLists)[slot];
       w.prefixSlot = &(*prefixLists)[slot];
@@ -143,12 +191,10 @@ ScoreResult ComputeScore(std::vector<std::string>* bandList,
   }
 
   // One pass in store order, so every list keeps its first-seen order.
-  store.ForEach([&](const CInfo& r) {
+  store.ForEachWithBand([&](const CInfo& r, int band) {
     if (r.call.empty() || r.dupe != 0) return;
-    auto it = byBand.find(r.band);
-    if (it == byBand.end()) return;
-    BandWork& w = *it->second;
-    BandTally& t = w.tally;
+    BandWork& w = work[placeOf[band]];
+    BandTally& t = *w.tally;
     ++t.qsos;
     if (asia) {
       if (r.continent != ownContinent) {
@@ -163,21 +209,18 @@ ScoreResult ComputeScore(std::vector<std::string>* bandList,
     AddDistinct(&w.prefixes, r.prefix, w.prefixSlot);
   });
 
-  ScoreResult result;
-  result.bands.reserve(work.size());
-  for (BandWork& w : work) {
-    BandTally& t = w.tally;
+  for (const BandWork& w : work) {
+    BandTally& t = *w.tally;
     int64_t base = asia ? 3LL * t.farQsos + t.nearQsos : t.farQsos;
     t.points = Wrap(base * BandFactor(t.band));
-    int32_t dxcc = static_cast<int32_t>(t.dxccValues.size());
-    int32_t prefixes = static_cast<int32_t>(t.prefixValues.size());
-    t.multipliers = asia ? dxcc : prefixes;
+    t.dxcc = w.dxcc.count();
+    t.prefixes = w.prefixes.count();
+    t.multipliers = asia ? t.dxcc : t.prefixes;
 
     result.totalQsos = Wrap(int64_t{result.totalQsos} + t.qsos);
     result.totalPoints = Wrap(int64_t{result.totalPoints} + t.points);
-    result.totalDxcc = Wrap(int64_t{result.totalDxcc} + dxcc);
-    result.totalPrefixes = Wrap(int64_t{result.totalPrefixes} + prefixes);
-    result.bands.push_back(std::move(t));
+    result.totalDxcc = Wrap(int64_t{result.totalDxcc} + t.dxcc);
+    result.totalPrefixes = Wrap(int64_t{result.totalPrefixes} + t.prefixes);
   }
   result.totalMultipliers = asia ? result.totalDxcc : result.totalPrefixes;
   result.score =

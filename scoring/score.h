@@ -22,8 +22,8 @@ struct BandTally {
   int32_t qsos = 0;
   int32_t farQsos = 0;
   int32_t nearQsos = 0;
-  std::vector<std::string> dxccValues;
-  std::vector<std::string> prefixValues;
+  int32_t dxcc = 0;      // distinct DXCC entities
+  int32_t prefixes = 0;  // distinct prefixes
   int32_t points = 0;
   int32_t multipliers = 0;
 };
@@ -47,12 +47,15 @@ void SortBandList(std::vector<std::string>* bands);
 
 int BandFactor(const std::string& band);
 
-// Sorts *bandList, tallies every band in it and refills the six per-slot
-// DXCC and prefix lists the worked-before grid paints. A band outside the
-// six contest bands is tallied but fills no slot list.
-ScoreResult ComputeScore(std::vector<std::string>* bandList,
-                         const QsoStore& store, bool asia,
-                         const std::string& ownContinent,
+// Tallies every band of the store, in band order, and refills the six
+// per-slot DXCC and prefix lists the worked-before grid paints. A band
+// outside the six contest bands is tallied but fills no slot list.
+// *bandOrder holds the store's band numbers as the last computation sorted
+// them; the bands first logged since are added and the whole list sorted
+// again, so names that share a band key keep the order the exchange sort
+// gave them before. Empty it whenever the store is cleared.
+ScoreResult ComputeScore(std::vector<int>* bandOrder, const QsoStore& store,
+                         bool asia, const std::string& ownContinent,
                          BandValueLists* dxccLists,
                          BandValueLists* prefixLists);
 

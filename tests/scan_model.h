@@ -122,6 +122,7 @@ struct ScanModel {
     ExchangeSort(&bandList);
     ScoreResult result;
     for (const std::string& band : bandList) {
+      std::vector<std::string> dxccValues, prefixValues;
       int slot = BandSlotOf(band);
       std::vector<std::string>* dxccSlot = nullptr;
       std::vector<std::string>* prefixSlot = nullptr;
@@ -141,18 +142,18 @@ struct ScanModel {
         } else if (r.continent == "AS") {
           ++t.farQsos;
         }
-        AddDistinct(&t.dxccValues, r.dxcc, dxccSlot);
-        AddDistinct(&t.prefixValues, r.prefix, prefixSlot);
+        AddDistinct(&dxccValues, r.dxcc, dxccSlot);
+        AddDistinct(&prefixValues, r.prefix, prefixSlot);
       }
       int64_t base = asia ? 3LL * t.farQsos + t.nearQsos : t.farQsos;
       t.points = static_cast<int32_t>(base * BandFactor(band));
-      int32_t dxcc = static_cast<int32_t>(t.dxccValues.size());
-      int32_t prefixes = static_cast<int32_t>(t.prefixValues.size());
-      t.multipliers = asia ? dxcc : prefixes;
+      t.dxcc = static_cast<int32_t>(dxccValues.size());
+      t.prefixes = static_cast<int32_t>(prefixValues.size());
+      t.multipliers = asia ? t.dxcc : t.prefixes;
       result.totalQsos += t.qsos;
       result.totalPoints += t.points;
-      result.totalDxcc += dxcc;
-      result.totalPrefixes += prefixes;
+      result.totalDxcc += t.dxcc;
+      result.totalPrefixes += t.prefixes;
       result.bands.push_back(t);
     }
     result.totalMultipliers = asia ? result.totalDxcc : result.totalPrefixes;
