@@ -64,29 +64,20 @@ std::string ExpectedSummary(const WorkedExample& e) {
   return text;
 }
 
+// Each test replays into "out", a folder not yet made, in a scratch folder.
 class ReplaySessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string name =
-        ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    out_ = fs::temp_directory_path() / "aadx_replay_session_test" / name;
-    fs::remove_all(out_);
     options_.library = AADX_PLUGIN_PATH;
     options_.ctyFile = TestData("test_cty.dat");
     options_.outDir = out_.string();
     options_.quiet = true;
   }
 
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(out_, ec);
-  }
-
   SessionResult Run() { return RunReplaySession(options_, nullptr); }
 
-  fs::path out_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const fs::path out_ = temp_.path() / "out";
   ReplayOptions options_;
 };
 
@@ -257,10 +248,9 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
   const std::string fileAsOut = TestData("test_cty.dat");
   const std::string cty = TestData("test_cty.dat");
   const std::string lib = AADX_PLUGIN_PATH;
-  fs::create_directories(out_.parent_path());
-  const std::string empty = (out_.parent_path() / "empty.adi").string();
-  const std::string binary = (out_.parent_path() / "binary.adi").string();
-  const std::string noQsos = (out_.parent_path() / "no_qsos.log").string();
+  const std::string empty = (temp_.path() / "empty.adi").string();
+  const std::string binary = (temp_.path() / "binary.adi").string();
+  const std::string noQsos = (temp_.path() / "no_qsos.log").string();
   WriteFileBytes(empty, "");
   WriteFileBytes(binary, std::string("\x7f"
                                      "ELF\x02\x01",

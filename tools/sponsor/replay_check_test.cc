@@ -32,18 +32,10 @@ std::string LineFeedsOnly(std::string text) {
 class ReplayCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    out_ = fs::temp_directory_path() / "aadx_replay_check_test" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(out_);
     options_.library = AADX_PLUGIN_PATH;
     options_.ctyFile = TestData("sponsor_cty.dat");
     options_.outDir = out_.string();
     options_.quiet = true;
-  }
-
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(out_, ec);
   }
 
   // Replays `log` as aadx-replay does and returns what it prints.
@@ -58,7 +50,8 @@ class ReplayCheckTest : public ::testing::Test {
     return replay::FormatReport(session_, FormatReplayCheck(check_));
   }
 
-  fs::path out_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const fs::path out_ = temp_.path() / "out";
   replay::ReplayOptions options_;
   replay::SessionResult session_;
   ReplayCheck check_;
