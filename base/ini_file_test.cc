@@ -190,13 +190,17 @@ TEST(IniLookupTest, ValuesOfAnyLengthAreReturnedWhole) {
   EXPECT_EQ(longValue, value);
 }
 
-TEST(IniUpdateTest, EmptyTextBecomesTheNewFileForm) {
-  EXPECT_EQ("[Settings]\r\nKey=Value\r\n",
-            IniUpdate("", "Settings", "Key", "Value"));
-  EXPECT_EQ("[Settings]\r\nKey=\r\n", IniUpdate("", "Settings", "Key", ""));
-  // Names are written without their surrounding blanks, values as given.
-  EXPECT_EQ("[Settings]\r\nKey= v \r\n",
-            IniUpdate("", " Settings\t", "\tKey ", " v "));
+TEST(IniUpdateTest, EmptyTextBecomesTheNewFileFormAndEmptyNamesChangeNothing) {
+  ExpectUpdates({
+      {"", "Settings", "Key", "Value", "[Settings]\r\nKey=Value\r\n"},
+      {"", "Settings", "Key", "", "[Settings]\r\nKey=\r\n"},
+      // Names are written without their surrounding blanks, values as given.
+      {"", " Settings\t", "\tKey ", " v ", "[Settings]\r\nKey= v \r\n"},
+      {"[s]\r\nk=1\r\n", "", "k", "v", "[s]\r\nk=1\r\n"},
+      {"[s]\r\nk=1\r\n", "s", "", "v", "[s]\r\nk=1\r\n"},
+      {"[s]\r\nk=1\r\n", " \t", "k", "v", "[s]\r\nk=1\r\n"},
+      {"[s]\r\nk=1\r\n", "s", "\t ", "v", "[s]\r\nk=1\r\n"},
+  });
 }
 
 TEST(IniUpdateTest, ChangesOnlyTheValueOfTheFirstMatchingKey) {
@@ -269,57 +273,30 @@ TEST(IniUpdateTest, NewSectionGoesAtTheEndOfTheText) {
   });
 }
 
-TEST(IniUpdateTest, EmptyNamesLeaveTheTextUnchanged) {
-  const std::string content = "[s]\r\nk=1\r\n";
-  EXPECT_EQ(content, IniUpdate(content, "", "k", "v"));
-  EXPECT_EQ(content, IniUpdate(content, "s", "", "v"));
-  EXPECT_EQ(content, IniUpdate(content, " \t", "k", "v"));
-  EXPECT_EQ(content, IniUpdate(content, "s", "\t ", "v"));
-}
-
 TEST(IniUpdateTest, KeepsEveryOtherByteOfAHandEditedFile) {
-  const std::string before =
-      "; AADX settings, edited by hand\n"
-      "[Other]\r\n"
-      "Call = keep me\r\n"
-      "\r\n"
-      "  [SETTINGS]  ; the plug-in's\r\n"
-      "\tCALL\t=\t\"JA1ABC\"\t\r\n"
-      ";Mode=comment\r\n"
-      "Mode=1\n"
-      "Text=a;b\r"
-      "\r\n"
-      "[Tail]\r\n"
-      "x=y";
-  const std::string afterValue =
-      "; AADX settings, edited by hand\n"
-      "[Other]\r\n"
-      "Call = keep me\r\n"
-      "\r\n"
-      "  [SETTINGS]  ; the plug-in's\r\n"
-      "\tCALL\t=\tJA9XYZ\t\r\n"
-      ";Mode=comment\r\n"
-      "Mode=1\n"
-      "Text=a;b\r"
-      "\r\n"
-      "[Tail]\r\n"
-      "x=y";
-  const std::string afterNewKey =
-      "; AADX settings, edited by hand\n"
-      "[Other]\r\n"
-      "Call = keep me\r\n"
-      "\r\n"
-      "  [SETTINGS]  ; the plug-in's\r\n"
-      "\tCALL\t=\t\"JA1ABC\"\t\r\n"
-      ";Mode=comment\r\n"
-      "Mode=1\n"
-      "Text=a;b\r"
-      "Start=19.06\r\n"
-      "\r\n"
-      "[Tail]\r\n"
-      "x=y";
-  EXPECT_EQ(afterValue, IniUpdate(before, "Settings", "Call", "JA9XYZ"));
-  EXPECT_EQ(afterNewKey, IniUpdate(before, "Settings", "Start", "19.06"));
+  // The file with its Call line and the line after "Text" filled in.
+  const auto file = [](const std::string& call, const std::string& added) {
+    return "; AADX settings, edited by hand\n"
+           "[Other]\r\n"
+           "Call = keep me\r\n"
+           "\r\n"
+           "  [SETTINGS]  ; the plug-in's\r\n"
+           "\tCALL\t=\t" +
+           call +
+           "\t\r\n"
+           ";Mode=comment\r\n"
+           "Mode=1\n"
+           "Text=a;b\r" +
+           added +
+           "\r\n"
+           "[Tail]\r\n"
+           "x=y";
+  };
+  const std::string before = file("\"JA1ABC\"", "");
+  EXPECT_EQ(file("JA9XYZ", ""),
+            IniUpdate(before, "Settings", "Call", "JA9XYZ"));
+  EXPECT_EQ(file("\"JA1ABC\"", "Start=19.06\r\n"),
+            IniUpdate(before, "Settings", "Start", "19.06"));
   EXPECT_EQ(before + "\r\n[New]\r\nk=v\r\n",
             IniUpdate(before, "New", "k", "v"));
 }
@@ -375,11 +352,12 @@ TEST(IniUpdateTest, ValuesWithLineBreaksAreWrittenAsGiven) {
 }
 
 TEST(IniPathTest, BackslashesBecomeSlashes) {
-  EXPECT_EQ("Plugins/AADX.ini", IniPathFromProfileName("Plugins\\AADX.ini"));
-  EXPECT_EQ("a/b/c.ini", IniPathFromProfileName("a\\b/c.ini"));
-  EXPECT_EQ("AADX.ini", IniPathFromProfileName("AADX.ini"));
-  EXPECT_EQ("/tmp/x.ini", IniPathFromProfileName("/tmp/x.ini"));
-  EXPECT_EQ("", IniPathFromProfileName(""));
+  ExpectTexts(IniPathFromProfileName,
+              {{"Plugins\\AADX.ini", "Plugins/AADX.ini"},
+               {"a\\b/c.ini", "a/b/c.ini"},
+               {"AADX.ini", "AADX.ini"},
+               {"/tmp/x.ini", "/tmp/x.ini"},
+               {"", ""}});
 }
 
 // Runs each test in a fresh empty folder that is also the current

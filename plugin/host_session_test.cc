@@ -15,15 +15,22 @@ using Calls = std::vector<std::string>;
 
 class RefreshHostLinkTest : public ::testing::Test {
  protected:
+  // One refresh with the host object present or not, the host in state,
+  // and the Multiplier window running or not.
+  void Refresh(bool present, int state, bool running) {
+    host_.present = present;
+    host_.state = state;
+    window_.running = running;
+    RefreshHostLink(&host_, &window_, &hostState_);
+  }
+
   FakeHostLink host_;
   FakeWindow window_;
   int hostState_ = 5;  // whatever the last refresh left
 };
 
 TEST_F(RefreshHostLinkTest, WithoutAWindowItOnlyConnects) {
-  host_.present = true;
-  host_.state = 0;
-  RefreshHostLink(&host_, &window_, &hostState_);
+  Refresh(true, 0, false);
   EXPECT_EQ(host_.calls, Calls{"Connect"});
   EXPECT_TRUE(host_.HasHost());
   EXPECT_EQ(hostState_, 5);
@@ -31,43 +38,31 @@ TEST_F(RefreshHostLinkTest, WithoutAWindowItOnlyConnects) {
 }
 
 TEST_F(RefreshHostLinkTest, StateZeroReArmsTheWindowsTimer) {
-  host_.present = true;
-  host_.state = 0;
-  window_.running = true;
-  RefreshHostLink(&host_, &window_, &hostState_);
+  Refresh(true, 0, true);
   EXPECT_EQ(host_.calls, (Calls{"Connect", "ReadHostState"}));
   EXPECT_EQ(hostState_, 0);
   EXPECT_EQ(window_.timerArms, 1);
-  RefreshHostLink(&host_, &window_, &hostState_);
+  Refresh(true, 0, true);
   EXPECT_EQ(window_.timerArms, 2);  // each call check restarts it
 }
 
 TEST_F(RefreshHostLinkTest, StateSevenDoesNotReArm) {
-  host_.present = true;
-  host_.state = 7;
-  window_.running = true;
-  RefreshHostLink(&host_, &window_, &hostState_);
+  Refresh(true, 7, true);
   EXPECT_EQ(hostState_, 7);
   EXPECT_EQ(window_.timerArms, 0);
 }
 
 TEST_F(RefreshHostLinkTest, NoHostObjectCountsAsANonZeroState) {
-  host_.present = false;
-  window_.running = true;
   hostState_ = 0;
-  RefreshHostLink(&host_, &window_, &hostState_);
+  Refresh(false, 0, true);
   EXPECT_EQ(host_.calls, (Calls{"Connect", "ReadHostState"}));
   EXPECT_NE(hostState_, 0);
   EXPECT_EQ(window_.timerArms, 0);
 }
 
 TEST_F(RefreshHostLinkTest, AHostHeldBeforeStaysWhenTheLookupFails) {
-  host_.present = true;
-  host_.state = 0;
-  window_.running = true;
-  RefreshHostLink(&host_, &window_, &hostState_);
-  host_.present = false;  // the host no longer registers its object
-  RefreshHostLink(&host_, &window_, &hostState_);
+  Refresh(true, 0, true);
+  Refresh(false, 0, true);  // the host no longer registers its object
   EXPECT_TRUE(host_.HasHost());
   EXPECT_EQ(window_.timerArms, 2);
 }

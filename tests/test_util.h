@@ -2,8 +2,11 @@
 #ifndef AADX_TESTS_TEST_UTIL_H_
 #define AADX_TESTS_TEST_UTIL_H_
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/plugin_state.h"
 
@@ -42,6 +45,20 @@ std::filesystem::path SettingsFilePath();
 // missing key reads as.
 std::string ReadSetting(const std::string& key, const std::string& absent = "");
 void WriteSetting(const std::string& key, const std::string& value);
+
+// A text and what a function of texts is to make of it.
+struct TextCase {
+  std::string in;
+  std::string out;
+};
+
+// Checks fn(in) == out for every case, naming the input of a failing one.
+template <typename Fn>
+void ExpectTexts(Fn fn, const std::vector<TextCase>& cases) {
+  for (const TextCase& c : cases) {
+    EXPECT_EQ(c.out, fn(c.in)) << "for \"" << c.in << "\"";
+  }
+}
 
 // A copy of the fields the window thread shares, taken under their lock.
 inline SharedFields CopyFields(SharedState* state) {

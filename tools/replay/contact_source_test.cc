@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace replay {
@@ -12,24 +13,13 @@ namespace {
 
 class ContactSourceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() /
-        ("aadx_contact_source_" +
-         std::string(
-             ::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   std::string Write(const std::string& name, const std::string& text) {
-    std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    WriteFileBytes(dir_ / name, text);
+    return (dir_ / name).string();
   }
 
-  std::filesystem::path dir_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const std::filesystem::path dir_ = temp_.path();
 };
 
 const char kAdif[] =

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace replay {
@@ -13,13 +14,8 @@ namespace fs = std::filesystem;
 
 class OutputFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / "aadx_output_folder_test";
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path root_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const fs::path root_ = temp_.path();
 };
 
 TEST_F(OutputFolderTest, FreshFolderSkipsExistingOnes) {
@@ -40,7 +36,7 @@ TEST_F(OutputFolderTest, PrepareCreatesThePluginsFolder) {
   // An existing folder is fine too.
   EXPECT_TRUE(PrepareOutputFolder(dir.string(), &absolute, &error)) << error;
 
-  std::ofstream(root_ / "file") << "x";
+  WriteFileBytes(root_ / "file", "x");
   EXPECT_FALSE(
       PrepareOutputFolder((root_ / "file").string(), &absolute, &error));
   EXPECT_NE(std::string::npos, error.find("cannot create"));

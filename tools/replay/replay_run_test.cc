@@ -12,36 +12,33 @@ namespace aadx {
 namespace replay {
 namespace {
 
-struct SeenContact {
-  std::string ownCall, call, mode, rstSent, rstRcvd, exchSent, exchRcvd, prefix,
-      dxcc, continent, band;
-  StatsOleDate time;
-  unsigned freqHz;
-};
-
-struct SeenCheck {
-  std::string call, mode, prefix, dxcc, continent, band, band2;
-};
-
 // What the fake plug-in was called with, in order.
 struct Recorder {
   std::vector<std::string> calls;
   int exportFlag = -1;
   std::string ownCall, ownContinent;
   StatsOleDate start{}, end{};
-  std::vector<SeenContact> contacts;
-  std::vector<SeenCheck> checks;
+  // The texts of each contact and check, "|"-joined in argument order.
+  std::vector<std::string> contacts, checks;
+  std::vector<StatsOleDate> contactTimes;
 };
 Recorder* recorder = nullptr;
 
 std::string Text(const char* text) { return text ? text : "(null)"; }
 
+std::string Joined(std::initializer_list<const char*> texts) {
+  std::string line;
+  for (const char* text : texts) line += "|" + Text(text);
+  return line.substr(1);
+}
+
 int STATS_CALL FakeAddData(STATS_CONTACT_PARAMS) {
   recorder->calls.push_back("AddData0 " + Text(call));
   recorder->contacts.push_back(
-      SeenContact{Text(ownCall), Text(call), Text(mode), Text(rstSent),
-                  Text(rstRcvd), Text(exchSent), Text(exchRcvd), Text(prefix),
-                  Text(dxcc), Text(continent), Text(band), *time, freqHz});
+      Joined({ownCall, call, mode, rstSent, rstRcvd, exchSent, exchRcvd, prefix,
+              dxcc, continent, band}) +
+      "|" + std::to_string(freqHz));
+  recorder->contactTimes.push_back(*time);
   return std::string(band) == "30m" ? 0 : 1;
 }
 int STATS_CALL FakeRemoveData(STATS_CONTACT_PARAMS) {
@@ -50,9 +47,8 @@ int STATS_CALL FakeRemoveData(STATS_CONTACT_PARAMS) {
 }
 int STATS_CALL FakeCheckCall(STATS_CHECK_PARAMS) {
   recorder->calls.push_back("CheckCall0 " + Text(call));
-  recorder->checks.push_back(SeenCheck{Text(call), Text(mode), Text(prefix),
-                                       Text(dxcc), Text(continent), Text(band),
-                                       Text(band2)});
+  recorder->checks.push_back(
+      Joined({call, mode, prefix, dxcc, continent, band, band2}));
   return 2;
 }
 int STATS_CALL FakeResetStats(STATS_RESET_PARAMS) {
@@ -161,21 +157,12 @@ TEST_F(ReplayRunTest, ResetGetsTheOwnStationAndTheContestDates) {
 TEST_F(ReplayRunTest, EveryContactFieldReachesItsArgument) {
   RunReplay(Plan(), FakeExports(), nullptr);
   ASSERT_EQ(5u, recorder_.contacts.size());
-  const SeenContact& c = recorder_.contacts[1];
-  EXPECT_EQ("DL1QZZ", c.ownCall);
-  EXPECT_EQ("JA1ABC", c.call);
-  EXPECT_EQ("SSB", c.mode);
-  EXPECT_EQ("599", c.rstSent);
-  EXPECT_EQ("579", c.rstRcvd);
-  EXPECT_EQ("45", c.exchSent);
-  EXPECT_EQ("30", c.exchRcvd);
-  EXPECT_EQ("JA1", c.prefix);
-  EXPECT_EQ("JA", c.dxcc);
-  EXPECT_EQ("AS", c.continent);
-  EXPECT_EQ("20m", c.band);
-  EXPECT_EQ(14025999u, c.freqHz);
-  EXPECT_EQ(kOleDateValid, c.time.status);
-  EXPECT_DOUBLE_EQ(44366.0 + 6.0 / 1440.0, c.time.days);
+  // Own call, call, mode, reports and ages sent and received, prefix, DXCC,
+  // continent, band and frequency.
+  EXPECT_EQ("DL1QZZ|JA1ABC|SSB|599|579|45|30|JA1|JA|AS|20m|14025999",
+            recorder_.contacts[1]);
+  EXPECT_EQ(kOleDateValid, recorder_.contactTimes[1].status);
+  EXPECT_DOUBLE_EQ(44366.0 + 6.0 / 1440.0, recorder_.contactTimes[1].days);
 }
 
 TEST_F(ReplayRunTest, CountsRefusalsAndDupes) {
@@ -188,14 +175,8 @@ TEST_F(ReplayRunTest, CountsRefusalsAndDupes) {
 TEST_F(ReplayRunTest, ChecksCarryTheResolvedStation) {
   ReplayOutcome outcome = RunReplay(Plan(), FakeExports(), nullptr);
   ASSERT_EQ(1u, recorder_.checks.size());
-  const SeenCheck& q = recorder_.checks[0];
-  EXPECT_EQ("UA9ABC", q.call);
-  EXPECT_EQ("CW", q.mode);
-  EXPECT_EQ("UA9", q.prefix);
-  EXPECT_EQ("UA9", q.dxcc);
-  EXPECT_EQ("AS", q.continent);
-  EXPECT_EQ("40m", q.band);
-  EXPECT_EQ("40m", q.band2);
+  // Call, mode, prefix, DXCC, continent and both band texts.
+  EXPECT_EQ("UA9ABC|CW|UA9|UA9|AS|40m|40m", recorder_.checks[0]);
   ASSERT_EQ(1u, outcome.checks.size());
   EXPECT_EQ(2, outcome.checks[0].result);
   EXPECT_EQ("2 (counts, new multiplier)",

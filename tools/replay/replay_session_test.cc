@@ -6,10 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace replay {
@@ -19,13 +20,6 @@ namespace fs = std::filesystem;
 
 std::string TestData(const std::string& name) {
   return std::string(AADX_REPLAY_TESTDATA_DIR) + "/" + name;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 struct BandLine {
@@ -70,29 +64,20 @@ std::string ExpectedSummary(const WorkedExample& e) {
   return text;
 }
 
+// Each test replays into "out", a folder not yet made, in a scratch folder.
 class ReplaySessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string name =
-        ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    out_ = fs::temp_directory_path() / "aadx_replay_session_test" / name;
-    fs::remove_all(out_);
     options_.library = AADX_PLUGIN_PATH;
     options_.ctyFile = TestData("test_cty.dat");
     options_.outDir = out_.string();
     options_.quiet = true;
   }
 
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(out_, ec);
-  }
-
   SessionResult Run() { return RunReplaySession(options_, nullptr); }
 
-  fs::path out_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const fs::path out_ = temp_.path() / "out";
   ReplayOptions options_;
 };
 
@@ -155,9 +140,9 @@ TEST_P(WorkedExampleTest, PlugInFilesLandInTheOutputFolder) {
   ASSERT_EQ(0, result.exitCode) << result.error;
   ASSERT_GE(result.files.size(), 2u);
   EXPECT_TRUE(fs::equivalent(out_, result.outDir));
-  EXPECT_EQ("AADX-CW UBN file \r\n", ReadAll(out_ / "err.txt"));
+  EXPECT_EQ("AADX-CW UBN file \r\n", ReadFileBytes(out_ / "err.txt"));
   EXPECT_TRUE(result.files[0].written);
-  std::string settings = ReadAll(out_ / "Plugins" / "AADX.ini");
+  std::string settings = ReadFileBytes(out_ / "Plugins" / "AADX.ini");
   EXPECT_NE(std::string::npos, settings.find("Mode=CW\r\n")) << settings;
   EXPECT_NE(std::string::npos,
             settings.find("Claimed=" + std::to_string(e.score) + "\r\n"))
@@ -203,7 +188,7 @@ TEST_F(ReplaySessionTest, ExportRunWritesTheCabrilloLog) {
   EXPECT_EQ("Cabrillo log", result.files[2].what);
   EXPECT_EQ((out_ / "JA1QZZ.cbr").string(), result.files[2].path);
   EXPECT_TRUE(result.files[2].written);
-  std::string log = ReadAll(out_ / "JA1QZZ.cbr");
+  std::string log = ReadFileBytes(out_ / "JA1QZZ.cbr");
   EXPECT_EQ(0u, log.find("START-OF-LOG: 3.0\r\nCALLSIGN: JA1QZZ\r\n")) << log;
   EXPECT_NE(std::string::npos, log.find("CLAIMED-SCORE: 196\r\n")) << log;
   EXPECT_NE(std::string::npos, log.find("CONTEST: AADX-CW\r\n")) << log;
@@ -263,17 +248,14 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
   const std::string fileAsOut = TestData("test_cty.dat");
   const std::string cty = TestData("test_cty.dat");
   const std::string lib = AADX_PLUGIN_PATH;
-  fs::create_directories(out_.parent_path());
-  const std::string empty = (out_.parent_path() / "empty.adi").string();
-  const std::string binary = (out_.parent_path() / "binary.adi").string();
-  const std::string noQsos = (out_.parent_path() / "no_qsos.log").string();
-  std::ofstream(empty, std::ios::binary).flush();
-  std::ofstream(binary, std::ios::binary) << std::string(
-      "\x7f"
-      "ELF\x02\x01",
-      6);
-  std::ofstream(noQsos, std::ios::binary)
-      << "START-OF-LOG: 3.0\nCALLSIGN: JA1QZZ\nEND-OF-LOG:\n";
+  const std::string empty = (temp_.path() / "empty.adi").string();
+  const std::string binary = (temp_.path() / "binary.adi").string();
+  const std::string noQsos = (temp_.path() / "no_qsos.log").string();
+  WriteFileBytes(empty, "");
+  WriteFileBytes(binary, std::string("\x7f"
+                                     "ELF\x02\x01",
+                                     6));
+  WriteFileBytes(noQsos, "START-OF-LOG: 3.0\nCALLSIGN: JA1QZZ\nEND-OF-LOG:\n");
   const Case cases[] = {
       {"log is a folder", TestData(""), lib, cty, out_.string(),
        "testdata/: is a folder, not a log file"},
@@ -324,7 +306,7 @@ class RealLoggerTest : public ReplaySessionTest {
     result_ = Run();
     EXPECT_EQ(0, result_.exitCode) << result_.error;
     for (const OutputFile& file : result_.files) {
-      if (file.what == "Cabrillo log") return ReadAll(file.path);
+      if (file.what == "Cabrillo log") return ReadFileBytes(file.path);
     }
     ADD_FAILURE() << "no Cabrillo file written";
     return "";
@@ -370,7 +352,7 @@ TEST_F(RealLoggerTest, N1mmLogIsReplayedInTimeOrderAsLogged) {
   EXPECT_EQ(2, result_.plan.outOfOrder);
   EXPECT_EQ(1, result_.outcome.refused) << "DL2QAA: SRX 0 is no exchange";
   EXPECT_EQ(1, result_.outcome.dupes);
-  std::string ubn = ReadAll(out_ / "err.txt");
+  std::string ubn = ReadFileBytes(out_ / "err.txt");
   EXPECT_NE(std::string::npos, ubn.find("2021-06-19 0002")) << ubn;
   EXPECT_NE(std::string::npos, ubn.find("NO RX NUMBER")) << ubn;
   size_t dupe = ubn.find("DUPE");

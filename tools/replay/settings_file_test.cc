@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace replay {
@@ -38,24 +38,15 @@ TEST(SettingsFileTest, MissingSectionIsAppended) {
 }
 
 TEST(SettingsFileTest, WritesTheFile) {
-  std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "aadx_settings_file_test.ini";
-  std::filesystem::remove(path);
+  ScopedTempDir temp(ScopedTempDir::kEmpty);
+  const std::string path = (temp.path() / "settings.ini").string();
   std::string error;
-  ASSERT_TRUE(WriteSetting(path.string(), "Settings", "Name", "Ann", &error));
-  ASSERT_TRUE(WriteSetting(path.string(), "Settings", "Mode", "CW", &error));
-  std::ostringstream text;
-  {
-    std::ifstream in(path, std::ios::binary);
-    text << in.rdbuf();
-  }  // closed before the removal: Windows refuses to remove an open file
-  EXPECT_EQ("[Settings]\r\nName=Ann\r\nMode=CW\r\n", text.str());
-  std::filesystem::remove(path);
+  ASSERT_TRUE(WriteSetting(path, "Settings", "Name", "Ann", &error));
+  ASSERT_TRUE(WriteSetting(path, "Settings", "Mode", "CW", &error));
+  EXPECT_EQ("[Settings]\r\nName=Ann\r\nMode=CW\r\n", ReadFileBytes(path));
 
-  EXPECT_FALSE(WriteSetting(
-      (std::filesystem::temp_directory_path() / "no_such_dir" / "x.ini")
-          .string(),
-      "Settings", "Mode", "CW", &error));
+  EXPECT_FALSE(WriteSetting((temp.path() / "no_such_dir" / "x.ini").string(),
+                            "Settings", "Mode", "CW", &error));
   EXPECT_NE(std::string::npos, error.find("cannot be written"));
 }
 

@@ -28,80 +28,57 @@ class StationResolverTest : public ::testing::Test {
   CtyFile cty_;
 };
 
+// A contact's prefix, DXCC entity and continent as "prefix|dxcc|continent".
+std::string Labels(const LogContact& c) {
+  return c.prefix + "|" + c.dxcc + "|" + c.continent;
+}
+
 struct LabelCase {
   const char* name;
   StationSources sources;
   const char* call;
-  const char* logPrefix;  // the log's PFX, DXCC, CONT ("" when absent)
-  const char* logDxcc;
-  const char* logContinent;
-  const char* prefix;  // what the plug-in hears
-  const char* dxcc;
-  const char* continent;
+  const char* logLabels;  // the log's PFX, DXCC and CONT, as Labels gives them
+  const char* labels;     // what the plug-in hears
 };
+
+// The worked station of a case, with the log's labels filled in.
+LogContact FromLog(const LabelCase& t) {
+  LogContact c = Worked(t.call);
+  std::string text = t.logLabels;
+  const size_t bar1 = text.find('|'), bar2 = text.find('|', bar1 + 1);
+  c.prefix = text.substr(0, bar1);
+  c.dxcc = text.substr(bar1 + 1, bar2 - bar1 - 1);
+  c.continent = text.substr(bar2 + 1);
+  return c;
+}
 
 // One label per country by default: the log's own values only on request.
 const LabelCase kLabelCases[] = {
-    {"filled_from_country_file", {}, "IT9ABC/P", "", "", "", "IT9", "I", "EU"},
-    {"country_file_beats_log",
-     {},
-     "JA1ABC",
-     "JA9",
-     "339",
-     "OC",
-     "JA1",
-     "JA",
-     "AS"},
-    {"log_on_request",
-     {true, true},
-     "JA1ABC",
-     "JA9",
-     "339",
-     "OC",
-     "JA9",
-     "339",
-     "OC"},
+    {"filled_from_country_file", {}, "IT9ABC/P", "||", "IT9|I|EU"},
+    {"country_file_beats_log", {}, "JA1ABC", "JA9|339|OC", "JA1|JA|AS"},
+    {"log_on_request", {true, true}, "JA1ABC", "JA9|339|OC", "JA9|339|OC"},
     {"country_file_where_log_is_silent",
      {true, true},
      "JE1ABC",
-     "",
-     "",
-     "EU",
-     "JE1",
-     "JA",
-     "EU"},
-    {"log_when_country_file_does_not_know",
-     {},
-     "ZZ1ZZ",
-     "",
-     "ZZ",
-     "",
-     "ZZ1",
-     "ZZ",
-     ""},
+     "||EU",
+     "JE1|JA|EU"},
+    {"log_when_country_file_does_not_know", {}, "ZZ1ZZ", "|ZZ|", "ZZ1|ZZ|"},
 };
 
 TEST_F(StationResolverTest, ChoosesOneSourceOfLabels) {
   for (const LabelCase& t : kLabelCases) {
     StationResolver resolver(&cty_, t.sources);
-    LogContact c = Worked(t.call);
-    c.prefix = t.logPrefix;
-    c.dxcc = t.logDxcc;
-    c.continent = t.logContinent;
+    LogContact c = FromLog(t);
+    ASSERT_EQ(t.logLabels, Labels(c)) << t.name;
     resolver.Complete(&c);
-    EXPECT_EQ(t.prefix, c.prefix) << t.name;
-    EXPECT_EQ(t.dxcc, c.dxcc) << t.name;
-    EXPECT_EQ(t.continent, c.continent) << t.name;
+    EXPECT_EQ(t.labels, Labels(c)) << t.name;
   }
 }
 
 TEST_F(StationResolverTest, CountsWhereEachLabelCameFrom) {
   StationResolver resolver(&cty_, StationSources{true, true});
   for (const LabelCase& t : kLabelCases) {
-    LogContact c = Worked(t.call);
-    c.prefix = t.logPrefix;
-    c.dxcc = t.logDxcc;
-    c.continent = t.logContinent;
+    LogContact c = FromLog(t);
     resolver.Complete(&c);
   }
   const ResolutionCounts& n = resolver.counts();

@@ -2,50 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "tests/test_util.h"
+
 namespace aadx {
 namespace replay {
 namespace {
 
-TEST(WpxPrefixTest, PortableDesignatorWithDigitIsThePrefix) {
-  EXPECT_EQ("KH9", WpxPrefix("N8BJQ/KH9"));
-  EXPECT_EQ("VE3", WpxPrefix("K1ABC/VE3"));
-}
-
-TEST(WpxPrefixTest, DesignatorWithoutDigitGetsZero) {
-  EXPECT_EQ("PA0", WpxPrefix("PA/N8BJQ"));
-  EXPECT_EQ("DL0", WpxPrefix("OE1ABC/DL"));
-}
-
-TEST(WpxPrefixTest, CallWithoutDigitGetsZeroAfterTwoLetters) {
-  EXPECT_EQ("XE0", WpxPrefix("XEFTJW"));
-}
-
-TEST(WpxPrefixTest, CallAreaSuffixReplacesTheDigit) {
-  EXPECT_EQ("K8", WpxPrefix("K1TEO/8"));
-  EXPECT_EQ("HG5", WpxPrefix("HG19ABC/5"));
-}
-
-TEST(WpxPrefixTest, OperatingSuffixesAreIgnored) {
-  EXPECT_EQ("JA1", WpxPrefix("JA1ABC/P"));
-  EXPECT_EQ("W1", WpxPrefix("W1XYZ/M"));
-  EXPECT_EQ("DL2", WpxPrefix("DL2ABC/MM"));
-  EXPECT_EQ("G4", WpxPrefix("G4ABC/QRP"));
-  EXPECT_EQ("KH9", WpxPrefix("N8BJQ/KH9/P"));
-}
-
-TEST(WpxPrefixTest, PrefixRunsToTheFirstDigitGroup) {
-  EXPECT_EQ("HG19", WpxPrefix("HG19ABC"));
-  EXPECT_EQ("LY1000", WpxPrefix("LY1000X"));
-  EXPECT_EQ("4X4", WpxPrefix("4X4AAA"));
-  EXPECT_EQ("3DA0", WpxPrefix("3DA0BP"));
-  EXPECT_EQ("2E0", WpxPrefix("2E0ABC"));
-  EXPECT_EQ("WD8", WpxPrefix("WD8ABC"));
-}
-
-TEST(WpxPrefixTest, CaseAndBlanksDoNotMatter) {
-  EXPECT_EQ("JA1", WpxPrefix(" ja1abc "));
-  EXPECT_EQ("", WpxPrefix(""));
-  EXPECT_EQ("", WpxPrefix("/P"));
+// A portable designator with a digit is the prefix; one without a digit, or
+// a call without one, gets a zero; a call area suffix replaces the digit;
+// operating suffixes are ignored; a plain prefix runs to the end of the first
+// digit group; case and blanks do not matter.
+TEST(WpxPrefixTest, PrefixesOfPlainAndPortableCalls) {
+  const std::vector<TextCase> cases = {
+      {"N8BJQ/KH9", "KH9"}, {"K1ABC/VE3", "VE3"},
+      {"PA/N8BJQ", "PA0"},  {"OE1ABC/DL", "DL0"},
+      {"XEFTJW", "XE0"},    {"K1TEO/8", "K8"},
+      {"HG19ABC/5", "HG5"}, {"JA1ABC/P", "JA1"},
+      {"W1XYZ/M", "W1"},    {"DL2ABC/MM", "DL2"},
+      {"G4ABC/QRP", "G4"},  {"N8BJQ/KH9/P", "KH9"},
+      {"HG19ABC", "HG19"},  {"LY1000X", "LY1000"},
+      {"4X4AAA", "4X4"},    {"3DA0BP", "3DA0"},
+      {"2E0ABC", "2E0"},    {"WD8ABC", "WD8"},
+      {" ja1abc ", "JA1"},  {"", ""},
+      {"/P", ""},
+  };
+  ExpectTexts(WpxPrefix, cases);
 }
 
 }  // namespace

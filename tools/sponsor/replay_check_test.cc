@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "tests/test_util.h"
 #include "tools/replay/replay_report.h"
 #include "tools/sponsor/sponsor_test_util.h"
 
@@ -16,7 +17,6 @@ namespace sponsor {
 namespace {
 
 namespace fs = std::filesystem;
-using sponsor_test::ReadAll;
 
 std::string TestData(const std::string& name) {
   return std::string(AADX_SPONSOR_TESTDATA_DIR) + "/" + name;
@@ -32,18 +32,10 @@ std::string LineFeedsOnly(std::string text) {
 class ReplayCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    out_ = fs::temp_directory_path() / "aadx_replay_check_test" /
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(out_);
     options_.library = AADX_PLUGIN_PATH;
     options_.ctyFile = TestData("sponsor_cty.dat");
     options_.outDir = out_.string();
     options_.quiet = true;
-  }
-
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(out_, ec);
   }
 
   // Replays `log` as aadx-replay does and returns what it prints.
@@ -58,7 +50,8 @@ class ReplayCheckTest : public ::testing::Test {
     return replay::FormatReport(session_, FormatReplayCheck(check_));
   }
 
-  fs::path out_;
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const fs::path out_ = temp_.path() / "out";
   replay::ReplayOptions options_;
   replay::SessionResult session_;
   ReplayCheck check_;
@@ -92,7 +85,7 @@ TEST_F(ReplayCheckTest, CheckReportBesideErrTxtWithCrLfLines) {
   std::string expected;
   for (char c : std::string(sponsor_test::kAsianCheckReport))
     expected += c == '\n' ? "\r\n" : std::string(1, c);
-  EXPECT_EQ(expected, ReadAll(report.string()));
+  EXPECT_EQ(expected, ReadFileBytes(report));
   EXPECT_NE(std::string::npos,
             printed.find("  Sponsor check  " + report.string() + "\n"));
   EXPECT_TRUE(fs::exists(fs::path(session_.outDir) / "err.txt"));
@@ -123,7 +116,7 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
       "\"maritime-mobile\": 0, \"unknown-station\": 0, \"own-entity\": 0, "
       "\"non-asian-station\": 2, \"non-asian-prefix\": 2, "
       "\"plugin-refused\": 0}}}\n",
-      ReadAll(json));
+      ReadFileBytes(json));
   EXPECT_NE(std::string::npos, printed.find("  Scores JSON    " + json + "\n"));
 }
 

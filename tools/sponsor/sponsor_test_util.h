@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -179,13 +177,6 @@ constexpr char kAsianCheckReport[] =
     "2021-06-21 0005  20m   K1ABC         K       NA    K1           0     "
     "       outside-period\n"
     "8 QSOs, 19 points * 5 multipliers = 95\n";
-
-inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace sponsor_test
 }  // namespace sponsor
