@@ -5,6 +5,7 @@
 #ifndef AADX_TESTS_WIN_DIALOG_OPERATOR_WIN_H_
 #define AADX_TESTS_WIN_DIALOG_OPERATOR_WIN_H_
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
@@ -28,6 +29,9 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 inline constexpr auto kWindowWait = 20s;
+// The longest one operator may take, script and sweep; a few exports with
+// their dialogs take seconds.
+inline constexpr auto kOperatorLimit = 60s;
 inline constexpr char kDialogTitle[] = "AADX-CW/SSB";
 inline constexpr char kBoxTitle[] = "Output";
 
@@ -177,27 +181,43 @@ inline BoxSeen ReadBox(HWND box) {
 // ---------------------------------------------------------------------------
 // The operator: a thread of its own that plays a script against the
 // windows the plug-in shows, then closes whatever the plug-in still shows
-// until the test has finished its export calls.
+// until the test has finished its export calls. A watchdog ends the test
+// program with a message when the test's thread is not back from the
+// plug-in's windows within kOperatorLimit.
 class Operator {
  public:
   explicit Operator(std::function<void()> script)
-      : thread_([this, script] {
+      : watchdog_(CurrentTestName() + ": the plug-in's windows and the script",
+                  kOperatorLimit),
+        thread_([this, script] {
           script();
           Sweep();
+          finished_ = true;
         }) {}
   ~Operator() { Finish(); }
 
-  // After the export calls: stops the sweep and joins the thread.
+  // After the export calls: stops the sweep and joins the thread. The
+  // test's thread may own windows (the host's stand-in), so it answers
+  // what the operator sends them while it waits.
   void Finish() {
     done_ = true;
+    EventuallyAnswering([this] { return finished_.load(); }, kOperatorLimit);
     if (thread_.joinable()) thread_.join();
   }
   // The windows found open after the script, which the test did not expect.
   const std::vector<std::string>& strays() const { return strays_; }
 
  private:
+  static std::string CurrentTestName() {
+    const ::testing::TestInfo* test =
+        ::testing::UnitTest::GetInstance()->current_test_info();
+    return test == nullptr
+               ? "a Cabrillo export"
+               : std::string(test->test_suite_name()) + "." + test->name();
+  }
+
   void Sweep() {
-    auto deadline = Clock::now() + 120s;
+    auto deadline = Clock::now() + kOperatorLimit;
     while (!done_ && Clock::now() < deadline) {
       if (HWND dialog = FindOwnWindow(kDialogTitle)) {
         strays_.push_back(kDialogTitle);
@@ -215,7 +235,9 @@ class Operator {
     }
   }
 
+  Watchdog watchdog_;
   std::atomic<bool> done_{false};
+  std::atomic<bool> finished_{false};
   std::vector<std::string> strays_;
   std::thread thread_;  // last: it starts using the members above at once
 };

@@ -41,14 +41,6 @@ constexpr int kGridButtonId = 1003;
 constexpr seconds kCloseLimit(4);
 constexpr double kJune19At0130 = 44366.0625;
 
-// The window's title as the system keeps it; no message is sent, so this
-// works while the window's thread waits for a host call into this thread.
-std::string Title(HWND window) {
-  char text[256] = {};
-  int n = GetWindowTextA(window, text, sizeof(text));
-  return std::string(text, n > 0 ? n : 0);
-}
-
 int ThreadCount() {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return -1;
@@ -194,7 +186,7 @@ class MultiplierWindowTest : public ::testing::Test {
   }
 
   bool WaitForTitle(HWND window, const std::string& title) {
-    return Eventually([&] { return Title(window) == title; }, seconds(5));
+    return Eventually([&] { return SystemTitle(window) == title; }, seconds(5));
   }
 
   // Waits until the grid button on the screen shows what painting the
@@ -238,7 +230,7 @@ TEST_F(MultiplierWindowTest, TitleFollowsTheEntryFieldAndTheFrequency) {
   // Without a host object the first tick stops the timer; the call check
   // connects and re-arms it.
   std::this_thread::sleep_for(milliseconds(500));
-  EXPECT_EQ(Title(window), "ALL-ASIAN");
+  EXPECT_EQ(SystemTitle(window), "ALL-ASIAN");
   EXPECT_EQ(EntryReads(), 0u);
   CheckCall();
   EXPECT_TRUE(WaitForTitle(window, "AADX-CW worked with JA1ABC"));
@@ -271,7 +263,7 @@ TEST_F(MultiplierWindowTest, ShortEntryStopsPollingUntilTheNextCallCheck) {
   size_t reads = EntryReads();
   std::this_thread::sleep_for(milliseconds(1000));
   EXPECT_EQ(EntryReads(), reads);  // no tick since
-  EXPECT_EQ(Title(window), "AADX-CW worked with JA1ABC");
+  EXPECT_EQ(SystemTitle(window), "AADX-CW worked with JA1ABC");
 
   host_.SetEntryText("UA9XYZ");
   CheckCall();
@@ -502,7 +494,7 @@ TEST_F(MultiplierWindowTest, UnloadWithTheHostObjectOnTheHostsThread) {
       seconds(10)));
   CheckCall();
   ASSERT_TRUE(PumpMessagesUntil(
-      [&] { return Title(window) == "AADX-CW worked with JA1ABC"; },
+      [&] { return SystemTitle(window) == "AADX-CW worked with JA1ABC"; },
       seconds(5)));
   size_t reads = EntryReads();
   ASSERT_TRUE(

@@ -103,8 +103,11 @@ struct Operator {
 
 class SetupDialogTest : public PluginTest {
  protected:
-  // SetupSet0 on the test's thread, the operator on a helper thread.
+  // SetupSet0 on the test's thread, the operator on a helper thread; the
+  // test program ends with a message if the dialog holds the test's thread
+  // for a minute.
   void RunSetup(Operator* op) {
+    Watchdog watchdog("SetupSet0 and its dialog", std::chrono::seconds(60));
     std::thread helper([op] { op->Act(); });
     plugin().SetupSet0();
     helper.join();

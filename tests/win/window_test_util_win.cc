@@ -18,14 +18,21 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  // The system's copy of the title: no message, so a busy thread cannot
-  // hold the search up.
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
   if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-      text == *search->title) {
+      SystemTitle(window) == *search->title) {
     search->found = window;
     return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK ListVisibleTitle(HWND window, LPARAM param) {
+  auto* list = reinterpret_cast<std::string*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window)) {
+    if (!list->empty()) *list += ", ";
+    *list += "\"" + SystemTitle(window) + "\"";
   }
   return TRUE;
 }
@@ -39,6 +46,61 @@ bool Eventually(const std::function<bool()>& done, milliseconds timeout) {
     std::this_thread::sleep_for(milliseconds(20));
   }
   return true;
+}
+
+std::string SystemTitle(HWND window) {
+  // GetWindowText sends WM_GETTEXT to a window of this process and waits
+  // for its thread without limit; InternalGetWindowText reads the copy the
+  // system keeps.
+  wchar_t wide[256] = {};
+  int n = InternalGetWindowText(window, wide, 256);
+  if (n <= 0) return "";
+  char text[512] = {};
+  int bytes = WideCharToMultiByte(CP_ACP, 0, wide, n, text, sizeof(text),
+                                  nullptr, nullptr);
+  return std::string(text, bytes > 0 ? bytes : 0);
+}
+
+bool EventuallyAnswering(const std::function<bool()>& done,
+                         milliseconds timeout) {
+  auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    // Wakes for a sent message; peeking delivers it to its window
+    // procedure and leaves posted messages where they are.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  return true;
+}
+
+Watchdog::Watchdog(std::string what, milliseconds limit)
+    : thread_([this, what, limit] {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (disarm_.wait_for(lock, limit, [this] { return disarmed_; })) {
+          return;
+        }
+        std::string windows;
+        EnumWindows(&ListVisibleTitle, reinterpret_cast<LPARAM>(&windows));
+        std::fprintf(stderr,
+                     "\nWATCHDOG: %s: still not done after %.1f s; visible "
+                     "windows of this process: %s. Ending the test program.\n",
+                     what.c_str(), limit.count() / 1000.0,
+                     windows.empty() ? "none" : windows.c_str());
+        std::fflush(stderr);
+        std::fflush(stdout);
+        // Not ExitProcess: the held thread may keep it from ever finishing.
+        TerminateProcess(GetCurrentProcess(), 3);
+      }) {}
+
+Watchdog::~Watchdog() {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    disarmed_ = true;
+  }
+  disarm_.notify_all();
+  thread_.join();
 }
 
 HWND FindOwnWindow(const std::string& title) {

@@ -9,9 +9,12 @@
 #include <windows.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace aadx {
@@ -20,8 +23,38 @@ namespace aadx {
 bool Eventually(const std::function<bool()>& done,
                 std::chrono::milliseconds timeout);
 
+// The same for a thread that owns windows: while it waits it answers the
+// messages other threads send to them, so a helper thread that sends one
+// cannot wait forever on the thread that waits for the helper.
+bool EventuallyAnswering(const std::function<bool()>& done,
+                         std::chrono::milliseconds timeout);
+
+// Ends the test program (exit code 3) with a readable message on stderr,
+// naming what it guards and the visible windows of the process, when it is
+// still armed limit after it was made; the destructor disarms it. So a test
+// whose thread is held by a modal window that nothing closes fails within
+// the limit instead of waiting for the runner's kill.
+class Watchdog {
+ public:
+  Watchdog(std::string what, std::chrono::milliseconds limit);
+  ~Watchdog();
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable disarm_;
+  bool disarmed_ = false;
+  std::thread thread_;  // last: it starts using the members above at once
+};
+
+// The window's title as the system keeps it (ANSI). No message is sent, so
+// this never waits for the window's thread, even one that does not pump.
+std::string SystemTitle(HWND window);
+
 // The visible top-level window of this process with exactly the given
-// title: now (null when there is none), or waited for up to timeout.
+// title: now (null when there is none), or waited for up to timeout. Sends
+// no message, so the search cannot wait on a thread that does not pump.
 HWND FindOwnWindow(const std::string& title);
 HWND WaitForWindow(const std::string& title, std::chrono::milliseconds timeout);
 bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout);
