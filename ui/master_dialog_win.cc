@@ -4,10 +4,9 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
-#include "base/module_win.h"
 #include "ui/dialogs_win.h"
+#include "ui/modal_dialog_win.h"
 #include "ui/resource.h"
 
 namespace aadx {
@@ -21,64 +20,20 @@ class Master {
   // Runs the dialog modally on the calling thread; IDOK after the
   // controls' contents were moved into the members, anything else leaves
   // them as they were.
-  INT_PTR DoModal() {
-    // Owned by the calling thread's active window (normally the host's), so
-    // the host waits while it is open; without one the dialog stands alone.
-    return DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(IDD_MASTER),
-                           GetActiveWindow(), &Master::DialogProc,
-                           reinterpret_cast<LPARAM>(this));
-  }
+  INT_PTR DoModal() { return RunModalDialog(this, IDD_MASTER); }
 
- private:
-  // Moves the members into the controls (save false) or back (save true),
-  // the check box first.
-  void DoDataExchange(HWND dialog, bool save) {
-    if (save) {
-      windowFlag =
-          static_cast<int>(IsDlgButtonChecked(dialog, IDC_MASTER_WINDOW));
-      HWND edit = GetDlgItem(dialog, IDC_MASTER_MODE);
-      std::vector<char> text(GetWindowTextLengthA(edit) + 1);
-      int n = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
-      modeFieldText.assign(text.data(), n > 0 ? n : 0);
-    } else {
-      // A value that is no check state shows as clear.
-      int state = windowFlag >= 0 && windowFlag <= 2 ? windowFlag : 0;
-      CheckDlgButton(dialog, IDC_MASTER_WINDOW, static_cast<UINT>(state));
-      SetDlgItemTextA(dialog, IDC_MASTER_MODE, modeFieldText.c_str());
-    }
+  // The members into the controls. A value that is no check state shows
+  // as clear.
+  void Show(HWND dialog) {
+    int state = windowFlag >= 0 && windowFlag <= 2 ? windowFlag : 0;
+    CheckDlgButton(dialog, IDC_MASTER_WINDOW, static_cast<UINT>(state));
+    SetDlgItemTextA(dialog, IDC_MASTER_MODE, modeFieldText.c_str());
   }
-
-  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam,
-                                     LPARAM lParam) {
-    try {
-      switch (message) {
-        case WM_INITDIALOG: {
-          SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-          reinterpret_cast<Master*>(lParam)->DoDataExchange(dialog, false);
-          return TRUE;  // focus to the first tab stop
-        }
-        case WM_COMMAND: {
-          auto* self =
-              reinterpret_cast<Master*>(GetWindowLongPtrA(dialog, DWLP_USER));
-          switch (LOWORD(wParam)) {
-            case IDOK:
-              if (self != nullptr) self->DoDataExchange(dialog, true);
-              EndDialog(dialog, IDOK);
-              return TRUE;
-            case IDCANCEL:  // Esc, or the caption's close button
-              EndDialog(dialog, IDCANCEL);
-              return TRUE;
-          }
-          return FALSE;
-        }
-      }
-    } catch (...) {
-      // Nothing may leave a window procedure; the dialog ends as
-      // cancelled.
-      EndDialog(dialog, IDCANCEL);
-      return TRUE;
-    }
-    return FALSE;
+  // The controls back into the members, the check box first.
+  void Take(HWND dialog) {
+    windowFlag =
+        static_cast<int>(IsDlgButtonChecked(dialog, IDC_MASTER_WINDOW));
+    modeFieldText = WindowTextOf(GetDlgItem(dialog, IDC_MASTER_MODE));
   }
 };
 
