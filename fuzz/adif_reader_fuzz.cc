@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/log_readers_fuzz.h"
-#include "tools/replay/adif_reader.h"
+#include "tools/logs/adif_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace aadx;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz/log_readers_fuzz.h"
-#include "tools/replay/cabrillo_reader.h"
+#include "tools/logs/cabrillo_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace aadx;

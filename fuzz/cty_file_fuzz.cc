@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "tools/replay/cty_file.h"
+#include "tools/callsign/cty_file.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ const char kGoodEntity[] =
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace aadx::replay;
   std::string text(reinterpret_cast<const char*>(data), size);
-  CtyFile cty;
+  callsign::CtyFile cty;
   std::string error;
   if (!cty.Parse(text, &error)) {
     FUZZ_CHECK(error == "no entities" || error.compare(0, 5, "line ") == 0,
@@ -27,15 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The same object reads a good file afterwards, with nothing left over.
     FUZZ_CHECK(cty.Parse(kGoodEntity, &error) && cty.entityCount() == 1,
                "a refused file spoiled the next one");
-    CtyResolution r;
+    callsign::CtyResolution r;
     FUZZ_CHECK(cty.Resolve("QZ0FUZ", &r) && r.dxcc == "QZ0",
                "the good file's call does not resolve after a refused one");
     return 0;
   }
   size_t entities = cty.entityCount();
-  CtyResolution r;
+  callsign::CtyResolution r;
   bool known = cty.Resolve("QZ0FUZ", &r);
-  CtyFile more;
+  callsign::CtyFile more;
   FUZZ_CHECK(more.Parse(text + kGoodEntity, &error),
              "an entity behind a good file was refused");
   FUZZ_CHECK(more.entityCount() == entities + 1,

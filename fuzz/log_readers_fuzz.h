@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "tools/replay/log_contact.h"
+#include "tools/logs/log_contact.h"
 
 namespace aadx {
 
@@ -13,7 +13,7 @@ namespace aadx {
 inline void CheckCounted(const replay::ParsedLog& log) {
   FUZZ_CHECK(
       log.recordsRead >= 0 && static_cast<size_t>(log.recordsRead) ==
-                                   log.contacts.size() + log.problems.size(),
+                                  log.contacts.size() + log.problems.size(),
       "a record is neither a contact nor a skipped record");
 }
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "tools/replay/progress_bar.h"
+#include "tools/replay/replay_check.h"
 #include "tools/replay/replay_options.h"
 #include "tools/replay/replay_report.h"
 #include "tools/replay/replay_session.h"
-#include "tools/sponsor/replay_check.h"
 
 namespace {
 
@@ -65,12 +65,12 @@ int Run(const std::vector<std::string>& args) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exitCode;
   }
-  const aadx::sponsor::ReplayCheck check =
-      aadx::sponsor::CheckReplay(options, result);
+  const aadx::replay::ReplayCheck check =
+      aadx::replay::CheckReplay(options, result);
   const bool written =
-      aadx::sponsor::WriteReplayCheckFiles(options, check, &result, &error);
+      aadx::replay::WriteReplayCheckFiles(options, check, &result, &error);
   std::fputs(
-      FormatReport(result, aadx::sponsor::FormatReplayCheck(check)).c_str(),
+      FormatReport(result, aadx::replay::FormatReplayCheck(check)).c_str(),
       stdout);
   if (!written) {
     std::fprintf(stderr, "aadx-replay: %s\n", error.c_str());

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "base/ascii.h"
-#include "tools/replay/band_plan.h"
-#include "tools/replay/log_values.h"
+#include "tools/logs/band_plan.h"
+#include "tools/logs/log_values.h"
 
 namespace aadx {
 namespace replay {
@@ -23,13 +23,14 @@ const std::pair<const char*, bool ReplayOptions::*> kFlags[] = {
 
 }  // namespace
 
-bool ParseDateTimeOption(const std::string& text, QsoTime* time) {
-  QsoTime t;
+bool ParseDateTimeOption(const std::string& text, logs::QsoTime* time) {
+  logs::QsoTime t;
   std::string date = text.substr(0, 10);
-  if (!ParseDate(date, &t) || date.size() != 10) return false;
+  if (!logs::ParseDate(date, &t) || date.size() != 10) return false;
   if (text.size() > 10) {
     if (text[10] != ' ' && text[10] != 'T') return false;
-    if (!ParseTimeOfDay(text.substr(11), &t) || t.second != 0) return false;
+    if (!logs::ParseTimeOfDay(text.substr(11), &t) || t.second != 0)
+      return false;
   }
   *time = t;
   return true;
@@ -77,13 +78,13 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       if (!takeValue()) return OptionsOutcome::kError;
       size_t equals = value.find('=');
       std::string tag = AsciiUpperText(
-          TrimBlanks(value.substr(0, std::min(equals, value.size()))));
+          logs::TrimBlanks(value.substr(0, std::min(equals, value.size()))));
       if (equals == std::string::npos || tag.empty()) {
-        *error = "--header " + Excerpt(value) +
+        *error = "--header " + logs::Excerpt(value) +
                  ": expected TAG=VALUE, e.g. CATEGORY-POWER=LOW";
         return OptionsOutcome::kError;
       }
-      o.header.emplace_back(tag, TrimBlanks(value.substr(equals + 1)));
+      o.header.emplace_back(tag, logs::TrimBlanks(value.substr(equals + 1)));
     } else if (arg == "--library" || arg == "--cty" || arg == "--call" ||
                arg == "--continent" || arg == "--start" || arg == "--end" ||
                arg == "--contest" || arg == "--settings" || arg == "--out" ||
@@ -92,14 +93,14 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       if (!takeValue()) return OptionsOutcome::kError;
       if (arg == "--library") o.library = value;
       if (arg == "--cty") o.ctyFile = value;
-      if (arg == "--call") o.ownCall = AsciiUpperText(TrimBlanks(value));
+      if (arg == "--call") o.ownCall = AsciiUpperText(logs::TrimBlanks(value));
       if (arg == "--continent")
-        o.ownContinent = AsciiUpperText(TrimBlanks(value));
+        o.ownContinent = AsciiUpperText(logs::TrimBlanks(value));
       if (arg == "--settings") o.settingsFile = value;
       if (arg == "--out") o.outDir = value;
       if (arg == "--json") o.jsonFile = value;
       if (arg == "--start" || arg == "--end") {
-        QsoTime t;
+        logs::QsoTime t;
         if (!ParseDateTimeOption(value, &t)) {
           *error = arg + " \"" + value + "\": expected YYYY-MM-DD or " +
                    "\"YYYY-MM-DD HH:MM\"";
@@ -109,7 +110,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
         if (arg == "--end") o.endHasTime = value.size() > 10;
       }
       if (arg == "--contest") {
-        o.contestMode = NormalizeMode(value);
+        o.contestMode = logs::NormalizeMode(value);
         if (o.contestMode != "CW" && o.contestMode != "SSB") {
           *error = "--contest \"" + value + "\": expected CW or SSB";
           return OptionsOutcome::kError;
@@ -117,15 +118,15 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       }
       if (arg == "--check") {
         o.checks.push_back(
-            CallCheckRequest{AsciiUpperText(TrimBlanks(value)), "", ""});
+            CallCheckRequest{AsciiUpperText(logs::TrimBlanks(value)), "", ""});
       }
       if (arg == "--band" || arg == "--mode") {
         if (o.checks.empty()) {
           *error = arg + " belongs to a --check CALL given before it";
           return OptionsOutcome::kError;
         }
-        if (arg == "--band") o.checks.back().band = NormalizeBand(value);
-        if (arg == "--mode") o.checks.back().mode = NormalizeMode(value);
+        if (arg == "--band") o.checks.back().band = logs::NormalizeBand(value);
+        if (arg == "--mode") o.checks.back().mode = logs::NormalizeMode(value);
       }
     } else if (arg.rfind("-", 0) == 0 && arg.size() > 1) {
       *error = "unknown option " + arg;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/logs/qso_time.h"
 #include "tools/replay/cabrillo_header.h"
-#include "tools/replay/qso_time.h"
 
 namespace aadx {
 namespace replay {
@@ -24,8 +24,8 @@ struct ReplayOptions {
   std::string ctyFile;  // empty: the default country file, if present
   std::string ownCall;
   std::string ownContinent;
-  std::optional<QsoTime> start;
-  std::optional<QsoTime> end;
+  std::optional<logs::QsoTime> start;
+  std::optional<logs::QsoTime> end;
   bool endHasTime = false;  // --end named a time of day, not only a date
   std::string contestMode;  // "CW", "SSB" or empty: from the log
   bool cabrillo = false;
@@ -51,7 +51,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
 
 // Reads "YYYY-MM-DD", optionally followed by a blank or 'T' and "HH:MM" or
 // "HHMM".
-bool ParseDateTimeOption(const std::string& text, QsoTime* time);
+bool ParseDateTimeOption(const std::string& text, logs::QsoTime* time);
 
 std::string ReplayUsage();
 

@@ -126,7 +126,7 @@ TEST(ReplayOptionsTest, HelpWinsOverEverythingElse) {
 }
 
 TEST(ReplayOptionsTest, DateTimeOptionForms) {
-  QsoTime t;
+  logs::QsoTime t;
   ASSERT_TRUE(ParseDateTimeOption("2021-06-19T12:30", &t));
   EXPECT_EQ(12, t.hour);
   EXPECT_EQ(30, t.minute);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/replay/wpx_prefix.h"
+#include "tools/callsign/wpx_prefix.h"
 
 namespace aadx {
 namespace replay {
@@ -10,13 +10,13 @@ namespace replay {
 namespace {
 
 std::string OwnCallOf(const ReplayOptions& options,
-                      const std::vector<ParsedLog>& logs) {
+                      const std::vector<logs::ParsedLog>& logs) {
   if (!options.ownCall.empty()) return options.ownCall;
-  for (const ParsedLog& log : logs) {
+  for (const logs::ParsedLog& log : logs) {
     if (!log.ownCall.empty()) return log.ownCall;
   }
-  for (const ParsedLog& log : logs) {
-    for (const LogContact& contact : log.contacts) {
+  for (const logs::ParsedLog& log : logs) {
+    for (const logs::LogContact& contact : log.contacts) {
       if (!contact.ownCall.empty()) return contact.ownCall;
     }
   }
@@ -25,15 +25,15 @@ std::string OwnCallOf(const ReplayOptions& options,
 
 // The contest named in a log, else the mode most of its contacts use.
 std::string ChooseContestMode(const ReplayOptions& options,
-                              const std::vector<ParsedLog>& logs) {
+                              const std::vector<logs::ParsedLog>& logs) {
   if (!options.contestMode.empty()) return options.contestMode;
-  for (const ParsedLog& log : logs) {
+  for (const logs::ParsedLog& log : logs) {
     if (!log.contestMode.empty()) return log.contestMode;
   }
   int cw = 0;
   int ssb = 0;
-  for (const ParsedLog& log : logs) {
-    for (const LogContact& contact : log.contacts) {
+  for (const logs::ParsedLog& log : logs) {
+    for (const logs::LogContact& contact : log.contacts) {
       if (contact.mode == "CW") ++cw;
       if (contact.mode == "SSB") ++ssb;
     }
@@ -44,7 +44,7 @@ std::string ChooseContestMode(const ReplayOptions& options,
 
 // Warns when the log's own entity came for some contacts only: the others
 // got the country file's label, which may name the same country otherwise.
-void WarnOfMixedLabels(const ResolutionCounts& n,
+void WarnOfMixedLabels(const callsign::ResolutionCounts& n,
                        std::vector<std::string>* warnings) {
   if (n.dxccFromLog == 0 || n.dxccFromLog == n.records) return;
   warnings->push_back("DXCC entity from the log for " +
@@ -56,8 +56,10 @@ void WarnOfMixedLabels(const ResolutionCounts& n,
 
 }  // namespace
 
-bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
-                     const CtyFile* cty, ReplayPlan* plan, std::string* error) {
+bool BuildReplayPlan(const ReplayOptions& options,
+                     std::vector<logs::ParsedLog> logs,
+                     const callsign::CtyFile* cty, ReplayPlan* plan,
+                     std::string* error) {
   ReplayPlan p;
   p.ownCall = OwnCallOf(options, logs);
   if (p.ownCall.empty()) {
@@ -66,7 +68,7 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
   }
   p.ownContinent = options.ownContinent;
   if (p.ownContinent.empty()) {
-    CtyResolution own;
+    callsign::CtyResolution own;
     if (cty == nullptr || !cty->Resolve(p.ownCall, &own)) {
       *error = "cannot tell the continent of " + p.ownCall +
                (cty == nullptr ? " without a country file"
@@ -79,15 +81,15 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
   p.contestMode = ChooseContestMode(options, logs);
   p.exportCabrillo = options.cabrillo;
 
-  StationResolver resolver(
-      cty, StationSources{options.logPrefix, options.logStations});
+  callsign::StationResolver resolver(
+      cty, callsign::StationSources{options.logPrefix, options.logStations});
   TagValues logHeader;
-  for (ParsedLog& log : logs) {
+  for (logs::ParsedLog& log : logs) {
     p.recordsRead += log.recordsRead;
     p.skipped.insert(p.skipped.end(), log.problems.begin(), log.problems.end());
     logHeader.insert(logHeader.end(), log.header.begin(), log.header.end());
     for (size_t i = 0; i < log.contacts.size(); ++i) {
-      LogContact& contact = log.contacts[i];
+      logs::LogContact& contact = log.contacts[i];
       if (i > 0 && contact.time < log.contacts[i - 1].time) ++p.outOfOrder;
       resolver.Complete(&contact);
       if (!p.start || contact.time < *p.start) p.start = contact.time;
@@ -98,9 +100,10 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
     log.contacts.shrink_to_fit();
   }
   // The host passes its log in time order; equal times keep file order.
-  std::stable_sort(
-      p.contacts.begin(), p.contacts.end(),
-      [](const LogContact& a, const LogContact& b) { return a.time < b.time; });
+  std::stable_sort(p.contacts.begin(), p.contacts.end(),
+                   [](const logs::LogContact& a, const logs::LogContact& b) {
+                     return a.time < b.time;
+                   });
   p.resolution = resolver.counts();
   if (options.logStations && cty != nullptr)
     WarnOfMixedLabels(p.resolution, &p.warnings);
@@ -121,8 +124,8 @@ bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
     check.call = request.call;
     check.band = request.band;
     check.mode = request.mode.empty() ? p.contestMode : request.mode;
-    check.prefix = WpxPrefix(request.call);
-    CtyResolution found;
+    check.prefix = callsign::WpxPrefix(request.call);
+    callsign::CtyResolution found;
     if (cty != nullptr && cty->Resolve(request.call, &found)) {
       check.dxcc = found.dxcc;
       check.continent = found.continent;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "tools/callsign/cty_file.h"
+#include "tools/callsign/station_resolver.h"
+#include "tools/logs/log_contact.h"
 #include "tools/replay/cabrillo_header.h"
-#include "tools/replay/cty_file.h"
-#include "tools/replay/log_contact.h"
 #include "tools/replay/replay_options.h"
-#include "tools/replay/station_resolver.h"
 
 namespace aadx {
 namespace replay {
@@ -29,25 +29,27 @@ struct PlannedCheck {
 struct ReplayPlan {
   std::string ownCall;
   std::string ownContinent;
-  std::optional<QsoTime> start;  // none: the host's null date-time
-  std::optional<QsoTime> end;
+  std::optional<logs::QsoTime> start;  // none: the host's null date-time
+  std::optional<logs::QsoTime> end;
   std::string contestMode;  // "CW", "SSB" or empty: settings left alone
   bool exportCabrillo = false;
-  std::vector<LogContact> contacts;  // in time order
+  std::vector<logs::LogContact> contacts;  // in time order
   std::vector<PlannedCheck> checks;
   int recordsRead = 0;
   int outOfOrder = 0;                // contacts logged before an earlier one
   std::vector<std::string> skipped;  // one message per skipped record
   std::vector<std::string> warnings;
-  ResolutionCounts resolution;
+  callsign::ResolutionCounts resolution;
   HeaderPlan header;
 };
 
 // Builds the plan from the options and the logs read, whose contacts it
 // takes over. `cty` may be null. Fails when the own callsign or continent
 // cannot be told.
-bool BuildReplayPlan(const ReplayOptions& options, std::vector<ParsedLog> logs,
-                     const CtyFile* cty, ReplayPlan* plan, std::string* error);
+bool BuildReplayPlan(const ReplayOptions& options,
+                     std::vector<logs::ParsedLog> logs,
+                     const callsign::CtyFile* cty, ReplayPlan* plan,
+                     std::string* error);
 
 }  // namespace replay
 }  // namespace aadx

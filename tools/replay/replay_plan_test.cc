@@ -10,9 +10,9 @@ const char kCountries[] =
     "Japan: 25: 45: AS: 36.40: -138.38: -9.0: JA:\n  JA;\n"
     "Germany: 14: 28: EU: 51.00: -10.00: -1.0: DL:\n  DL;\n";
 
-LogContact At(const std::string& call, int day, int hour,
-              const std::string& mode = "CW") {
-  LogContact c;
+logs::LogContact At(const std::string& call, int day, int hour,
+                    const std::string& mode = "CW") {
+  logs::LogContact c;
   c.call = call;
   c.mode = mode;
   c.time.year = 2021;
@@ -43,8 +43,8 @@ class ReplayPlanTest : public ::testing::Test {
     return plan;
   }
 
-  CtyFile cty_;
-  ParsedLog log_;
+  callsign::CtyFile cty_;
+  logs::ParsedLog log_;
   ReplayOptions options_;
 };
 
@@ -66,7 +66,7 @@ TEST_F(ReplayPlanTest, OwnStationAndDatesComeFromTheLog) {
 TEST_F(ReplayPlanTest, OptionsWin) {
   options_.ownCall = "DL9QZZ";
   options_.ownContinent = "OC";
-  QsoTime start;
+  logs::QsoTime start;
   start.year = 2021;
   start.month = 6;
   start.day = 18;

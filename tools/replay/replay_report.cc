@@ -26,8 +26,8 @@ std::string WithLineFeeds(const std::string& text) {
   return result;
 }
 
-std::string DateText(const std::optional<QsoTime>& time) {
-  return time ? FormatQsoTime(*time) : "(none)";
+std::string DateText(const std::optional<logs::QsoTime>& time) {
+  return time ? logs::FormatQsoTime(*time) : "(none)";
 }
 
 // Skipped records counted by reason, most frequent first.
@@ -77,7 +77,7 @@ std::string FormatReport(const SessionResult& r,
   text += SkipReasons(plan.skipped);
   if (plan.outOfOrder > 0) text += Count("out of time order", plan.outOfOrder);
 
-  const ResolutionCounts& n = plan.resolution;
+  const callsign::ResolutionCounts& n = plan.resolution;
   text += "\nWorked stations\n";
   text += "  prefix: " + std::to_string(n.prefixFromLog) + " from the log, " +
           std::to_string(n.prefixDerived) + " by the WPX rules\n";

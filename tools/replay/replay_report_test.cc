@@ -15,7 +15,7 @@ SessionResult Finished() {
   r.plan.ownContinent = "AS";
   r.plan.contestMode = "CW";
   r.plan.exportCabrillo = true;
-  QsoTime start;
+  logs::QsoTime start;
   start.year = 2021;
   start.month = 6;
   start.day = 19;

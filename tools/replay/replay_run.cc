@@ -10,9 +10,9 @@ namespace replay {
 
 namespace {
 
-StatsOleDate HostDate(const std::optional<QsoTime>& time) {
+StatsOleDate HostDate(const std::optional<logs::QsoTime>& time) {
   if (!time) return StatsOleDate{0.0, kOleDateNull};
-  return StatsOleDate{OleDays(*time), kOleDateValid};
+  return StatsOleDate{logs::OleDays(*time), kOleDateValid};
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
   std::set<std::tuple<std::string, std::string, std::string>> stored;
   const size_t total = plan.contacts.size();
   for (size_t i = 0; i < total; ++i) {
-    const LogContact& c = plan.contacts[i];
+    const logs::LogContact& c = plan.contacts[i];
     HostContact contact;
     contact.ownCall = plan.ownCall;
     contact.call = c.call;

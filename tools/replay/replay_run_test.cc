@@ -76,9 +76,9 @@ PluginExports FakeExports() {
   return e;
 }
 
-LogContact Contact(const std::string& call, const std::string& band,
-                   const std::string& mode, int minute) {
-  LogContact c;
+logs::LogContact Contact(const std::string& call, const std::string& band,
+                         const std::string& mode, int minute) {
+  logs::LogContact c;
   c.call = call;
   c.band = band;
   c.mode = mode;
@@ -107,7 +107,7 @@ class ReplayRunTest : public ::testing::Test {
     plan.ownCall = "DL1QZZ";
     plan.ownContinent = "EU";
     plan.start = Contact("", "", "", 0).time;
-    QsoTime end = plan.start.value();
+    logs::QsoTime end = plan.start.value();
     end.day = 20;
     end.hour = 23;
     end.minute = 59;

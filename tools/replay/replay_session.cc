@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "loader/plugin_library.h"
-#include "tools/replay/contact_source.h"
+#include "tools/logs/contact_source.h"
+#include "tools/logs/input_file.h"
 #include "tools/replay/dialog_typing.h"
 #include "tools/replay/executable_folder.h"
-#include "tools/replay/input_file.h"
 #include "tools/replay/output_folder.h"
 #include "tools/replay/settings_file.h"
 
@@ -31,11 +31,11 @@ std::string Beside(const std::string& name) {
   return folder.empty() ? name : (fs::path(folder) / name).string();
 }
 
-bool LoadCountryFile(const ReplayOptions& options, CtyFile* cty,
+bool LoadCountryFile(const ReplayOptions& options, callsign::CtyFile* cty,
                      std::string* path, std::string* error) {
   if (!options.ctyFile.empty()) {
     *path = options.ctyFile;
-    *error = InputFileProblem(*path, "country file", false);
+    *error = logs::InputFileProblem(*path, "country file", false);
     return error->empty() && cty->Load(*path, error);
   }
   for (const std::string& candidate : DefaultCountryFiles()) {
@@ -91,7 +91,8 @@ std::vector<OutputFile> FilesWritten(const fs::path& folder,
 bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
                      const fs::path& settings, std::string* error) {
   if (!options.settingsFile.empty()) {
-    *error = InputFileProblem(options.settingsFile, "settings file", true);
+    *error =
+        logs::InputFileProblem(options.settingsFile, "settings file", true);
     if (!error->empty()) return false;
     std::error_code ec;
     fs::copy_file(options.settingsFile, settings,
@@ -124,16 +125,17 @@ SessionResult RunReplaySession(const ReplayOptions& options,
   SessionResult result;
   std::string error;
 
-  std::vector<ParsedLog> logs;
+  std::vector<logs::ParsedLog> logs;
   for (const std::string& path : options.logs) {
     std::error_code ec;
     const uint64_t size = fs::file_size(path, ec);
-    ByteProgressFn reading;
+    logs::ByteProgressFn reading;
     if (progress) {
       reading = [&](uint64_t bytes) { progress("Reading", bytes, size); };
     }
-    ParsedLog log;
-    if (!ReadLogFile(path, &log, &error, reading)) return Fail(result, error);
+    logs::ParsedLog log;
+    if (!logs::ReadLogFile(path, &log, &error, reading))
+      return Fail(result, error);
     if (log.contacts.empty()) {
       result.notes = log.problems;
       return Fail(result, path + ": no contacts in the log" +
@@ -145,12 +147,12 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     logs.push_back(std::move(log));
   }
 
-  auto cty = std::make_shared<CtyFile>();
+  auto cty = std::make_shared<callsign::CtyFile>();
   if (!LoadCountryFile(options, cty.get(), &result.ctyPath, &error)) {
     return Fail(result, error);
   }
   if (!result.ctyPath.empty()) result.cty = cty;
-  const CtyFile* countryFile = result.cty.get();
+  const callsign::CtyFile* countryFile = result.cty.get();
   if (!BuildReplayPlan(options, std::move(logs), countryFile, &result.plan,
                        &error)) {
     return Fail(result, error);

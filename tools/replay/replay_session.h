@@ -29,9 +29,10 @@ struct SessionResult {
   std::string error;               // set with exit code 2
   std::vector<std::string> notes;  // for the operator, also on errors
   std::string libraryPath;
-  std::string ctyPath;                 // empty: no country file
-  std::shared_ptr<const CtyFile> cty;  // the country file read, or null
-  std::string outDir;                  // absolute
+  std::string ctyPath;  // empty: no country file
+  std::shared_ptr<const callsign::CtyFile>
+      cty;             // the country file read, or null
+  std::string outDir;  // absolute
   ReplayPlan plan;
   ReplayOutcome outcome;
   std::vector<OutputFile> files;

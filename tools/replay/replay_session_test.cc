@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string TestData(const std::string& name) {
-  return std::string(AADX_REPLAY_TESTDATA_DIR) + "/" + name;
+  return std::string(AADX_TOOLS_TESTDATA_DIR) + "/" + name;
 }
 
 struct BandLine {

@@ -12,12 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "tools/callsign/station.h"
 #include "tools/sponsor/contest_period.h"
 #include "tools/sponsor/score_table.h"
-#include "tools/sponsor/station.h"
 
 namespace aadx {
 namespace sponsor {
+
+// Where a worked station or the entrant is, as the callsign library places
+// it.
+using callsign::Station;
 
 // Why a contact does not count, scores nothing, or scores differently from
 // the plug-in. The short names are stable: reports and JSON use them.

@@ -10,19 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "tools/replay/cty_file.h"
+#include "tools/callsign/cty_file.h"
 #include "tools/sponsor/sponsor_rules.h"
 
 namespace aadx {
 namespace sponsor {
 namespace sponsor_test {
 
-inline const replay::CtyFile& TestCty() {
-  static const replay::CtyFile* cty = [] {
-    auto* file = new replay::CtyFile;
+inline const callsign::CtyFile& TestCty() {
+  static const callsign::CtyFile* cty = [] {
+    auto* file = new callsign::CtyFile;
     std::string error;
     EXPECT_TRUE(file->Load(
-        std::string(AADX_SPONSOR_TESTDATA_DIR) + "/sponsor_cty.dat", &error))
+        std::string(AADX_TOOLS_TESTDATA_DIR) + "/sponsor_cty.dat", &error))
         << error;
     return file;
   }();
@@ -30,7 +30,7 @@ inline const replay::CtyFile& TestCty() {
 }
 
 inline Station Locate(const std::string& call) {
-  return CtyStationLocator(TestCty()).Locate(call);
+  return callsign::CtyStationLocator(TestCty()).Locate(call);
 }
 
 // "2021-06-19 0100"

@@ -1,0 +1,77 @@
+#include "tools/logs/contact_source.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/test_util.h"
+
+namespace aadx {
+namespace logs {
+namespace {
+
+class ContactSourceTest : public ::testing::Test {
+ protected:
+  std::string Write(const std::string& name, const std::string& text) {
+    WriteFileBytes(dir_ / name, text);
+    return (dir_ / name).string();
+  }
+
+  ScopedTempDir temp_{ScopedTempDir::kEmpty};
+  const std::filesystem::path dir_ = temp_.path();
+};
+
+const char kAdif[] =
+    "<EOH><CALL:5>K1ABC<QSO_DATE:8>20210619<TIME_ON:4>0100<BAND:3>20m<EOR>";
+const char kCabrillo[] =
+    "START-OF-LOG: 3.0\nCALLSIGN: JA1ZZZ\n"
+    "QSO: 14025 CW 2021-06-19 0005 JA1ZZZ 599 45 K1ABC 599 30\n";
+
+TEST_F(ContactSourceTest, ContentDecidesTheFormat) {
+  EXPECT_EQ(LogFormat::kCabrillo, DetectLogFormat("x.adi", kCabrillo));
+  EXPECT_EQ(LogFormat::kAdif, DetectLogFormat("x.log", kAdif));
+  EXPECT_EQ(LogFormat::kAdif, DetectLogFormat("x.ADIF", ""));
+  EXPECT_EQ(LogFormat::kCabrillo, DetectLogFormat("x.cbr", ""));
+  EXPECT_EQ(LogFormat::kUnknown, DetectLogFormat("x.txt", "hello"));
+}
+
+TEST_F(ContactSourceTest, ReadsEitherFormat) {
+  ParsedLog log;
+  std::string error;
+  ASSERT_TRUE(ReadLogFile(Write("a.adi", kAdif), &log, &error)) << error;
+  ASSERT_EQ(1u, log.contacts.size());
+  EXPECT_EQ("K1ABC", log.contacts[0].call);
+
+  ASSERT_TRUE(ReadLogFile(Write("b.txt", kCabrillo), &log, &error)) << error;
+  EXPECT_EQ("JA1ZZZ", log.ownCall);
+  ASSERT_EQ(1u, log.contacts.size());
+}
+
+TEST_F(ContactSourceTest, EachUnusableFileGetsItsOwnMessage) {
+  std::string hugeBinary(200 * 1024, '\x01');
+  const struct {
+    std::string path;
+    std::string message;
+  } cases[] = {
+      {(dir_ / "missing.adi").string(), "missing.adi: no such file"},
+      {dir_.string(), ": is a folder, not a log file"},
+      {Write("empty.adi", ""), "empty.adi: is empty, not a log file"},
+      {Write("bin.adi", std::string("<EOH>\0\x7f", 7)),
+       "bin.adi: holds binary data (byte 0x00 at offset 5), not a log"},
+      {Write("big.bin", hugeBinary),
+       "big.bin: holds binary data (byte 0x01 at offset 0), not a log"},
+      {Write("notes.txt", "no log here"), "notes.txt: neither"},
+  };
+  for (const auto& c : cases) {
+    ParsedLog log;
+    std::string error;
+    EXPECT_FALSE(ReadLogFile(c.path, &log, &error)) << c.path;
+    EXPECT_NE(std::string::npos, error.find(c.message)) << error;
+    EXPECT_LT(error.size(), c.path.size() + 120) << "short: " << error;
+  }
+}
+
+}  // namespace
+}  // namespace logs
+}  // namespace aadx

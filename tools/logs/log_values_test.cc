@@ -1,0 +1,50 @@
+#include "tools/logs/log_values.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/test_util.h"
+
+namespace aadx {
+namespace logs {
+namespace {
+
+TEST(LogValuesTest, ModesTakeTheHostSpellingAndContestNamesTellTheMode) {
+  const std::vector<TextCase> modes = {
+      {"cw", "CW"},  {"SSB", "SSB"}, {"usb", "SSB"},   {"LSB", "SSB"},
+      {"PH", "SSB"}, {" fm ", "FM"}, {"RTTY", "RTTY"}, {"", ""},
+  };
+  ExpectTexts([](const std::string& m) { return NormalizeMode(m); }, modes);
+  const std::vector<TextCase> contests = {
+      {"AADX-CW", "CW"},
+      {"aadx-ssb", "SSB"},
+      {"AA-PH", "SSB"},
+      {"AADX", ""},
+  };
+  ExpectTexts(ContestModeOf, contests);
+}
+
+TEST(LogValuesTest, MegahertzAreReadExactlyAndMalformedOnesRefused) {
+  const struct {
+    const char* text;
+    uint32_t hz;
+  } good[] = {
+      {"14.025", 14025000u},       {"1.8305", 1830500u}, {"7", 7000000u},
+      {" 21.0259999 ", 21025999u}, {".5", 500000u},
+  };
+  for (const auto& c : good) {
+    uint32_t hz = 0;
+    ASSERT_TRUE(ParseMegahertz(c.text, &hz)) << c.text;
+    EXPECT_EQ(c.hz, hz) << c.text;
+  }
+  uint32_t hz = 7;
+  for (const char* bad : {"", ".", "14,025", "14.025MHz", "-14.0", "5000"}) {
+    EXPECT_FALSE(ParseMegahertz(bad, &hz)) << "\"" << bad << "\"";
+  }
+  EXPECT_EQ(7u, hz);
+}
+
+}  // namespace
+}  // namespace logs
+}  // namespace aadx
