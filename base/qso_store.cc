@@ -34,13 +34,6 @@ Intake CheckIntake(const CInfo& c) {
   return Intake::kAccepted;
 }
 
-const CInfo& QsoStore::at(int index) const {
-  if (static_cast<size_t>(live_) == slots_.size()) return slots_[index];
-  for (size_t i = 0;; ++i) {
-    if (!removed_[i] && index-- == 0) return slots_[i];
-  }
-}
-
 std::vector<CInfo> QsoStore::records() const {
   std::vector<CInfo> copy;
   copy.reserve(live_);
@@ -66,15 +59,6 @@ int QsoStore::FindKind(const Kinds& kinds, int band, int mode) {
     if (kinds[i].band == band && kinds[i].mode == mode) return i;
   }
   return -1;
-}
-
-int QsoStore::CountEarlierMatches(const CInfo& contact) const {
-  int call = calls_.Find(contact.call);
-  if (call < 0) return 0;
-  const Kinds& kinds = calls_[call].value.kinds;
-  int kind =
-      FindKind(kinds, bands_.Find(contact.band), modes_.Find(contact.mode));
-  return kind < 0 ? 0 : kinds[kind].count;
 }
 
 bool QsoStore::WorkedOnBand(const std::string& call,

@@ -49,8 +49,6 @@ Intake CheckIntake(const CInfo& contact);
 class QsoStore {
  public:
   int count() const { return live_; }
-  // The index-th remaining record; walks the gaps when there are any.
-  const CInfo& at(int index) const;
   // A copy of the remaining records in insertion order.
   std::vector<CInfo> records() const;
   void Clear();
@@ -83,10 +81,6 @@ class QsoStore {
   int bandCount() const { return bands_.size(); }
   const std::string& bandName(int band) const { return bands_[band].text; }
 
-  // Number of earlier records with the same call, band and mode; each one
-  // is a "DUPE" line in the UBN report.
-  int CountEarlierMatches(const CInfo& contact) const;
-
   // Whether any record, in any mode, has this call on this band.
   bool WorkedOnBand(const std::string& call, const std::string& band) const;
   // Whether any record has this prefix on this band.
@@ -94,7 +88,8 @@ class QsoStore {
                           const std::string& band) const;
 
   // Appends the record, marking it a dupe when an earlier one matches, and
-  // returns the number of earlier matches.
+  // returns the number of earlier records with the same call, band and
+  // mode: each one is a "DUPE" line in the UBN report.
   int Append(const CInfo& record);
 
   // Removes the record the host deleted and returns true, or false when

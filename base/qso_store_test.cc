@@ -44,14 +44,17 @@ TEST(IntakeTest, ChecksBandThenModeThenExchange) {
 
 TEST(QsoStoreTest, MarksDupesBySameCallBandAndMode) {
   QsoStore store;
-  store.Append(Contact("JA1AA", "20m", "CW"));
-  store.Append(Contact("JA1AA", "20m", "SSB"));  // other mode
-  store.Append(Contact("ja1aa", "20m", "CW"));   // other station (case)
-  store.Append(Contact("JA1AA", "40m", "CW"));   // other band
-  EXPECT_EQ(store.CountEarlierMatches(Contact("JA1AA", "20m", "CW")), 1);
-  store.Append(Contact("JA1AA", "20m", "CW"));
-  EXPECT_EQ(store.CountEarlierMatches(Contact("JA1AA", "20m", "CW")), 2);
-  store.Append(Contact("JA1AA", "20m", "CW"));
+  // Append answers how many earlier records match: the UBN "DUPE" lines.
+  std::vector<int> earlier;
+  for (const CInfo& c :
+       {Contact("JA1AA", "20m", "CW"),
+        Contact("JA1AA", "20m", "SSB"),  // other mode
+        Contact("ja1aa", "20m", "CW"),   // other station
+        Contact("JA1AA", "40m", "CW"),   // other band
+        Contact("JA1AA", "20m", "CW"), Contact("JA1AA", "20m", "CW")}) {
+    earlier.push_back(store.Append(c));
+  }
+  EXPECT_EQ(earlier, (std::vector<int>{0, 0, 0, 0, 1, 2}));
 
   ASSERT_EQ(store.count(), 6);
   std::vector<int> dupes;
@@ -67,10 +70,12 @@ TEST(QsoStoreTest, RemovePrefersTheExactContactAndRederivesDupes) {
 
   // Deleting the first CW contact leaves the later one, now counting.
   EXPECT_TRUE(store.Remove(Contact("JA1AA", "20m", "CW", 44366.2)));
+  std::vector<CInfo> left = store.records();
   ASSERT_EQ(store.count(), 2);
-  EXPECT_EQ(store.at(0).mode, "SSB");
-  EXPECT_EQ(store.at(1).time.days, 44366.3);
-  EXPECT_EQ(store.at(1).dupe, 0);
+  ASSERT_EQ(left.size(), 2u);
+  EXPECT_EQ(left[0].mode, "SSB");
+  EXPECT_EQ(left[1].time.days, 44366.3);
+  EXPECT_EQ(left[1].dupe, 0);
 }
 
 TEST(QsoStoreTest, RemoveFallsBackToCallBandModeThenCallBand) {
@@ -82,13 +87,15 @@ TEST(QsoStoreTest, RemoveFallsBackToCallBandModeThenCallBand) {
   // No record has this time: the first with the same call, band and mode.
   EXPECT_TRUE(store.Remove(Contact("JA1AA", "20m", "CW", 9.0)));
   ASSERT_EQ(store.count(), 2);
-  EXPECT_EQ(store.at(1).time.days, 3.0);
-  EXPECT_EQ(store.at(1).dupe, 0);
+  ASSERT_EQ(store.records().size(), 2u);
+  EXPECT_EQ(store.records()[1].time.days, 3.0);
+  EXPECT_EQ(store.records()[1].dupe, 0);
 
   // No record has this mode: the first with the same call and band.
   EXPECT_TRUE(store.Remove(Contact("JA1AA", "20m", "FM", 9.0)));
   ASSERT_EQ(store.count(), 1);
-  EXPECT_EQ(store.at(0).mode, "CW");
+  ASSERT_EQ(store.records().size(), 1u);
+  EXPECT_EQ(store.records()[0].mode, "CW");
 
   EXPECT_FALSE(store.Remove(Contact("JA1AA", "40m", "CW")));
   EXPECT_FALSE(store.Remove(Contact("JA1AB", "20m", "CW")));
@@ -103,7 +110,8 @@ TEST(QsoStoreTest, RemoveMatchesTimeByStatusToo) {
   store.Append(nullTime);
   EXPECT_TRUE(store.Remove(nullTime));
   ASSERT_EQ(store.count(), 1);
-  EXPECT_EQ(store.at(0).time.status, kOleDateValid);
+  ASSERT_EQ(store.records().size(), 1u);
+  EXPECT_EQ(store.records()[0].time.status, kOleDateValid);
 }
 
 TEST(QsoStoreTest, NumbersBandsInFirstSeenOrderUntilCleared) {

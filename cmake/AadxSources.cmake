@@ -2,15 +2,15 @@
 #   foo.cc         portable, built everywhere
 #   foo_win.cc     Windows only
 #   foo_posix.cc   the stand-in for foo_win.cc elsewhere
-#   foo_test.cc, foo_bench.cc   not part of any library
+#   foo_test.cc                 not part of any library
 #   exports.cc, app_win.cc      the DLL's own entry points, built into it
 function(aadx_add_folder_sources target)
   foreach(dir ${ARGN})
     file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cc)
     foreach(f ${files})
       get_filename_component(name ${f} NAME_WE)
-      if(name MATCHES "_test$" OR name MATCHES "_bench$"
-         OR name STREQUAL "exports" OR name STREQUAL "app_win")
+      if(name MATCHES "_test$" OR name STREQUAL "exports"
+         OR name STREQUAL "app_win")
         continue()
       endif()
       if(name MATCHES "_win$")

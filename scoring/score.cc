@@ -137,15 +137,6 @@ std::vector<int> BandSortOrder(const std::vector<const std::string*>& names) {
 
 }  // namespace
 
-void SortBandList(std::vector<std::string>* bands) {
-  std::vector<const std::string*> names;
-  for (const std::string& band : *bands) names.push_back(&band);
-  std::vector<std::string> sorted;
-  sorted.reserve(bands->size());
-  for (int i : BandSortOrder(names)) sorted.push_back(std::move((*bands)[i]));
-  *bands = std::move(sorted);
-}
-
 int BandFactor(const std::string& band) {
   std::string_view b = band;
   if (b == "160m") return 3;

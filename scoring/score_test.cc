@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "tests/scan_model.h"
@@ -31,24 +32,35 @@ struct Computation {
   }
 };
 
-TEST(BandSortTest, HighestBandKeyFirst) {
-  std::vector<std::string> bands = {"10m", "160m", "20m"};
-  SortBandList(&bands);
-  EXPECT_EQ(bands, (std::vector<std::string>{"160m", "20m", "10m"}));
+// The score's bands in order, after one contact on each band given.
+std::vector<std::string> ScoredBands(Computation* c,
+                                     const std::vector<std::string>& bands) {
+  for (const std::string& band : bands) {
+    c->store.Append(Qso("JA1AA", band, "AS", "JA1", "JA"));
+  }
+  std::vector<std::string> order;
+  for (const BandTally& t : c->Run(true, "AS").bands) order.push_back(t.band);
+  return order;
+}
 
-  bands = {"6m", "10m", "15m", "20m", "40m", "80m", "160m", "2m"};
-  SortBandList(&bands);
-  EXPECT_EQ(bands, (std::vector<std::string>{"160m", "80m", "40m", "20m", "15m",
-                                             "10m", "6m", "2m"}));
-  // Byte order of the padded names: letters sort above digits.
-  bands = {"20m", "20M", "abc"};
-  SortBandList(&bands);
-  EXPECT_EQ(bands, (std::vector<std::string>{"abc", "20m", "20M"}));
+TEST(BandSortTest, HighestBandKeyFirst) {
+  const std::vector<std::string> cases[][2] = {
+      {{"10m", "160m", "20m"}, {"160m", "20m", "10m"}},
+      {{"6m", "10m", "15m", "20m", "40m", "80m", "160m", "2m"},
+       {"160m", "80m", "40m", "20m", "15m", "10m", "6m", "2m"}},
+      // Byte order of the padded names: letters sort above digits.
+      {{"20m", "20M", "abc"}, {"abc", "20m", "20M"}},
+  };
+  for (const auto& [bands, sorted] : cases) {
+    Computation c;
+    EXPECT_EQ(ScoredBands(&c, bands), sorted) << bands[0];
+  }
 }
 
 // Names that share a padded key ("160m", "0160m", "00160m"), names longer
 // than the key, repeats: the order must be the exchange sort's, exchange
-// for exchange.
+// for exchange, of the last score's order with the bands new since then
+// added at its end.
 TEST(BandSortTest, RandomListsSortAsTheExchangeSortDoes) {
   const char* const names[] = {"160m",
                                "0160m",
@@ -68,17 +80,19 @@ TEST(BandSortTest, RandomListsSortAsTheExchangeSortDoes) {
                                "a-name-longer-than-20"};
   std::mt19937 rng(7);
   for (int round = 0; round < 3000; ++round) {
-    std::vector<std::string> bands(rng() % 12);
-    for (std::string& b : bands)
-      b = names[rng() % (sizeof names / sizeof *names)];
-    std::vector<std::string> expected = bands;
-    ExchangeSort(&expected);
-    SortBandList(&bands);
-    ASSERT_EQ(bands, expected) << round;
-    // Sorted again, as each score sorts the list the last one left.
-    ExchangeSort(&expected);
-    SortBandList(&bands);
-    ASSERT_EQ(bands, expected) << round;
+    Computation c;
+    std::vector<std::string> expected;
+    // The third score, with no new band, sorts the list the second left.
+    for (int batch = 0; batch < 3; ++batch) {
+      std::vector<std::string> bands(batch < 2 ? rng() % 8 : 0);
+      for (std::string& b : bands) {
+        b = names[rng() % (sizeof names / sizeof *names)];
+        if (std::find(expected.begin(), expected.end(), b) == expected.end())
+          expected.push_back(b);
+      }
+      ExchangeSort(&expected);
+      ASSERT_EQ(ScoredBands(&c, bands), expected) << round << " " << batch;
+    }
   }
 }
 

@@ -72,9 +72,6 @@ class MultiplierPoller {
   // One poll tick, after the timer has been killed.
   TickResult Tick();
 
-  // The frequency at which "<SP1>" was last sent; 0 until the first one.
-  double macroFrequency() const { return macroFrequency_; }
-
  private:
   // Rewrites the band rows for the typed call (every row blank when it is
   // empty) and returns the mode flag, all under the lock.
@@ -82,6 +79,7 @@ class MultiplierPoller {
 
   SharedState* const state_;
   HostLink* const host_;
+  // The frequency at which "<SP1>" was last sent; 0 until the first one.
   double macroFrequency_ = 0.0;  // window thread only
 };
 

@@ -27,6 +27,18 @@ CInfo Qso(const std::string& call, const std::string& band,
   return q;
 }
 
+// Checks that the last "<SP1>" went out at exactly hz (0 before any did):
+// ticks 300 Hz either side of it send none.
+void ExpectLastMacroAt(MultiplierPoller* poller, FakeHostLink* host,
+                       double hz) {
+  size_t sent = host->macros.size();
+  for (double probe : {hz + kRetuneHz, hz - kRetuneHz}) {
+    host->frequency = probe;
+    poller->Tick();
+  }
+  EXPECT_EQ(host->macros.size(), sent) << hz;
+}
+
 // A connected fake host and the state a window shows, as a reset leaves it.
 class TickTest : public ::testing::Test {
  protected:
@@ -141,15 +153,15 @@ TEST_F(TickTest, SendsSp1OnlyAfterTuningMoreThan300Hz) {
   // The macro frequency starts at 0, so the first tick sends it.
   TickWith("", 14025000.0);
   EXPECT_EQ(host_.macros, std::vector<std::string>{"<SP1>"});
-  EXPECT_EQ(poller_.macroFrequency(), 14025000.0);
+  ExpectLastMacroAt(&poller_, &host_, 14025000.0);
 
   TickWith("", 14025300.0);  // exactly 300 Hz away
   EXPECT_EQ(host_.macros.size(), 1u);
-  EXPECT_EQ(poller_.macroFrequency(), 14025000.0);
+  ExpectLastMacroAt(&poller_, &host_, 14025000.0);
 
   TickWith("", 14025310.0);
   EXPECT_EQ(host_.macros, (std::vector<std::string>{"<SP1>", "<SP1>"}));
-  EXPECT_EQ(poller_.macroFrequency(), 14025310.0);
+  ExpectLastMacroAt(&poller_, &host_, 14025310.0);
 
   TickWith("JA1ABC", 14025010.0);  // down again, by 300 Hz
   EXPECT_EQ(host_.macros.size(), 2u);
@@ -176,7 +188,7 @@ TEST_F(TickTest, RowsShowTheTypedCallsQsosTheLaterOneWinning) {
 TEST_F(TickTest, RowsMatchTheCallExactlyAndCountDupes) {
   Log(Qso("JA1ABC", "20m", "CW", kJune19At0005, "30"));
   Log(Qso("JA1ABC", "20m", "CW", kJune19At0130, "33"));  // a dupe
-  ASSERT_EQ(CopyFields(&state_).store.at(1).dupe, 1);
+  ASSERT_EQ(CopyFields(&state_).store.records().at(1).dupe, 1);
   TickWith("JA1ABC", 14025000.0);
   EXPECT_EQ(Row(3)[3], "33");
 
@@ -227,11 +239,13 @@ TEST_F(TickTest, FailingHostCallEndsTheTick) {
   host.refuseMacro = true;
   r = poller.Tick();
   EXPECT_EQ(r.end, TickEnd::kHostFailed);
-  EXPECT_EQ(poller.macroFrequency(), 0.0);
   EXPECT_EQ(BandSlot(), -1);
 
-  // Once the host accepts it, the macro goes out.
+  // The refused macro does not count as sent; once the host accepts it,
+  // the macro goes out.
   host.refuseMacro = false;
+  ExpectLastMacroAt(&poller, &host, 0.0);
+  host.frequency = 14025000.0;
   r = poller.Tick();
   EXPECT_TRUE(r.completed());
   EXPECT_EQ(host.macros, std::vector<std::string>{"<SP1>"});
