@@ -22,8 +22,7 @@ CabrilloLog::CabrilloLog(Settings* settings, CabrilloDialog* dialog,
                          HostVersion* hostVersion)
     : settings_(settings), dialog_(dialog), hostVersion_(hostVersion) {}
 
-bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
-                              int* exportFlag) {
+void CabrilloLog::SetupHeader(const std::string& ownCall, int* exportFlag) {
   form.callsign = ownCall;
   // The file is named after the callsign the host passed, whatever the
   // operator makes of the CALLSIGN field.
@@ -39,7 +38,6 @@ bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
   form.claimed = settings_->ReadText("Claimed");
 
   bool cw = settings_->ReadText("Mode") == "CW";
-  *modeFlag = cw ? 1 : 0;
   form.contest = cw ? "AADX-CW" : "AADX-SSB";
 
   // Fixed at every export; only the overlay keeps what was last accepted.
@@ -61,7 +59,7 @@ bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
   CabrilloForm edited = form;
   if (!dialog_->RunCabrilloDialog(&edited)) {
     *exportFlag = 0;
-    return false;
+    return;
   }
   // Every field but the claimed score, which only the result request sets.
   edited.claimed = form.claimed;
@@ -90,7 +88,6 @@ bool CabrilloLog::SetupHeader(const std::string& ownCall, int* modeFlag,
       ReplaceAll(ReplaceAll(form.address, "<CR>", "\r\nADDRESS: "), "<LF>", "");
 
   qsoLines_.clear();
-  return true;
 }
 
 }  // namespace aadx

@@ -36,11 +36,11 @@ class CabrilloLog {
   CabrilloLog(Settings* settings, CabrilloDialog* dialog,
               HostVersion* hostVersion);
 
-  // Loads the header from the settings, shows the header dialog and saves
-  // on OK, leaving soapbox and address in the forms the file needs and
-  // qsoLines empty. Sets *modeFlag from "Mode" (1 CW, 0 SSB); on any ending
-  // but OK sets *exportFlag to 0, writes nothing and returns false.
-  bool SetupHeader(const std::string& ownCall, int* modeFlag, int* exportFlag);
+  // Loads the header from the settings ("Mode" CW or else SSB picks the
+  // contest and mode), shows the header dialog and saves on OK, leaving
+  // soapbox and address in the forms the file needs and qsoLines empty. On
+  // any ending but OK sets *exportFlag to 0 and writes nothing.
+  void SetupHeader(const std::string& ownCall, int* exportFlag);
 
   // Formats one contact as a QSO line and appends it to the QSO lines; the
   // texts are written as CabrilloFieldText makes them.

@@ -35,8 +35,11 @@ TEST(ReplaceAllTest, EqualFindAndReplacementLeaveTheText) {
 // with a fake operator at the dialog.
 class SetupHeaderTest : public ::testing::Test {
  protected:
+  // True when the dialog was accepted: the export flag stays set.
   bool Setup(const std::string& ownCall) {
-    return log_.SetupHeader(ownCall, &modeFlag_, &exportFlag_);
+    exportFlag_ = 1;
+    log_.SetupHeader(ownCall, &exportFlag_);
+    return exportFlag_ != 0;
   }
   void Seed(const std::string& lines) {
     WriteFileBytes(SettingsFilePath(), "[Settings]\r\n" + lines);
@@ -57,13 +60,12 @@ class SetupHeaderTest : public ::testing::Test {
   FakePlatform fake_;
   Settings settings_{DefaultProfile()};
   CabrilloLog log_{&settings_, &fake_.dialogs, &fake_.version};
-  int modeFlag_ = -1;
   int exportFlag_ = 1;
 };
 
 TEST_F(SetupHeaderTest, WithoutSettingsTheDialogShowsTheDefaults) {
   EXPECT_TRUE(Setup("JA1ZZZ"));
-  EXPECT_EQ(modeFlag_, 0);
+  EXPECT_EQ(log_.form.categoryMode, "SSB");
   EXPECT_EQ(exportFlag_, 1);
   ASSERT_EQ(fake_.dialogs.cabrilloShown.size(), 1u);
   const CabrilloForm& f = Shown();
@@ -92,16 +94,15 @@ TEST_F(SetupHeaderTest, WithoutSettingsTheDialogShowsTheDefaults) {
 TEST_F(SetupHeaderTest, OnlyModeCwExactlySelectsCw) {
   Seed("Mode=CW\r\n");
   EXPECT_TRUE(Setup("JA1ZZZ"));
-  EXPECT_EQ(modeFlag_, 1);
+  EXPECT_EQ(log_.form.categoryMode, "CW");
   EXPECT_EQ(Shown(0).contest, "AADX-CW");
   EXPECT_EQ(Shown(0).categoryMode, "CW");
   EXPECT_EQ(log_.form.contest, "AADX-CW");
 
   for (const char* other : {"cw", "Cw", "CWX", "SSB", ""}) {
     Seed(std::string("Mode=") + other + "\r\n");
-    modeFlag_ = 1;
     EXPECT_TRUE(Setup("JA1ZZZ"));
-    EXPECT_EQ(modeFlag_, 0) << other;
+    EXPECT_EQ(log_.form.contest, "AADX-SSB") << other;
     EXPECT_EQ(fake_.dialogs.cabrilloShown.back().contest, "AADX-SSB");
     EXPECT_EQ(fake_.dialogs.cabrilloShown.back().categoryMode, "SSB");
   }
@@ -199,8 +200,8 @@ TEST_F(SetupHeaderTest, EditsOfClaimedAreDroppedAndOthersTaken) {
   EXPECT_EQ(settings_.ReadText("Claimed"), "80");
   EXPECT_EQ(settings_.ReadText("Contest"), "MY-TEST");
   EXPECT_EQ(settings_.ReadText("Location"), "W1");
-  // The mode flag follows the settings, not the edited contest.
-  EXPECT_EQ(modeFlag_, 0);
+  // The mode stays as set: the edited contest does not touch it.
+  EXPECT_EQ(settings_.ReadText("Mode"), "");
 }
 
 TEST_F(SetupHeaderTest, CategoriesStartFromTheDefaultsButTheOverlayIsKept) {

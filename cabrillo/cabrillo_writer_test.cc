@@ -18,9 +18,9 @@ class CabrilloWriterTest : public ::testing::Test {
  protected:
   // The log as a header dialog accepted without edits leaves it.
   bool Setup(const std::string& ownCall) {
-    int modeFlag = 0;
     int exportFlag = 1;
-    return log_.SetupHeader(ownCall, &modeFlag, &exportFlag);
+    log_.SetupHeader(ownCall, &exportFlag);
+    return exportFlag != 0;
   }
   // The contest's contacts in store order, as the export run passes them.
   void AddContacts(const SmallContest& contest) {

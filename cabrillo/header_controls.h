@@ -1,7 +1,10 @@
-// The controls of the Cabrillo header dialog as data: which form member each
-// control shows and which choices a combo offers. The dialog template holds
-// their labels, kinds and layout; the Windows dialog fills the combos and
-// moves the texts from this table.
+// The controls of the Cabrillo header dialog as data, the one list of them:
+// each control's label, the form member it shows, whether the operator can
+// edit it and which choices a combo offers. The Windows dialog fills the
+// combos and moves the texts by it; the stand-in without a desktop and the
+// replay tool find controls by their labels in it. The dialog template
+// (ui/cabrillo_dialog.rc) repeats ids, labels and states for the layout;
+// a test holds the two together.
 #ifndef AADX_CABRILLO_HEADER_CONTROLS_H_
 #define AADX_CABRILLO_HEADER_CONTROLS_H_
 
@@ -14,12 +17,17 @@ namespace aadx {
 
 struct HeaderControl {
   int id;                            // control id in dialog 101
+  const char* label;                 // the text beside it
   std::string CabrilloForm::*field;  // the member it shows
+  bool enabled;                      // false: greyed, takes no typing
   std::vector<std::string> choices;  // combos only; empty for an edit
 };
 
 // The 22 controls, top to bottom.
 const std::vector<HeaderControl>& HeaderControls();
+
+// The control that shows field; every member of the form has one.
+const HeaderControl& HeaderControlOf(std::string CabrilloForm::*field);
 
 // The index of the first choice that begins with text, compared ignoring
 // ASCII case; -1 when none does. An empty text selects nothing: the combo

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <regex>
 #include <set>
+#include <sstream>
 
+#include "cabrillo/testdata/small_contests.h"
 #include "ui/resource.h"
 
 namespace aadx {
@@ -68,6 +72,68 @@ TEST(HeaderControlsTest, CombosOfferTheirChoices) {
   EXPECT_EQ(std::count(location.begin(), location.end(), "MD"), 0);
   EXPECT_EQ(std::set<std::string>(location.begin(), location.end()).size(),
             64u);
+}
+
+// A labelled control of the dialog template: the label's statement and the
+// control's after it, continuation lines joined.
+struct TemplateControl {
+  std::string label;
+  int id = 0;
+  bool enabled = false;
+  bool labelEnabled = false;
+};
+
+std::vector<TemplateControl> TemplateControls() {
+  std::map<std::string, int> ids;
+  const std::string header = ReadTestdataFile("../../ui/resource.h");
+  const std::regex define(R"(#define (IDC_CABRILLO_\w+) (\d+))");
+  for (std::sregex_iterator it(header.begin(), header.end(), define), end;
+       it != end; ++it) {
+    ids[(*it)[1]] = std::stoi((*it)[2]);
+  }
+  std::vector<std::string> statements;
+  std::istringstream rc(ReadTestdataFile("../../ui/cabrillo_dialog.rc"));
+  for (std::string line; std::getline(rc, line);) {
+    if (line.compare(0, 2, "  ") != 0) continue;  // outside BEGIN ... END
+    if (line[2] != ' ') statements.emplace_back();
+    if (!statements.empty()) statements.back() += line;
+  }
+  std::vector<TemplateControl> controls;
+  const std::regex label(R"re(^  LTEXT "([^"]*)", -1,)re");
+  const std::regex control(R"re(^  (EDITTEXT|COMBOBOX) (\w+),)re");
+  for (size_t i = 0; i + 1 < statements.size(); ++i) {
+    std::smatch l, c;
+    if (!std::regex_search(statements[i], l, label) ||
+        !std::regex_search(statements[i + 1], c, control)) {
+      continue;
+    }
+    TemplateControl t;
+    t.label = l[1];
+    t.id = ids[c[2]];
+    t.labelEnabled = statements[i].find("WS_DISABLED") == std::string::npos;
+    t.enabled = statements[i + 1].find("WS_DISABLED") == std::string::npos;
+    controls.push_back(t);
+  }
+  return controls;
+}
+
+TEST(HeaderControlsTest, TheDialogTemplateHasTheListsControlsInOrder) {
+  const std::vector<TemplateControl> dialog = TemplateControls();
+  const auto& all = HeaderControls();
+  ASSERT_EQ(dialog.size(), all.size());
+  for (size_t i = 0; i < all.size(); ++i) {
+    SCOPED_TRACE(all[i].label);
+    EXPECT_EQ(dialog[i].id, all[i].id);
+    EXPECT_EQ(dialog[i].label, all[i].label);
+    EXPECT_EQ(dialog[i].enabled, all[i].enabled);
+    EXPECT_EQ(dialog[i].labelEnabled, all[i].enabled);
+  }
+}
+
+TEST(HeaderControlsTest, EveryMemberFindsItsControl) {
+  for (const HeaderControl& c : HeaderControls()) {
+    EXPECT_EQ(HeaderControlOf(c.field).id, c.id) << c.label;
+  }
 }
 
 TEST(HeaderControlsTest, FirstChoiceBeginningWithTheTextIgnoringCase) {

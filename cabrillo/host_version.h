@@ -2,6 +2,7 @@
 #ifndef AADX_CABRILLO_HOST_VERSION_H_
 #define AADX_CABRILLO_HOST_VERSION_H_
 
+#include <cstdint>
 #include <string>
 
 namespace aadx {
@@ -15,6 +16,16 @@ class HostVersion {
 };
 
 HostVersion* DefaultHostVersion();
+
+// The version text from the two 32-bit words of a fixed file version (most
+// and least significant): "major.minor" for major version 2 ("2.20"),
+// otherwise "major.minor.third" ("3.1.5"). The fourth part is never shown.
+inline std::string HostVersionText(uint32_t versionMs, uint32_t versionLs) {
+  std::string text = std::to_string(versionMs >> 16) + "." +
+                     std::to_string(versionMs & 0xffff);
+  if ((versionMs >> 16) != 2) text += "." + std::to_string(versionLs >> 16);
+  return text;
+}
 
 }  // namespace aadx
 

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "cabrillo/host_version.h"
-#include "cabrillo/host_version_text.h"
 
 namespace aadx {
 namespace {

@@ -24,8 +24,7 @@ int Plugin::ResetStats(const ResetArgs& args) {
   if (state_.exportFlag != 0) {
     // The dialog is modal: no lock is held while it is open, so the
     // Multiplier window keeps running.
-    int modeFlag = 0;
-    cabrillo_.SetupHeader(args.ownCall, &modeFlag, &state_.exportFlag);
+    cabrillo_.SetupHeader(args.ownCall, &state_.exportFlag);
     settings_.WriteText("Start", "1");
   }
 

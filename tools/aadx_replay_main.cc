@@ -1,6 +1,8 @@
 // aadx-replay: scores a contest log through the Stats plug-in library,
 // calling its exports as the host logger would, prints the summary it
-// returns, and beside it the score by the sponsor's rules.
+// returns, and beside it the score by the sponsor's rules. Exit status 0
+// when replayed, 2 for bad input, 3 when the Cabrillo log asked for with
+// --cabrillo was not produced.
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -61,7 +63,7 @@ int Run(const std::vector<std::string>& args) {
   if (!options.quiet) PrintAll(result.plan.skipped, kListedProblems);
   PrintAll(result.plan.warnings);
   PrintAll(result.notes, kListedProblems);
-  if (result.exitCode != 0) {
+  if (result.exitCode == kExitBadInput) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exitCode;
   }
@@ -74,9 +76,14 @@ int Run(const std::vector<std::string>& args) {
       stdout);
   if (!written) {
     std::fprintf(stderr, "aadx-replay: %s\n", error.c_str());
-    return 2;
+    return kExitBadInput;
   }
-  return 0;
+  // A replay whose Cabrillo log is missing is reported in full, then fails.
+  if (result.exitCode != 0) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
+  }
+  return result.exitCode;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The contest setup dialog and the message box, as the core sees them.
 // Windows shows the real ones; elsewhere a stand-in answers like an operator
-// who presses OK without editing anything.
+// who presses OK without editing anything, and passes warning notices on to
+// stderr.
 #ifndef AADX_UI_DIALOGS_H_
 #define AADX_UI_DIALOGS_H_
 

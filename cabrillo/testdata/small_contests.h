@@ -123,14 +123,22 @@ inline SmallContest CwContest() {
                       "aadx_cw.cbr"};
 }
 
-// A file of this folder. The tests run under Wine too, where the Linux
-// root this source path starts from is drive Z:.
-inline std::string ReadTestdataFile(const std::string& name) {
+// This folder. The tests run under Wine too, where the Linux root this
+// source path starts from is drive Z:. A build that names its sources
+// relative to the build folder (as ccache does with a base folder) gives a
+// relative path, taken from the folder the test program starts in, before
+// any test changes the current directory.
+inline const std::string kTestdataFolder = [] {
   std::string folder = std::filesystem::path(__FILE__).parent_path().string();
 #ifdef _WIN32
-  if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
+  if (!folder.empty() && folder[0] == '/') return "Z:" + folder;
 #endif
-  return ReadFileBytes(std::filesystem::path(folder) / name);
+  return std::filesystem::absolute(folder).string();
+}();
+
+// A file of this folder.
+inline std::string ReadTestdataFile(const std::string& name) {
+  return ReadFileBytes(std::filesystem::path(kTestdataFolder) / name);
 }
 
 }  // namespace aadx

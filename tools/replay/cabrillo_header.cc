@@ -2,41 +2,41 @@
 
 #include <map>
 
+#include "cabrillo/header_controls.h"
+
 namespace aadx {
 namespace replay {
 
 namespace {
 
-// The plug-in reads at most this many characters of a setting.
-constexpr size_t kLongestSetting = 99;
-
 struct Place {
   const char* tag;
-  const char* key;        // settings key, null: reset by the plug-in
-  const char* label;      // the dialog control's label
-  const char* lineBreak;  // how the operator types a line break, or null
+  const char* key;                   // settings key, null: reset by the plug-in
+  std::string CabrilloForm::*field;  // the dialog control showing it
+  const char* lineBreak;             // how the operator types a line break
 };
 
+using F = CabrilloForm;
 const Place kPlaces[] = {
-    {"NAME", "Name", "NAME", nullptr},
-    {"ADDRESS", "Address", "ADDRESS", "<CR>"},
-    {"ADDRESS-CITY", "Address-City", "ADDRESS-CITY", nullptr},
-    {"ADDRESS-STATE-PROVINCE", "Address-State", "ADDRESS-STATE-PROVINCE",
+    {"NAME", "Name", &F::name, nullptr},
+    {"ADDRESS", "Address", &F::address, "<CR>"},
+    {"ADDRESS-CITY", "Address-City", &F::addressCity, nullptr},
+    {"ADDRESS-STATE-PROVINCE", "Address-State", &F::addressState, nullptr},
+    {"ADDRESS-STATE", "Address-State", &F::addressState, nullptr},
+    {"ADDRESS-POSTALCODE", "Address-PostalCode", &F::addressPostalCode,
      nullptr},
-    {"ADDRESS-STATE", "Address-State", "ADDRESS-STATE-PROVINCE", nullptr},
-    {"ADDRESS-POSTALCODE", "Address-PostalCode", "ADDRESS-POSTALCODE", nullptr},
-    {"ADDRESS-COUNTRY", "Address-Country", "ADDRESS-COUNTRY", nullptr},
-    {"EMAIL", "Email", "E-MAIL", nullptr},
-    {"CLUB", "Club", "CLUB", nullptr},
-    {"OPERATORS", "Operators", "OPERATORS", nullptr},
-    {"SOAPBOX", "SoapBox", "SOAPBOX", "<CR><LF>"},
-    {"CATEGORY-OPERATOR", nullptr, "CATEGORY-OPERATOR", nullptr},
-    {"CATEGORY-BAND", nullptr, "CATEGORY-BAND", nullptr},
-    {"CATEGORY-MODE", nullptr, "CATEGORY-MODE", nullptr},
-    {"CATEGORY-POWER", nullptr, "CATEGORY-POWER", nullptr},
-    {"CATEGORY-TRANSMITTER", nullptr, "CATEGORY-TRANSMITTER", nullptr},
-    {"CATEGORY-OVERLAY", nullptr, "CATEGORY-OVERLAY", nullptr},
-    {"CALLSIGN", nullptr, "CALLSIGN", nullptr},
+    {"ADDRESS-COUNTRY", "Address-Country", &F::addressCountry, nullptr},
+    {"EMAIL", "Email", &F::email, nullptr},
+    {"CLUB", "Club", &F::club, nullptr},
+    {"OPERATORS", "Operators", &F::operators, nullptr},
+    {"SOAPBOX", "SoapBox", &F::soapbox, "<CR><LF>"},
+    {"CATEGORY-OPERATOR", nullptr, &F::categoryOperator, nullptr},
+    {"CATEGORY-BAND", nullptr, &F::categoryBand, nullptr},
+    {"CATEGORY-MODE", nullptr, &F::categoryMode, nullptr},
+    {"CATEGORY-POWER", nullptr, &F::categoryPower, nullptr},
+    {"CATEGORY-TRANSMITTER", nullptr, &F::categoryTransmitter, nullptr},
+    {"CATEGORY-OVERLAY", nullptr, &F::categoryOverlay, nullptr},
+    {"CALLSIGN", nullptr, &F::callsign, nullptr},
 };
 
 // Tags the replay uses otherwise (own call, mode) or the plug-in writes
@@ -98,9 +98,11 @@ HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
       if (!text.empty()) text += place->lineBreak ? place->lineBreak : " ";
       text += line;
     }
-    if (place->key != nullptr) plan.settings.emplace_back(place->key, text);
-    if (place->key == nullptr || text.size() > kLongestSetting)
-      plan.typed.emplace_back(place->label, text);
+    if (place->key != nullptr) {
+      plan.settings.emplace_back(place->key, text);
+    } else {
+      plan.typed.emplace_back(HeaderControlOf(place->field).label, text);
+    }
   }
   return plan;
 }

@@ -1,10 +1,10 @@
 // The Cabrillo header an operator already wrote (the tags of an input
 // Cabrillo log, --header TAG=VALUE options) and how it reaches the
 // plug-in as it would on Windows: the values the plug-in keeps in its
-// settings file go there before the reset, and what the operator would
-// type into the header dialog (the category values, which the plug-in
-// resets before it shows the dialog, and values too long for a setting)
-// goes to the dialog.
+// settings file go there before the reset, whatever their length, and
+// what the operator would type into the header dialog (the category values
+// and the callsign, which the plug-in sets before it shows the dialog) goes
+// to the dialog, by the labels of its controls.
 #ifndef AADX_TOOLS_REPLAY_CABRILLO_HEADER_H_
 #define AADX_TOOLS_REPLAY_CABRILLO_HEADER_H_
 

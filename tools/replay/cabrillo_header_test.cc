@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+
+#include "cabrillo/header_controls.h"
 
 namespace aadx {
 namespace replay {
@@ -47,11 +50,11 @@ const HeaderCase kCases[] = {
      {{"SoapBox", "new 1<CR><LF>new 2"}},
      {{"CATEGORY-POWER", "HIGH"}, {"CALLSIGN", "JA1ZZZ/1"}},
      0},
-    {"a value too long for a setting is typed as well",
-     {{"CLUB", kLong}},
+    {"long values go to the settings file whole",
+     {{"CLUB", kLong}, {"SOAPBOX", kLong}, {"SOAPBOX", kLong}},
      {},
-     {{"Club", kLong}},
-     {{"CLUB", kLong}},
+     {{"Club", kLong}, {"SoapBox", kLong + "<CR><LF>" + kLong}},
+     {},
      0},
     {"tags with no place are noted once; those used elsewhere are not",
      {{"CALLSIGN", "JA1ZZZ"},
@@ -73,6 +76,27 @@ TEST(CabrilloHeaderTest, EachValueTakesThePlugInsWay) {
     EXPECT_EQ(c.settings, plan.settings) << c.name;
     EXPECT_EQ(c.typed, plan.typed) << c.name;
     EXPECT_EQ(c.notes, plan.notes.size()) << c.name;
+  }
+}
+
+// Whatever goes to the dialog is typed into a control the operator can edit,
+// by the label the list of header controls gives it.
+TEST(CabrilloHeaderTest, TypedTextsGoToEnabledControls) {
+  TagValues typed;
+  for (const char* tag :
+       {"CATEGORY-OPERATOR", "CATEGORY-BAND", "CATEGORY-MODE", "CATEGORY-POWER",
+        "CATEGORY-TRANSMITTER", "CATEGORY-OVERLAY", "CALLSIGN"}) {
+    typed.emplace_back(tag, "x");
+  }
+  HeaderPlan plan = PlanCabrilloHeader({}, typed);
+  ASSERT_EQ(typed.size(), plan.typed.size());
+  for (const auto& [label, text] : plan.typed) {
+    const auto& all = HeaderControls();
+    auto control =
+        std::find_if(all.begin(), all.end(),
+                     [&](const HeaderControl& c) { return label == c.label; });
+    ASSERT_NE(all.end(), control) << label;
+    EXPECT_TRUE(control->enabled) << label;
   }
 }
 

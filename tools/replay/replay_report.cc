@@ -112,15 +112,15 @@ std::string FormatReport(const SessionResult& r,
           (r.ctyPath.empty() ? std::string("(none)") : r.ctyPath) + "\n";
 
   text += "\nFiles in " + r.outDir + "\n";
-  bool cabrillo = false;
   for (const OutputFile& file : r.files) {
     char label[32];
     std::snprintf(label, sizeof label, "  %-14s ", file.what.c_str());
-    text += label + file.path + (file.written ? "" : "  (not written)") + "\n";
-    cabrillo = cabrillo || file.what == "Cabrillo log";
+    std::string state = !file.problem.empty()
+                            ? "  (not produced: " + file.problem + ")"
+                        : file.written ? ""
+                                       : "  (not written)";
+    text += label + file.path + state + "\n";
   }
-  if (plan.exportCabrillo && !cabrillo)
-    text += "  Cabrillo log   (none written)\n";
   return text;
 }
 

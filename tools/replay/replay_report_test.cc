@@ -99,6 +99,14 @@ TEST(ReplayReportTest, ChecksRunAndFiles) {
             text.find("  Cabrillo log   /tmp/out/JA1QZZ.cbr  (not written)\n"));
 }
 
+TEST(ReplayReportTest, ACabrilloLogNotProducedNamesTheReason) {
+  SessionResult r = Finished();
+  r.files.back().problem = "a folder is in its place";
+  EXPECT_NE(std::string::npos,
+            FormatReport(r).find("  Cabrillo log   /tmp/out/JA1QZZ.cbr  (not "
+                                 "produced: a folder is in its place)\n"));
+}
+
 TEST(ReplayReportTest, NoChecksNoCheckSection) {
   SessionResult r = Finished();
   r.outcome.checks.clear();

@@ -1,10 +1,13 @@
 #include "tools/replay/replay_session.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <system_error>
 #include <utility>
 
+#include "cabrillo/file_base.h"
 #include "loader/plugin_library.h"
 #include "tools/logs/contact_source.h"
 #include "tools/logs/input_file.h"
@@ -21,7 +24,7 @@ namespace fs = std::filesystem;
 namespace {
 
 SessionResult Fail(SessionResult result, const std::string& error) {
-  result.exitCode = 2;
+  result.exitCode = kExitBadInput;
   result.error = error;
   return result;
 }
@@ -86,6 +89,47 @@ std::vector<OutputFile> FilesWritten(const fs::path& folder,
                    path.string(), true});
   }
   return files;
+}
+
+// Why the Cabrillo log an export run should have left at `path` is not
+// there whole, or empty when it is. The plug-in tells the operator itself
+// (a message box on Windows, stderr elsewhere); the tool tells by the file,
+// which works the same on every platform: the plug-in writes it whole, the
+// end line last, or reports it not produced.
+std::string CabrilloLogProblem(const fs::path& path, bool written) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return "a folder is in its place";
+  if (!fs::is_regular_file(path, ec)) return "no such file after the run";
+  if (!written) return "the file there was left as it was";
+  const std::string end = "END-OF-LOG:\r\n";
+  std::ifstream in(path, std::ios::binary);
+  std::string tail(end.size(), '\0');
+  if (fs::file_size(path, ec) < end.size() ||
+      !in.seekg(-static_cast<std::streamoff>(end.size()), std::ios::end) ||
+      !in.read(&tail[0], static_cast<std::streamsize>(tail.size())) ||
+      tail != end) {
+    return "incomplete, without its END-OF-LOG line";
+  }
+  return "";
+}
+
+// Checks the Cabrillo log of an export run, named as the plug-in names it,
+// and lists it with its problem in place of what FilesWritten found.
+void CheckCabrilloLog(const fs::path& folder, SessionResult* result) {
+  const fs::path path =
+      folder / (CabrilloFileBase(result->plan.ownCall) + ".cbr");
+  std::vector<OutputFile>& files = result->files;
+  auto found = std::find_if(
+      files.begin(), files.end(),
+      [&](const OutputFile& f) { return f.path == path.string(); });
+  const bool written = found != files.end() && found->written;
+  const std::string problem = CabrilloLogProblem(path, written);
+  if (problem.empty()) return;
+  if (found != files.end()) files.erase(found);
+  files.push_back(OutputFile{"Cabrillo log", path.string(), written, problem});
+  result->exitCode = kExitNoCabrilloLog;
+  result->error = path.filename().string() +
+                  ": the Cabrillo log was not produced: " + problem;
 }
 
 bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
@@ -198,6 +242,7 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     result.outcome = RunReplay(plan, library.exports(), replaying);
   }
   result.files = FilesWritten(folder, before);
+  if (plan.exportCabrillo) CheckCabrilloLog(folder, &result);
   return result;
 }
 

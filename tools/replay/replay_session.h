@@ -1,7 +1,8 @@
 // One whole replay as the command line asks for it: read the logs and the
 // country file, work out the plan, load the plug-in library, prepare the
 // output folder and its settings file, run the exports in that folder, and
-// find the files the plug-in wrote.
+// find the files the plug-in wrote. An export run checks that the Cabrillo
+// log is there whole.
 #ifndef AADX_TOOLS_REPLAY_REPLAY_SESSION_H_
 #define AADX_TOOLS_REPLAY_REPLAY_SESSION_H_
 
@@ -19,14 +20,20 @@ namespace aadx {
 namespace replay {
 
 struct OutputFile {
-  std::string what;      // "UBN report", "Settings", "Cabrillo log", "File"
-  std::string path;      // absolute
-  bool written = false;  // created or changed during the replay
+  std::string what;       // "UBN report", "Settings", "Cabrillo log", "File"
+  std::string path;       // absolute
+  bool written = false;   // created or changed during the replay
+  std::string problem{};  // why it is not what the run should leave, if so
 };
 
+// Exit codes: 0 replayed; 2 bad input or setup, nothing replayed; 3
+// replayed, but the Cabrillo log asked for was not produced whole.
+constexpr int kExitBadInput = 2;
+constexpr int kExitNoCabrilloLog = 3;
+
 struct SessionResult {
-  int exitCode = 0;                // 0 replayed, 2 error
-  std::string error;               // set with exit code 2
+  int exitCode = 0;                // 0, kExitBadInput, kExitNoCabrilloLog
+  std::string error;               // set with a nonzero exit code
   std::vector<std::string> notes;  // for the operator, also on errors
   std::string libraryPath;
   std::string ctyPath;  // empty: no country file

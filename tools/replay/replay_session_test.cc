@@ -203,6 +203,26 @@ TEST_F(ReplaySessionTest, ExportRunWritesTheCabrilloLog) {
   EXPECT_EQ(8u, qsos);
   EXPECT_EQ(log.size() - 13, log.rfind("END-OF-LOG:\r\n"));
 }
+
+// A folder where the plug-in's file goes: the replay runs and is reported,
+// but ends with status 3, naming the log and why it is missing.
+TEST_F(ReplaySessionTest, ACabrilloLogNotProducedEndsWithStatusThree) {
+  options_.logs = {TestData("worked_example_asia_cw.adi")};
+  options_.cabrillo = true;
+  fs::create_directories(out_ / "JA1QZZ.cbr");
+  SessionResult result = Run();
+  EXPECT_EQ(3, result.exitCode);
+  EXPECT_EQ(
+      "JA1QZZ.cbr: the Cabrillo log was not produced: a folder is in its place",
+      result.error);
+  EXPECT_EQ(8, result.outcome.sent);
+  ASSERT_FALSE(result.files.empty());
+  const OutputFile& log = result.files.back();
+  EXPECT_EQ("Cabrillo log", log.what);
+  EXPECT_EQ((out_ / "JA1QZZ.cbr").string(), log.path);
+  EXPECT_FALSE(log.written);
+  EXPECT_EQ("a folder is in its place", log.problem);
+}
 #endif
 
 TEST_F(ReplaySessionTest, MalformedAdifRecordsAreCountedAndSkipped) {

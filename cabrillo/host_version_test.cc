@@ -1,4 +1,4 @@
-#include "cabrillo/host_version_text.h"
+#include "cabrillo/host_version.h"
 
 #include <gtest/gtest.h>
 

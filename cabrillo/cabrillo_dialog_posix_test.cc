@@ -1,0 +1,35 @@
+// The header dialog's stand-in types what AADX_CABRILLO_DIALOG_INPUT holds
+// into the controls by their labels, and presses OK.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "cabrillo/cabrillo_dialog.h"
+
+namespace aadx {
+namespace {
+
+TEST(PosixCabrilloDialogTest, TypesIntoEnabledControlsByLabel) {
+  setenv("AADX_CABRILLO_DIALOG_INPUT",
+         "CATEGORY-POWER=LOW\nE-MAIL=p@x.org\n"
+         "ADDRESS-STATE-PROVINCE=MA\nCATEGORY-STATION=PORTABLE\n"
+         "LOCATION=W1\nEMAIL=wrong\nNAME\nCLUB=a=b\n",
+         1);
+  CabrilloForm form;
+  form.categoryStation = "FIXED";
+  form.location = "DX";
+  form.email = "old";
+  EXPECT_TRUE(DefaultCabrilloDialog()->RunCabrilloDialog(&form));
+  unsetenv("AADX_CABRILLO_DIALOG_INPUT");
+  EXPECT_EQ("LOW", form.categoryPower);
+  EXPECT_EQ("p@x.org", form.email);
+  EXPECT_EQ("MA", form.addressState);
+  EXPECT_EQ("a=b", form.club);
+  // Disabled controls and lines without a control's label change nothing.
+  EXPECT_EQ("FIXED", form.categoryStation);
+  EXPECT_EQ("DX", form.location);
+  EXPECT_EQ("", form.name);
+}
+
+}  // namespace
+}  // namespace aadx
