@@ -5,13 +5,14 @@
 #include <system_error>
 #include <utility>
 
+#include "base/ini_file.h"
+#include "base/settings.h"
 #include "loader/plugin_library.h"
 #include "tools/logs/contact_source.h"
 #include "tools/logs/input_file.h"
 #include "tools/replay/dialog_typing.h"
 #include "tools/replay/executable_folder.h"
 #include "tools/replay/output_folder.h"
-#include "tools/replay/settings_file.h"
 
 namespace aadx {
 namespace replay {
@@ -103,15 +104,22 @@ bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
       return false;
     }
   }
+  // Written as the plug-in writes its settings: one line per value, so that
+  // no header value can add keys of its own.
+  auto write = [&](const std::string& key, const std::string& value) {
+    if (IniWriteFile(settings.string(), kSettingsSection, key,
+                     SingleLineValue(value))) {
+      return true;
+    }
+    *error = settings.string() + ": cannot be written";
+    return false;
+  };
   if (plan.exportCabrillo) {
     for (const auto& [key, value] : plan.header.settings) {
-      if (!WriteSetting(settings.string(), "Settings", key, value, error))
-        return false;
+      if (!write(key, value)) return false;
     }
   }
-  return plan.contestMode.empty() ||
-         WriteSetting(settings.string(), "Settings", "Mode", plan.contestMode,
-                      error);
+  return plan.contestMode.empty() || write("Mode", plan.contestMode);
 }
 
 }  // namespace
