@@ -15,7 +15,8 @@
 // changes; a new key goes after the last non-blank line of its section; a new
 // section goes at the end of the file. Every other byte stays as it was; new
 // lines end with CR LF. Values are written as given: a value containing a
-// line break splits its line, which the plug-in never asks for.
+// line break splits its line, so writers pass SingleLineValue (base/settings.h)
+// of what they were given.
 #ifndef AADX_BASE_INI_FILE_H_
 #define AADX_BASE_INI_FILE_H_
 

@@ -225,6 +225,11 @@ TEST(IniUpdateTest, ChangesOnlyTheValueOfTheFirstMatchingKey) {
        "[t]\r\nk=other\r\n[s]\r\nk=new\r\n"},
       {"[s]\r\n;k=comment\r\nk=old\r\n", "s", "k", "new",
        "[s]\r\n;k=comment\r\nk=new\r\n"},
+      {"[Other]\r\nMode=x\r\n [ settings ]\r\n; Mode=old\r\n  MODE =CW\r\n"
+       "Mode=second\r\n",
+       "Settings", "Mode", "SSB",
+       "[Other]\r\nMode=x\r\n [ settings ]\r\n; Mode=old\r\n  MODE =SSB\r\n"
+       "Mode=second\r\n"},
   });
 }
 
@@ -376,6 +381,13 @@ TEST_F(IniFileTest, WriteCreatesAMissingFileInTheNamedFolder) {
   std::string value;
   ASSERT_TRUE(IniReadFile("Plugins\\AADX.ini", "settings", "KEY", &value));
   EXPECT_EQ("Value", value);
+}
+
+TEST_F(IniFileTest, WritesAFileNamedByItsAbsolutePath) {
+  const std::string path = (dir_ / "settings.ini").string();
+  ASSERT_TRUE(IniWriteFile(path, "Settings", "Name", "Ann"));
+  ASSERT_TRUE(IniWriteFile(path, "Settings", "Mode", "CW"));
+  EXPECT_EQ("[Settings]\r\nName=Ann\r\nMode=CW\r\n", ReadFileBytes(path));
 }
 
 TEST_F(IniFileTest, WriteIntoAMissingFolderFailsAndCreatesNothing) {

@@ -35,14 +35,18 @@ bool SplitOleDate(double days, CalendarTime* out);
 bool OleDateFromCalendar(int year, int month, int day, int hour, int minute,
                          int second, double* days);
 
-// The text form of a date-time value: "" for a null pointer, a null pattern
-// or a null status; "Invalid DateTime" for an invalid status or a value that
-// cannot be split; otherwise pattern (strftime notation) applied to the
-// calendar fields, cut to at most 255 characters. %Y %m %d %H %M %S %y %j and
-// %% are formatted here (%Y with at least four digits); the other directives
-// of standard C are handed to the C library's strftime; any other directive
-// is copied as written.
-std::string FormatOleDate(const StatsOleDate* value, const char* pattern);
+// The text forms the plug-in shows and writes.
+enum class OleDateText {
+  kDateTime,    // "2021-06-19 0005"
+  kDayMonth,    // "19.06"
+  kDate,        // "19.06.2021"
+  kHourMinute,  // "00:05"
+};
+
+// The text form of a date-time value: "" for a null pointer or a null
+// status; "Invalid DateTime" for an invalid status or a value that cannot be
+// split; otherwise the calendar fields in the form asked for.
+std::string FormatOleDate(const StatsOleDate* value, OleDateText form);
 
 }  // namespace aadx
 

@@ -67,7 +67,7 @@ void CabrilloLog::AddQso(const std::string& call, int freqKHz,
                          const std::string& exchSent,
                          const std::string& rstRcvd,
                          const std::string& exchRcvd) {
-  std::string when = FormatOleDate(&time, "%Y-%m-%d %H%M");
+  std::string when = FormatOleDate(&time, OleDateText::kDateTime);
   const std::string f[] = {
       CabrilloFieldText(modeText), CabrilloFieldText(form.callsign),
       CabrilloFieldText(rstSent),  CabrilloFieldText(exchSent),

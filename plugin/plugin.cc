@@ -6,8 +6,6 @@
 namespace aadx {
 namespace {
 
-const char kDateTimePattern[] = "%Y-%m-%d %H%M";
-
 const char* IntakeMessage(Intake intake) {
   switch (intake) {
     case Intake::kNoContestBand:
@@ -26,7 +24,7 @@ UbnContact ToUbnContact(const ContactArgs& c) {
   UbnContact u;
   u.freqKHz = c.freqHz / 1000;
   u.mode = c.info.mode;
-  u.dateTime = FormatOleDate(&c.info.time, kDateTimePattern);
+  u.dateTime = FormatOleDate(&c.info.time, OleDateText::kDateTime);
   u.ownCall = c.ownCall;
   u.rstSent = c.info.rstSent;
   u.exchSent = c.info.exchSent;

@@ -6,8 +6,9 @@
 namespace aadx {
 
 int Plugin::ResetStats(const ResetArgs& args) {
-  state_.startDateText = FormatOleDate(&args.contestStart, "%d.%m");
-  state_.endDateText = FormatOleDate(&args.contestEnd, "%d.%m.%Y");
+  state_.startDateText =
+      FormatOleDate(&args.contestStart, OleDateText::kDayMonth);
+  state_.endDateText = FormatOleDate(&args.contestEnd, OleDateText::kDate);
   state_.ownContinent = args.ownContinent;
   state_.contestantCall = args.ownCall;
   state_.shared.WithLock([&](SharedFields& s) {

@@ -97,7 +97,7 @@ class MixedRun {
     UbnContact u;
     u.freqKHz = c.freqHz / 1000;
     u.mode = c.info.mode;
-    u.dateTime = FormatOleDate(&c.info.time, "%Y-%m-%d %H%M");
+    u.dateTime = FormatOleDate(&c.info.time, OleDateText::kDateTime);
     u.ownCall = c.ownCall;
     u.rstSent = c.info.rstSent;
     u.exchSent = c.info.exchSent;

@@ -169,7 +169,8 @@ struct ScanModel {
     for (const CInfo& r : records) {
       int slot = BandSlotOf(r.band);
       if (call.empty() || r.call != call || slot < 0) continue;
-      rows[slot] = {r.mode, FormatOleDate(&r.time, "%H:%M"), r.exchRcvd};
+      rows[slot] = {r.mode, FormatOleDate(&r.time, OleDateText::kHourMinute),
+                    r.exchRcvd};
     }
     return rows;
   }

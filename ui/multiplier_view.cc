@@ -69,7 +69,7 @@ bool MultiplierPoller::FillBandRows(const std::string& call) {
         if (slot < 0) return;
         BandRow& row = s.bandRows[slot];
         row[1] = q.mode;
-        row[2] = FormatOleDate(&q.time, "%H:%M");
+        row[2] = FormatOleDate(&q.time, OleDateText::kHourMinute);
         row[3] = q.exchRcvd;
       });
     }

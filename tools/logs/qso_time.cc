@@ -3,32 +3,12 @@
 #include <cctype>
 #include <cstdio>
 
+#include "base/ole_date.h"
+
 namespace aadx {
 namespace logs {
 
 namespace {
-
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// Days from 1970-01-01 to the given proleptic Gregorian date (H. Hinnant's
-// days_from_civil).
-long DaysFromCivil(int year, int month, int day) {
-  year -= month <= 2;
-  const long era = (year >= 0 ? year : year - 399) / 400;
-  const long yearOfEra = year - era * 400;
-  const long dayOfYear =
-      (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long dayOfEra =
-      yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
 
 bool Digits(const std::string& text, size_t pos, size_t count, int* value) {
   if (pos + count > text.size()) return false;
@@ -44,19 +24,9 @@ bool Digits(const std::string& text, size_t pos, size_t count, int* value) {
 }  // namespace
 
 bool IsValidQsoTime(const QsoTime& t) {
-  return t.year >= 100 && t.year <= 9999 && t.month >= 1 && t.month <= 12 &&
-         t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 &&
-         t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 &&
-         t.second <= 59;
-}
-
-double OleDays(const QsoTime& t) {
-  const long days =
-      DaysFromCivil(t.year, t.month, t.day) - DaysFromCivil(1899, 12, 30);
-  const double fraction = (t.hour * 3600 + t.minute * 60 + t.second) / 86400.0;
-  // Before the epoch the day count is negative while the time of day still
-  // counts forward: -1.25 is 1899-12-29 06:00.
-  return days >= 0 ? days + fraction : days - fraction;
+  double days;
+  return OleDateFromCalendar(t.year, t.month, t.day, t.hour, t.minute, t.second,
+                             &days);
 }
 
 bool ParseDate(const std::string& text, QsoTime* time) {

@@ -1,5 +1,5 @@
-// Calendar date and time of a contact as a log states it (UTC), and its
-// conversion to the host's date-time value (days since 1899-12-30).
+// Calendar date and time of a contact as a log states it (UTC); the host's
+// date-time value of it is OleDateFromCalendar's (base/ole_date.h).
 #ifndef AADX_TOOLS_LOGS_QSO_TIME_H_
 #define AADX_TOOLS_LOGS_QSO_TIME_H_
 
@@ -26,10 +26,6 @@ inline bool operator<(const QsoTime& a, const QsoTime& b) {
 // True for a real calendar date in the years 100 to 9999 and a time of day
 // from 00:00:00 to 23:59:59.
 bool IsValidQsoTime(const QsoTime& time);
-
-// The host's day count of a valid `time`: whole days since 1899-12-30 plus
-// the time of day as a fraction.
-double OleDays(const QsoTime& time);
 
 // Reads "YYYYMMDD" (ADIF dates) or "YYYY-MM-DD" (Cabrillo and the command
 // line) into the date fields of `time`.

@@ -17,15 +17,6 @@ QsoTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
   return t;
 }
 
-TEST(QsoTimeTest, OleDaysCountFromTheEndOf1899) {
-  EXPECT_DOUBLE_EQ(0.0, OleDays(At(1899, 12, 30)));
-  EXPECT_DOUBLE_EQ(2.5, OleDays(At(1900, 1, 1, 12)));
-  EXPECT_DOUBLE_EQ(-1.25, OleDays(At(1899, 12, 29, 6)));
-  EXPECT_DOUBLE_EQ(44366.0 + 300.0 / 86400.0, OleDays(At(2021, 6, 19, 0, 5)));
-  EXPECT_DOUBLE_EQ(-657434.0, OleDays(At(100, 1, 1)));
-  EXPECT_DOUBLE_EQ(2958465.0, OleDays(At(9999, 12, 31)));
-}
-
 TEST(QsoTimeTest, DatesInBothNotations) {
   QsoTime t;
   ASSERT_TRUE(ParseDate("20210619", &t));

@@ -3,6 +3,7 @@
 #include <set>
 #include <tuple>
 
+#include "base/ole_date.h"
 #include "loader/host_calls.h"
 
 namespace aadx {
@@ -11,8 +12,13 @@ namespace replay {
 namespace {
 
 StatsOleDate HostDate(const std::optional<logs::QsoTime>& time) {
-  if (!time) return StatsOleDate{0.0, kOleDateNull};
-  return StatsOleDate{logs::OleDays(*time), kOleDateValid};
+  StatsOleDate date{0.0, kOleDateNull};
+  if (time &&
+      OleDateFromCalendar(time->year, time->month, time->day, time->hour,
+                          time->minute, time->second, &date.days)) {
+    date.status = kOleDateValid;
+  }
+  return date;
 }
 
 }  // namespace

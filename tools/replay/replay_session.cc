@@ -7,6 +7,8 @@
 #include <system_error>
 #include <utility>
 
+#include "base/ini_file.h"
+#include "base/settings.h"
 #include "cabrillo/file_base.h"
 #include "loader/plugin_library.h"
 #include "tools/logs/contact_source.h"
@@ -14,7 +16,6 @@
 #include "tools/replay/dialog_typing.h"
 #include "tools/replay/executable_folder.h"
 #include "tools/replay/output_folder.h"
-#include "tools/replay/settings_file.h"
 
 namespace aadx {
 namespace replay {
@@ -147,15 +148,22 @@ bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
       return false;
     }
   }
+  // Written as the plug-in writes its settings: one line per value, so that
+  // no header value can add keys of its own.
+  auto write = [&](const std::string& key, const std::string& value) {
+    if (IniWriteFile(settings.string(), kSettingsSection, key,
+                     SingleLineValue(value))) {
+      return true;
+    }
+    *error = settings.string() + ": cannot be written";
+    return false;
+  };
   if (plan.exportCabrillo) {
     for (const auto& [key, value] : plan.header.settings) {
-      if (!WriteSetting(settings.string(), "Settings", key, value, error))
-        return false;
+      if (!write(key, value)) return false;
     }
   }
-  return plan.contestMode.empty() ||
-         WriteSetting(settings.string(), "Settings", "Mode", plan.contestMode,
-                      error);
+  return plan.contestMode.empty() || write("Mode", plan.contestMode);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ini_file.h"
 #include "tests/test_util.h"
 
 namespace aadx {
@@ -276,6 +277,8 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
                                      "ELF\x02\x01",
                                      6));
   WriteFileBytes(noQsos, "START-OF-LOG: 3.0\nCALLSIGN: JA1QZZ\nEND-OF-LOG:\n");
+  const fs::path blocked = temp_.path() / "blocked";
+  fs::create_directories(blocked / "Plugins" / "AADX.ini");
   const Case cases[] = {
       {"log is a folder", TestData(""), lib, cty, out_.string(),
        "testdata/: is a folder, not a log file"},
@@ -300,6 +303,8 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
        "testdata/: is a folder, not a settings file", TestData("")},
       {"missing settings file", log, lib, cty, out_.string(),
        "no_such.ini: no such file", TestData("no_such.ini")},
+      {"settings file cannot be written", log, lib, cty, blocked.string(),
+       "AADX.ini: cannot be written"},
   };
   for (const Case& c : cases) {
     options_.logs = {c.log};
@@ -319,9 +324,13 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
 // checked in the Cabrillo file it writes, its UBN report and its summary.
 class RealLoggerTest : public ReplaySessionTest {
  protected:
-  // Runs an export of `log`; returns the Cabrillo file the plug-in wrote.
+  // Runs an export of the test log `log`, or of the log at `path`; returns
+  // the Cabrillo file the plug-in wrote.
   std::string Export(const std::string& log) {
-    options_.logs = {TestData(log)};
+    return ExportPath(TestData(log));
+  }
+  std::string ExportPath(const std::string& path) {
+    options_.logs = {path};
     options_.cabrillo = true;
     result_ = Run();
     EXPECT_EQ(0, result_.exitCode) << result_.error;
@@ -431,6 +440,52 @@ TEST_F(RealLoggerTest, CabrilloHeaderAndBandCodesReachTheWrittenLog) {
   cabrillo = Export("header_and_band_codes.log");
   EXPECT_NE(std::string::npos, cabrillo.find("\r\nCATEGORY-POWER: QRP\r\n"));
   EXPECT_NE(std::string::npos, cabrillo.find("\r\nSOAPBOX: One line.\r\nQSO:"));
+}
+
+// A line break inside a header value, in a log line or a --header option,
+// stays inside its value: the settings file and the Cabrillo file get the
+// value on one line and no keys or lines of its making.
+TEST_F(RealLoggerTest, LineBreaksInHeaderValuesAddNoKeysOrLines) {
+  struct Case {
+    const char* what;
+    const char* logLine;  // added to the log's header
+    const char* option;   // --header NAME=option, or null
+  };
+  const Case cases[] = {
+      {"CR inside a log line",
+       "NAME: Bob\rEmail=spoofed@example.org\rClub=Evil Club\n", nullptr},
+      {"LF in --header", "", "Bob\nEmail=spoofed@example.org\nClub=Evil Club"},
+      {"CR LF in --header", "NAME: Ann\n",
+       "Bob\r\nEmail=spoofed@example.org\r\nClub=Evil Club"},
+  };
+  const std::string log = ReadFileBytes(TestData("worked_example_asia_cw.log"));
+  const fs::path input = temp_.path() / "header.log";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(out_);
+    WriteFileBytes(input, log.substr(0, log.find("CALLSIGN:")) + c.logLine +
+                              log.substr(log.find("CALLSIGN:")));
+    options_.header.clear();
+    if (c.option != nullptr) options_.header = {{"NAME", c.option}};
+    const std::string cabrillo = ExportPath(input.string());
+    const std::string settings = ReadFileBytes(out_ / "Plugins" / "AADX.ini");
+    EXPECT_NE(std::string::npos,
+              settings.find("\nName=Bob Email=spoofed@example.org Club=Evil "
+                            "Club\r\n"))
+        << settings;
+    // The plug-in writes these keys itself, empty for this log.
+    for (const char* key : {"Email", "Club"}) {
+      std::string value = "missing";
+      IniLookup(settings, "Settings", key, &value);
+      EXPECT_EQ("", value) << key << "\n" << settings;
+    }
+    EXPECT_NE(std::string::npos,
+              cabrillo.find("\r\nNAME: Bob Email=spoofed@example.org Club=Evil "
+                            "Club\r\n"))
+        << cabrillo;
+    EXPECT_NE(std::string::npos, cabrillo.find("\r\nEMAIL: \r\n")) << cabrillo;
+    EXPECT_NE(std::string::npos, cabrillo.find("\r\nCLUB: \r\n")) << cabrillo;
+  }
 }
 
 TEST_F(RealLoggerTest, ReportsTheCabrilloFileThePlugInWrote) {
