@@ -96,28 +96,36 @@ StatsOleDate Date(FuzzedDataProvider* in) {
   return d;
 }
 
-HostContact Contact(FuzzedDataProvider* in) {
-  HostContact c;
+// A contact and the arguments passed as null pointers instead of its values.
+struct FuzzContact {
+  ContactArgs args;
+  HostNulls nulls;
+};
+
+FuzzContact Contact(FuzzedDataProvider* in) {
+  FuzzContact f;
+  ContactArgs& c = f.args;
   c.ownCall = Text(in);
-  c.call = Text(in);
-  c.time = Date(in);
+  c.info.call = Text(in);
+  c.info.time = Date(in);
   c.freqHz = in->ConsumeIntegral<unsigned>();
-  c.mode = in->ConsumeBool() ? (in->ConsumeBool() ? "CW" : "SSB") : Text(in);
-  c.rstSent = Text(in);
-  c.rstRcvd = Text(in);
-  c.exchSent = Text(in);
-  c.exchRcvd = Text(in);
-  c.prefix = Text(in);
-  c.dxcc = Text(in);
-  c.continent = Text(in);
-  c.band = in->PickValueInArray(kBands);
-  c.nullTexts = in->ConsumeIntegralInRange(0, 15) == 0;
-  c.nullTime = in->ConsumeIntegralInRange(0, 15) == 0;
-  if (c.nullTexts) {  // what the plug-in sees
-    c.call.clear();
-    c.band.clear();
+  c.info.mode =
+      in->ConsumeBool() ? (in->ConsumeBool() ? "CW" : "SSB") : Text(in);
+  c.info.rstSent = Text(in);
+  c.info.rstRcvd = Text(in);
+  c.info.exchSent = Text(in);
+  c.info.exchRcvd = Text(in);
+  c.info.prefix = Text(in);
+  c.info.dxcc = Text(in);
+  c.info.continent = Text(in);
+  c.info.band = in->PickValueInArray(kBands);
+  f.nulls.texts = in->ConsumeIntegralInRange(0, 15) == 0;
+  f.nulls.dates = in->ConsumeIntegralInRange(0, 15) == 0;
+  if (f.nulls.texts) {  // what the plug-in sees
+    c.info.call.clear();
+    c.info.band.clear();
   }
-  return c;
+  return f;
 }
 
 // The run as the plug-in should hold it.
@@ -190,43 +198,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   Model model;
   auto reset = [&] {
-    HostReset r;
+    ResetArgs r;
     r.exportFlag =
         in.ConsumeIntegralInRange(0, 3) == 0 ? 0 : in.ConsumeIntegral<int>();
     r.ownCall = Text(&in);
-    r.start = Date(&in);
-    r.end = Date(&in);
+    r.contestStart = Date(&in);
+    r.contestEnd = Date(&in);
     r.ownContinent = in.ConsumeBool() ? "AS" : Text(&in);
-    r.nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
-    CallResetStats(kExports, r);
+    bool nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
+    CallResetStats(kExports, r, HostNulls{nullTexts, nullTexts});
     model.exportRun = r.exportFlag != 0;
     model.fileName =
-        CabrilloFileBase(r.nullTexts ? std::string() : r.ownCall) + ".cbr";
+        CabrilloFileBase(nullTexts ? std::string() : r.ownCall) + ".cbr";
     model.stored.clear();
   };
   reset();
-  std::vector<HostContact> added;
+  std::vector<FuzzContact> added;
   while (in.remaining_bytes() > 0) {
     switch (in.ConsumeIntegralInRange(0, 9)) {
       case 0:
       case 1:
       case 2: {
-        HostContact c = Contact(&in);
-        if (CallAddData(kExports, c) == 1) {
-          model.stored.emplace_back(c.call, c.band);
+        FuzzContact c = Contact(&in);
+        if (CallAddData(kExports, c.args, c.nulls) == 1) {
+          model.stored.emplace_back(c.args.info.call, c.args.info.band);
           added.push_back(c);
         }
         break;
       }
       case 3: {
         // A contact added before, or any other.
-        HostContact c =
+        FuzzContact c =
             !added.empty() && in.ConsumeBool()
                 ? added[in.ConsumeIntegralInRange<size_t>(0, added.size() - 1)]
                 : Contact(&in);
-        CallRemoveData(kExports, c);
+        CallRemoveData(kExports, c.args, c.nulls);
+        const CInfo& info = c.args.info;
         for (auto it = model.stored.begin(); it != model.stored.end(); ++it) {
-          if (it->first == c.call && it->second == c.band) {
+          if (it->first == info.call && it->second == info.band) {
             model.stored.erase(it);
             break;
           }
@@ -234,7 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
       }
       case 4: {
-        HostCallQuery q;
+        CallQuery q;
         q.call = Text(&in);
         q.mode = Text(&in);
         q.prefix = Text(&in);
@@ -242,9 +251,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         q.continent = Text(&in);
         q.band = in.PickValueInArray(kBands);
         q.band2 = Text(&in);
-        q.nullBand2 = in.ConsumeBool();
-        q.nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
-        CallCheckCall(kExports, q);
+        q.hasBand2 = !in.ConsumeBool();
+        HostNulls nulls;
+        nulls.texts = in.ConsumeIntegralInRange(0, 15) == 0;
+        CallCheckCall(kExports, q, nulls);
         break;
       }
       case 5:
