@@ -104,27 +104,25 @@ struct FuzzContact {
 
 FuzzContact Contact(FuzzedDataProvider* in) {
   FuzzContact f;
-  ContactArgs& c = f.args;
-  c.ownCall = Text(in);
-  c.info.call = Text(in);
-  c.info.time = Date(in);
-  c.freqHz = in->ConsumeIntegral<unsigned>();
-  c.info.mode =
+  std::string ownCall = Text(in), call = Text(in);
+  StatsOleDate time = Date(in);
+  unsigned freqHz = in->ConsumeIntegral<unsigned>();
+  std::string mode =
       in->ConsumeBool() ? (in->ConsumeBool() ? "CW" : "SSB") : Text(in);
-  c.info.rstSent = Text(in);
-  c.info.rstRcvd = Text(in);
-  c.info.exchSent = Text(in);
-  c.info.exchRcvd = Text(in);
-  c.info.prefix = Text(in);
-  c.info.dxcc = Text(in);
-  c.info.continent = Text(in);
-  c.info.band = in->PickValueInArray(kBands);
+  // Reports, exchanges, prefix, DXCC entity and continent.
+  std::string t[7];
+  for (std::string& text : t) text = Text(in);
+  std::string band = in->PickValueInArray(kBands);
   f.nulls.texts = in->ConsumeIntegralInRange(0, 15) == 0;
   f.nulls.dates = in->ConsumeIntegralInRange(0, 15) == 0;
-  if (f.nulls.texts) {  // what the plug-in sees
-    c.info.call.clear();
-    c.info.band.clear();
-  }
+  // The contact as the plug-in sees it.
+  auto arg = [&](const std::string& text) {
+    return f.nulls.texts ? nullptr : text.c_str();
+  };
+  f.args =
+      UnpackContact(arg(ownCall), arg(call), f.nulls.dates ? nullptr : &time,
+                    freqHz, arg(mode), arg(t[0]), arg(t[1]), arg(t[2]),
+                    arg(t[3]), arg(t[4]), arg(t[5]), arg(t[6]), arg(band));
   return f;
 }
 
