@@ -60,23 +60,23 @@ void Reset() { CallResetStats(Plugin(), TestReset("AS")); }
 
 // Contact number i of a log: a distinct call, spread over the six bands
 // (or a band text of its own), a few hundred prefixes, two continents.
-HostContact LogContact(int i, bool ownBand = false) {
-  HostContact c =
+ContactArgs LogContact(int i, bool ownBand = false) {
+  ContactArgs c =
       TestContact("JA" + std::to_string(i) + "X", "JA",
                   ownBand ? "B" + std::to_string(i) : kBands[i % 6]);
-  c.prefix = "JA" + std::to_string(i % 400);
-  c.dxcc = i % 3 == 0 ? "UA" : "JA";
-  c.continent = i % 5 == 0 ? "EU" : "AS";
-  c.exchRcvd = std::to_string(i % 80 + 1);
-  c.time.days = kTestContactTime + i / 1440.0;
+  c.info.prefix = "JA" + std::to_string(i % 400);
+  c.info.dxcc = i % 3 == 0 ? "UA" : "JA";
+  c.info.continent = i % 5 == 0 ? "EU" : "AS";
+  c.info.exchRcvd = std::to_string(i % 80 + 1);
+  c.info.time.days = kTestContactTime + i / 1440.0;
   return c;
 }
 
 // The first count contacts of the log, made once, so that timed loops
 // spend nothing on making them.
-const std::vector<HostContact>& LogContacts(int count, bool ownBands) {
-  static std::vector<HostContact> logs[2];
-  std::vector<HostContact>& log = logs[ownBands ? 1 : 0];
+const std::vector<ContactArgs>& LogContacts(int count, bool ownBands) {
+  static std::vector<ContactArgs> logs[2];
+  std::vector<ContactArgs>& log = logs[ownBands ? 1 : 0];
   for (int i = static_cast<int>(log.size()); i < count; ++i) {
     log.push_back(LogContact(i, ownBands));
   }
@@ -84,16 +84,16 @@ const std::vector<HostContact>& LogContacts(int count, bool ownBands) {
 }
 
 void Fill(int count, bool ownBands = false) {
-  const std::vector<HostContact>& log = LogContacts(count, ownBands);
+  const std::vector<ContactArgs>& log = LogContacts(count, ownBands);
   Reset();
   for (int i = 0; i < count; ++i) CallAddData(Plugin(), log[i]);
 }
 
 // A contact that no stored one matches.
-HostContact FreshContact(int i) {
-  HostContact c = LogContact(i);
-  c.call = "ZZ" + std::to_string(i) + "Q";
-  c.prefix = "ZZ" + std::to_string(i);
+ContactArgs FreshContact(int i) {
+  ContactArgs c = LogContact(i);
+  c.info.call = "ZZ" + std::to_string(i) + "Q";
+  c.info.prefix = "ZZ" + std::to_string(i);
   return c;
 }
 
@@ -123,7 +123,7 @@ void BM_AddData(benchmark::State& state) {
   double timed = 0;
   RunOnce(state, [&] {
     for (int i = 0; i < reps; ++i) {
-      HostContact c = FreshContact(i);
+      ContactArgs c = FreshContact(i);
       auto start = Clock::now();
       CallAddData(Plugin(), c);
       timed += Seconds(start);
@@ -136,7 +136,7 @@ void BM_AddData(benchmark::State& state) {
 void BM_CheckCall(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
   Fill(n);
-  HostCallQuery q;
+  CallQuery q;
   q.call = "ZZ1ZZ";
   q.mode = "CW";
   q.prefix = "ZZ1";
@@ -201,7 +201,7 @@ double RemovePerCallMicros(int n) {
   for (int i = 0; i < reps; ++i) {
     // A copy, so the timed call does not wait on the log's memory: the
     // host passes a contact it has at hand.
-    HostContact c = LogContacts(n, false)[(n / 2 + i * 7919) % n];
+    ContactArgs c = LogContacts(n, false)[(n / 2 + i * 7919) % n];
     auto start = Clock::now();
     CallRemoveData(Plugin(), c);
     timed += Seconds(start);
@@ -222,7 +222,7 @@ void BM_RemoveData(benchmark::State& state) {
 // contact removed one by one in log order.
 void BM_Bulk(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
-  const std::vector<HostContact>& log = LogContacts(n, false);
+  const std::vector<ContactArgs>& log = LogContacts(n, false);
   RunOnce(state, [&] {
     auto start = Clock::now();
     Fill(n);
@@ -293,8 +293,7 @@ void BM_PollTick(benchmark::State& state) {
   auto shared = std::make_unique<SharedState>();
   shared->WithLock([&](SharedFields& s) {
     for (int i = 0; i < n; ++i) {
-      HostContact h = LogContact(i);
-      ContactArgs c = ToContactArgs(h);
+      ContactArgs c = LogContact(i);
       // The typed call has four of the stored contacts.
       if (i % (n / 4) == 0) c.info.call = "JA1TYP";
       s.store.Append(c.info);
@@ -321,7 +320,7 @@ size_t HeapBytes() {
 // run's capacity is reused.
 void BM_Memory(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
-  const std::vector<HostContact>& log = LogContacts(n, false);
+  const std::vector<ContactArgs>& log = LogContacts(n, false);
   RunOnce(state, [&] {
     Loaded().Load();
     Reset();

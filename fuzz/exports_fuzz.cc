@@ -96,28 +96,34 @@ StatsOleDate Date(FuzzedDataProvider* in) {
   return d;
 }
 
-HostContact Contact(FuzzedDataProvider* in) {
-  HostContact c;
-  c.ownCall = Text(in);
-  c.call = Text(in);
-  c.time = Date(in);
-  c.freqHz = in->ConsumeIntegral<unsigned>();
-  c.mode = in->ConsumeBool() ? (in->ConsumeBool() ? "CW" : "SSB") : Text(in);
-  c.rstSent = Text(in);
-  c.rstRcvd = Text(in);
-  c.exchSent = Text(in);
-  c.exchRcvd = Text(in);
-  c.prefix = Text(in);
-  c.dxcc = Text(in);
-  c.continent = Text(in);
-  c.band = in->PickValueInArray(kBands);
-  c.nullTexts = in->ConsumeIntegralInRange(0, 15) == 0;
-  c.nullTime = in->ConsumeIntegralInRange(0, 15) == 0;
-  if (c.nullTexts) {  // what the plug-in sees
-    c.call.clear();
-    c.band.clear();
-  }
-  return c;
+// A contact and the arguments passed as null pointers instead of its values.
+struct FuzzContact {
+  ContactArgs args;
+  HostNulls nulls;
+};
+
+FuzzContact Contact(FuzzedDataProvider* in) {
+  FuzzContact f;
+  std::string ownCall = Text(in), call = Text(in);
+  StatsOleDate time = Date(in);
+  unsigned freqHz = in->ConsumeIntegral<unsigned>();
+  std::string mode =
+      in->ConsumeBool() ? (in->ConsumeBool() ? "CW" : "SSB") : Text(in);
+  // Reports, exchanges, prefix, DXCC entity and continent.
+  std::string t[7];
+  for (std::string& text : t) text = Text(in);
+  std::string band = in->PickValueInArray(kBands);
+  f.nulls.texts = in->ConsumeIntegralInRange(0, 15) == 0;
+  f.nulls.dates = in->ConsumeIntegralInRange(0, 15) == 0;
+  // The contact as the plug-in sees it.
+  auto arg = [&](const std::string& text) {
+    return f.nulls.texts ? nullptr : text.c_str();
+  };
+  f.args =
+      UnpackContact(arg(ownCall), arg(call), f.nulls.dates ? nullptr : &time,
+                    freqHz, arg(mode), arg(t[0]), arg(t[1]), arg(t[2]),
+                    arg(t[3]), arg(t[4]), arg(t[5]), arg(t[6]), arg(band));
+  return f;
 }
 
 // The run as the plug-in should hold it.
@@ -190,43 +196,44 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   Model model;
   auto reset = [&] {
-    HostReset r;
+    ResetArgs r;
     r.exportFlag =
         in.ConsumeIntegralInRange(0, 3) == 0 ? 0 : in.ConsumeIntegral<int>();
     r.ownCall = Text(&in);
-    r.start = Date(&in);
-    r.end = Date(&in);
+    r.contestStart = Date(&in);
+    r.contestEnd = Date(&in);
     r.ownContinent = in.ConsumeBool() ? "AS" : Text(&in);
-    r.nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
-    CallResetStats(kExports, r);
+    bool nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
+    CallResetStats(kExports, r, HostNulls{nullTexts, nullTexts});
     model.exportRun = r.exportFlag != 0;
     model.fileName =
-        CabrilloFileBase(r.nullTexts ? std::string() : r.ownCall) + ".cbr";
+        CabrilloFileBase(nullTexts ? std::string() : r.ownCall) + ".cbr";
     model.stored.clear();
   };
   reset();
-  std::vector<HostContact> added;
+  std::vector<FuzzContact> added;
   while (in.remaining_bytes() > 0) {
     switch (in.ConsumeIntegralInRange(0, 9)) {
       case 0:
       case 1:
       case 2: {
-        HostContact c = Contact(&in);
-        if (CallAddData(kExports, c) == 1) {
-          model.stored.emplace_back(c.call, c.band);
+        FuzzContact c = Contact(&in);
+        if (CallAddData(kExports, c.args, c.nulls) == 1) {
+          model.stored.emplace_back(c.args.info.call, c.args.info.band);
           added.push_back(c);
         }
         break;
       }
       case 3: {
         // A contact added before, or any other.
-        HostContact c =
+        FuzzContact c =
             !added.empty() && in.ConsumeBool()
                 ? added[in.ConsumeIntegralInRange<size_t>(0, added.size() - 1)]
                 : Contact(&in);
-        CallRemoveData(kExports, c);
+        CallRemoveData(kExports, c.args, c.nulls);
+        const CInfo& info = c.args.info;
         for (auto it = model.stored.begin(); it != model.stored.end(); ++it) {
-          if (it->first == c.call && it->second == c.band) {
+          if (it->first == info.call && it->second == info.band) {
             model.stored.erase(it);
             break;
           }
@@ -234,7 +241,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
       }
       case 4: {
-        HostCallQuery q;
+        CallQuery q;
         q.call = Text(&in);
         q.mode = Text(&in);
         q.prefix = Text(&in);
@@ -242,9 +249,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         q.continent = Text(&in);
         q.band = in.PickValueInArray(kBands);
         q.band2 = Text(&in);
-        q.nullBand2 = in.ConsumeBool();
-        q.nullTexts = in.ConsumeIntegralInRange(0, 15) == 0;
-        CallCheckCall(kExports, q);
+        q.hasBand2 = !in.ConsumeBool();
+        HostNulls nulls;
+        nulls.texts = in.ConsumeIntegralInRange(0, 15) == 0;
+        CallCheckCall(kExports, q, nulls);
         break;
       }
       case 5:

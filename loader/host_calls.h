@@ -1,60 +1,30 @@
-// The exports called with the host's full argument lists, from a few named
-// values. The arguments the plug-in ignores get the plausible fillers a
-// host would pass.
+// The exports called with the host's full argument lists, from the values
+// the plug-in reads of them. The arguments the plug-in ignores get the
+// plausible fillers a host would pass.
 #ifndef AADX_LOADER_HOST_CALLS_H_
 #define AADX_LOADER_HOST_CALLS_H_
 
-#include <string>
-
 #include "loader/plugin_library.h"
+#include "plugin/host_args.h"
 
 namespace aadx {
 
-// One contact as AddData0 / RemoveData0 receive it. A null text pointer is
-// passed for any field listed in nullFields ("call", "mode", ...).
-struct HostContact {
-  std::string ownCall;
-  std::string call;
-  StatsOleDate time = {0.0, kOleDateValid};
-  unsigned freqHz = 0;
-  std::string mode;
-  std::string rstSent;
-  std::string rstRcvd;
-  std::string exchSent;
-  std::string exchRcvd;
-  std::string prefix;
-  std::string dxcc;
-  std::string continent;
-  std::string band;
-  bool nullTexts = false;  // pass every text argument as a null pointer
-  bool nullTime = false;   // pass the date-time pointer as null
+// Arguments passed as null pointers instead of their values, as a careless
+// host might: every text, or the date-time values. A call query's band
+// texts are null when the query has none (hasBand, hasBand2).
+struct HostNulls {
+  bool texts = false;
+  bool dates = false;
 };
 
-struct HostCallQuery {
-  std::string call;
-  std::string mode;
-  std::string prefix;
-  std::string dxcc;
-  std::string continent;
-  std::string band;
-  std::string band2;
-  bool nullBand2 = false;
-  bool nullTexts = false;
-};
-
-struct HostReset {
-  int exportFlag = 0;
-  std::string ownCall;
-  StatsOleDate start = {0.0, kOleDateNull};
-  StatsOleDate end = {0.0, kOleDateNull};
-  std::string ownContinent;
-  bool nullTexts = false;
-};
-
-int CallAddData(const PluginExports& e, const HostContact& c);
-int CallRemoveData(const PluginExports& e, const HostContact& c);
-int CallCheckCall(const PluginExports& e, const HostCallQuery& q);
-int CallResetStats(const PluginExports& e, const HostReset& r);
+int CallAddData(const PluginExports& e, const ContactArgs& c,
+                HostNulls nulls = {});
+int CallRemoveData(const PluginExports& e, const ContactArgs& c,
+                   HostNulls nulls = {});
+int CallCheckCall(const PluginExports& e, const CallQuery& q,
+                  HostNulls nulls = {});
+int CallResetStats(const PluginExports& e, const ResetArgs& r,
+                   HostNulls nulls = {});
 
 }  // namespace aadx
 

@@ -28,37 +28,6 @@ namespace {
 // Constructs the plug-in when the library loads, not at the first call.
 [[maybe_unused]] const bool kConstructedAtLoad = (ThePlugin(), true);
 
-std::string Text(const char* text) { return text ? std::string(text) : ""; }
-
-StatsOleDate Date(const StatsOleDate* value) {
-  return value ? *value : StatsOleDate{0.0, kOleDateNull};
-}
-
-ContactArgs UnpackContact(const char* ownCall, const char* call,
-                          const StatsOleDate* time, unsigned freqHz,
-                          const char* mode, const char* rstSent,
-                          const char* rstRcvd, const char* exchSent,
-                          const char* exchRcvd, const char* prefix,
-                          const char* dxcc, const char* continent,
-                          const char* band) {
-  ContactArgs c;
-  c.ownCall = Text(ownCall);
-  c.freqHz = freqHz;
-  c.info.call = Text(call);
-  c.info.time = Date(time);
-  c.info.freqKHz = static_cast<int32_t>(freqHz / 1000);
-  c.info.mode = Text(mode);
-  c.info.rstSent = Text(rstSent);
-  c.info.rstRcvd = Text(rstRcvd);
-  c.info.exchSent = Text(exchSent);
-  c.info.exchRcvd = Text(exchRcvd);
-  c.info.prefix = Text(prefix);
-  c.info.dxcc = Text(dxcc);
-  c.info.continent = Text(continent);
-  c.info.band = Text(band);
-  return c;
-}
-
 bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -90,17 +59,8 @@ STATS_EXPORT int STATS_CALL RemoveData0(STATS_CONTACT_PARAMS) {
 
 STATS_EXPORT int STATS_CALL CheckCall0(STATS_CHECK_PARAMS) {
   try {
-    aadx::CallQuery q;
-    q.call = aadx::Text(call);
-    q.mode = aadx::Text(mode);
-    q.prefix = aadx::Text(prefix);
-    q.dxcc = aadx::Text(dxcc);
-    q.continent = aadx::Text(continent);
-    q.band = aadx::Text(band);
-    q.band2 = aadx::Text(band2);
-    q.hasBand = band != nullptr;
-    q.hasBand2 = band2 != nullptr;
-    return ThePlugin().CheckCall(q);
+    return ThePlugin().CheckCall(aadx::UnpackCallQuery(call, mode, prefix, dxcc,
+                                                       continent, band, band2));
   } catch (...) {
     return 4;
   }
@@ -108,13 +68,8 @@ STATS_EXPORT int STATS_CALL CheckCall0(STATS_CHECK_PARAMS) {
 
 STATS_EXPORT int STATS_CALL ResetStats0(STATS_RESET_PARAMS) {
   try {
-    aadx::ResetArgs args;
-    args.exportFlag = exportFlag;
-    args.ownCall = aadx::Text(ownCall);
-    args.contestStart = aadx::Date(contestStart);
-    args.contestEnd = aadx::Date(contestEnd);
-    args.ownContinent = aadx::Text(ownContinent);
-    return ThePlugin().ResetStats(args);
+    return ThePlugin().ResetStats(aadx::UnpackReset(
+        exportFlag, ownCall, contestStart, contestEnd, ownContinent));
   } catch (...) {
     return 1;
   }

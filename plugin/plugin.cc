@@ -1,6 +1,5 @@
 #include "plugin/plugin.h"
 
-#include "base/ole_date.h"
 #include "scoring/ubn_report.h"
 
 namespace aadx {
@@ -20,20 +19,6 @@ const char* IntakeMessage(Intake intake) {
   return "";
 }
 
-UbnContact ToUbnContact(const ContactArgs& c) {
-  UbnContact u;
-  u.freqKHz = c.freqHz / 1000;
-  u.mode = c.info.mode;
-  u.dateTime = FormatOleDate(&c.info.time, OleDateText::kDateTime);
-  u.ownCall = c.ownCall;
-  u.rstSent = c.info.rstSent;
-  u.exchSent = c.info.exchSent;
-  u.call = c.info.call;
-  u.rstRcvd = c.info.rstRcvd;
-  u.exchRcvd = c.info.exchRcvd;
-  return u;
-}
-
 }  // namespace
 
 Plugin::Plugin(const Platform& platform)
@@ -47,13 +32,15 @@ int Plugin::AddData(const ContactArgs& contact) {
   UbnAppender ubn;  // opened on every call, closed on return
   Intake intake = CheckIntake(contact.info);
   if (intake != Intake::kAccepted) {
-    ubn.WriteLine(FormatUbnLine(ToUbnContact(contact), IntakeMessage(intake)));
+    ubn.WriteLine(
+        FormatUbnLine(contact.info, contact.ownCall, IntakeMessage(intake)));
     return 0;
   }
   state_.shared.WithLock([&](SharedFields& s) {
     int matches = s.store.Append(contact.info);
     if (matches > 0) {
-      std::string line = FormatUbnLine(ToUbnContact(contact), "   DUPE !!!");
+      std::string line =
+          FormatUbnLine(contact.info, contact.ownCall, "   DUPE !!!");
       for (int i = 0; i < matches; ++i) ubn.WriteLine(line);
     }
   });

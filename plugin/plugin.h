@@ -9,39 +9,10 @@
 #include "base/qso_store.h"
 #include "base/settings.h"
 #include "cabrillo/cabrillo_log.h"
+#include "plugin/host_args.h"
 #include "plugin/platform.h"
 
 namespace aadx {
-
-// What AddData0 and RemoveData0 read of their 33 arguments.
-struct ContactArgs {
-  std::string ownCall;
-  unsigned freqHz = 0;
-  CInfo info;  // every field but dupe, filled from the arguments
-};
-
-// What CheckCall0 reads of its 28 arguments. The band gate needs to know
-// whether the host passed the two band texts at all.
-struct CallQuery {
-  std::string call;
-  std::string mode;
-  std::string prefix;
-  std::string dxcc;
-  std::string continent;
-  std::string band;
-  std::string band2;
-  bool hasBand = false;
-  bool hasBand2 = false;
-};
-
-// What ResetStats0 reads of its 23 arguments.
-struct ResetArgs {
-  int exportFlag = 0;
-  std::string ownCall;
-  StatsOleDate contestStart = {0.0, kOleDateNull};
-  StatsOleDate contestEnd = {0.0, kOleDateNull};
-  std::string ownContinent;
-};
 
 class Plugin {
  public:

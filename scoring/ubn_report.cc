@@ -1,5 +1,7 @@
 #include "scoring/ubn_report.h"
 
+#include "base/ole_date.h"
+
 namespace aadx {
 
 const char kUbnFileName[] = "err.txt";
@@ -26,10 +28,12 @@ void WriteTranslated(std::FILE* file, const std::string& text) {
 
 }  // namespace
 
-std::string FormatUbnLine(const UbnContact& c, const std::string& message) {
+std::string FormatUbnLine(const CInfo& c, const std::string& ownCall,
+                          const std::string& message) {
+  const std::string dateTime = FormatOleDate(&c.time, OleDateText::kDateTime);
   std::string line = "QSO:  " + std::to_string(c.freqKHz);
   for (const std::string* field :
-       {&c.mode, &c.dateTime, &c.ownCall, &c.rstSent, &c.exchSent, &c.call,
+       {&c.mode, &dateTime, &ownCall, &c.rstSent, &c.exchSent, &c.call,
         &c.rstRcvd, &c.exchRcvd}) {
     line += "  ";
     line += *field;

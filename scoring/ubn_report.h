@@ -6,26 +6,17 @@
 #include <cstdio>
 #include <string>
 
+#include "base/qso_store.h"
+
 namespace aadx {
 
 extern const char kUbnFileName[];
 
-// The fields of one UBN line, as the host passed them.
-struct UbnContact {
-  unsigned freqKHz = 0;
-  std::string mode;
-  std::string dateTime;  // "%Y-%m-%d %H%M" text form of the contact's time
-  std::string ownCall;
-  std::string rstSent;
-  std::string exchSent;
-  std::string call;
-  std::string rstRcvd;
-  std::string exchRcvd;
-};
-
 // "QSO:  kHz  mode  date  own  rst  nr  call  rst  nr" then the message,
-// which starts with its own three blanks. No line end.
-std::string FormatUbnLine(const UbnContact& contact,
+// which starts with its own three blanks: the contact's fields as the host
+// passed them, its time as "%Y-%m-%d %H%M" and the own call after it. No
+// line end.
+std::string FormatUbnLine(const CInfo& contact, const std::string& ownCall,
                           const std::string& message);
 
 // Starts "err.txt" afresh with its header line for the given mode.

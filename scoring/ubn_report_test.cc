@@ -2,18 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ole_date.h"
 #include "tests/test_util.h"
 
 namespace aadx {
 namespace {
 
-UbnContact Example(unsigned khz, const std::string& mode,
-                   const std::string& time, const std::string& rst) {
-  UbnContact c;
+// 19 June 2021 at the given time of day.
+StatsOleDate June19At(int hour, int minute) {
+  StatsOleDate date = {0.0, kOleDateValid};
+  EXPECT_TRUE(OleDateFromCalendar(2021, 6, 19, hour, minute, 0, &date.days));
+  return date;
+}
+
+CInfo Example(int khz, const std::string& mode, const StatsOleDate& time,
+              const std::string& rst) {
+  CInfo c;
   c.freqKHz = khz;
   c.mode = mode;
-  c.dateTime = time;
-  c.ownCall = "OWNCALL";
+  c.time = time;
   c.rstSent = rst;
   c.exchSent = "45";
   c.call = "WORKED";
@@ -23,19 +30,19 @@ UbnContact Example(unsigned khz, const std::string& mode,
 }
 
 TEST(UbnReportTest, LinesHaveTheDocumentedLayout) {
-  EXPECT_EQ(FormatUbnLine(Example(14025, "CW", "2021-06-19 0005", "599"),
-                          "   DUPE !!!"),
+  EXPECT_EQ(FormatUbnLine(Example(14025, "CW", June19At(0, 5), "599"),
+                          "OWNCALL", "   DUPE !!!"),
             "QSO:  14025  CW  2021-06-19 0005  OWNCALL  599  45  WORKED  599  "
             "30   DUPE !!!");
-  EXPECT_EQ(FormatUbnLine(Example(7050, "FM", "2021-06-19 2359", "59"),
-                          "   NO TEST MODE !!!"),
+  EXPECT_EQ(FormatUbnLine(Example(7050, "FM", June19At(23, 59), "59"),
+                          "OWNCALL", "   NO TEST MODE !!!"),
             "QSO:  7050  FM  2021-06-19 2359  OWNCALL  59  45  WORKED  59  30"
             "   NO TEST MODE !!!");
-  // Empty fields keep their separating blanks.
-  UbnContact empty = Example(0, "", "", "");
-  empty.ownCall.clear();
+  // Empty fields keep their separating blanks; a time without a value is
+  // an empty field.
+  CInfo empty = Example(0, "", {0.0, kOleDateNull}, "");
   // Four empty fields, each behind its two blanks, before the sent number.
-  EXPECT_EQ(FormatUbnLine(empty, "!"),
+  EXPECT_EQ(FormatUbnLine(empty, "", "!"),
             "QSO:  0" + std::string(10, ' ') + "45  WORKED    30!");
 }
 

@@ -20,17 +20,17 @@ struct PluginHarness {
 
   void Reset(const std::string& continent, int exportFlag = 0,
              const std::string& ownCall = "OWNCALL") {
-    plugin->ResetStats(ToResetArgs(TestReset(continent, ownCall, exportFlag)));
+    plugin->ResetStats(TestReset(continent, ownCall, exportFlag));
   }
 
   int Add(const std::string& call, const std::string& band,
           const std::string& mode = "CW", const std::string& prefix = "JA1",
           const std::string& dxcc = "JA", const std::string& continent = "AS") {
-    HostContact c = TestContact(call, dxcc, band);
-    c.mode = mode;
-    c.prefix = prefix;
-    c.continent = continent;
-    return plugin->AddData(ToContactArgs(c));
+    ContactArgs c = TestContact(call, dxcc, band);
+    c.info.mode = mode;
+    c.info.prefix = prefix;
+    c.info.continent = continent;
+    return plugin->AddData(c);
   }
 
   std::string Result() { return plugin->GetResult(nullptr); }

@@ -13,7 +13,7 @@
 #include "base/ascii.h"
 #include "base/ole_date.h"
 #include "base/plugin_state.h"
-#include "plugin/plugin.h"
+#include "plugin/host_args.h"
 #include "scoring/score.h"
 
 namespace aadx {
@@ -50,10 +50,32 @@ struct ScanModel {
     asia = continent == "AS";
   }
 
-  // Stores the contact when it counts; returns how many earlier records
-  // match it (its DUPE lines), or -1 when it is refused.
-  int Add(const CInfo& contact) {
-    if (CheckIntake(contact) != Intake::kAccepted) return -1;
+  // What AddData answers for a contact and the UBN messages it earns.
+  struct AddOutcome {
+    int result = 0;  // 1 stored, 0 refused
+    std::vector<std::string> messages;
+  };
+
+  // The contest's rules for a contact, read as the plug-in applies them:
+  // its band must not be one of the WARC bands, its mode must be CW or SSB
+  // and both exchange numbers must be there. The texts compare exactly as
+  // the host spells them. The first rule broken names the refusal.
+  static const char* Refusal(const CInfo& c) {
+    const std::vector<std::string> warcBands = {"30m", "17m", "12m"};
+    const std::vector<std::string> testModes = {"CW", "SSB"};
+    auto has = [](const std::vector<std::string>& texts, const std::string& t) {
+      return std::count(texts.begin(), texts.end(), t) > 0;
+    };
+    if (has(warcBands, c.band)) return "   NO CONTEST BAND !!!";
+    if (!has(testModes, c.mode)) return "   NO TEST MODE !!!";
+    if (c.exchSent.empty() || c.exchRcvd.empty()) return "   NO RX NUMBER !!!";
+    return nullptr;
+  }
+
+  // Stores the contact unless the rules refuse it; a stored contact earns
+  // one DUPE message per earlier record of its call, band and mode.
+  AddOutcome Add(const CInfo& contact) {
+    if (const char* refusal = Refusal(contact)) return {0, {refusal}};
     if (std::find(bandList.begin(), bandList.end(), contact.band) ==
         bandList.end()) {
       bandList.push_back(contact.band);
@@ -63,7 +85,7 @@ struct ScanModel {
     CInfo stored = contact;
     stored.dupe = matches > 0;
     records.push_back(stored);
-    return matches;
+    return {1, std::vector<std::string>(matches, "   DUPE !!!")};
   }
 
   void Remove(const CInfo& c) {

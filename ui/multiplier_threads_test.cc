@@ -18,20 +18,16 @@ namespace {
 
 ContactArgs Contact(const std::string& call, const std::string& band,
                     const std::string& dxcc, const std::string& rcvd) {
-  HostContact c = TestContact(call, dxcc, band);
-  c.exchRcvd = rcvd;
-  return ToContactArgs(c);
-}
-
-ResetArgs Reset(const std::string& continent) {
-  return ToResetArgs(TestReset(continent));
+  ContactArgs c = TestContact(call, dxcc, band);
+  c.info.exchRcvd = rcvd;
+  return c;
 }
 
 TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
   ScopedTempDir dir;
   FakePlatform fakes;
   Plugin plugin(fakes.platform());
-  plugin.ResetStats(Reset("AS"));
+  plugin.ResetStats(TestReset("AS"));
 
   // The window thread's own link: the host object it polls.
   FakeHostLink windowHost;
@@ -57,7 +53,7 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
   });
 
   for (int round = 0; round < 40; ++round) {
-    plugin.ResetStats(Reset(round % 2 ? "EU" : "AS"));
+    plugin.ResetStats(TestReset(round % 2 ? "EU" : "AS"));
     for (int i = 0; i < 25; ++i) {
       std::string call = (i % 2 ? "JA1ABC" : "UA9XYZ");
       plugin.AddData(
@@ -69,7 +65,7 @@ TEST(MultiplierThreadsTest, TicksAndRepaintsWhileTheHostChangesTheLog) {
     }
     CallQuery q;
     q.call = "JA1ABC";
-    q.band = "20m";
+    q.band = q.band2 = "20m";
     q.dxcc = "JA";
     q.prefix = "JA1";
     q.continent = "AS";

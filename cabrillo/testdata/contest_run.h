@@ -11,23 +11,14 @@
 
 namespace aadx {
 
-inline HostContact ToHostContact(const SmallContest& contest,
+inline ContactArgs ToContactArgs(const SmallContest& contest,
                                  const ContestContact& c) {
-  HostContact h;
-  h.ownCall = contest.ownCall;
-  h.call = c.call;
-  h.time = c.Time();
-  h.freqHz = c.freqKHz * 1000;
-  h.mode = c.mode;
-  h.rstSent = c.rstSent;
-  h.rstRcvd = c.rstRcvd;
-  h.exchSent = c.exchSent;
-  h.exchRcvd = c.exchRcvd;
-  h.prefix = c.prefix;
-  h.dxcc = c.dxcc;
-  h.continent = c.continent;
-  h.band = c.band;
-  return h;
+  const StatsOleDate time = c.Time();
+  return UnpackContact(contest.ownCall.c_str(), c.call.c_str(), &time,
+                       c.freqKHz * 1000, c.mode.c_str(), c.rstSent.c_str(),
+                       c.rstRcvd.c_str(), c.exchSent.c_str(),
+                       c.exchRcvd.c_str(), c.prefix.c_str(), c.dxcc.c_str(),
+                       c.continent.c_str(), c.band.c_str());
 }
 
 // ResetStats0 for the contest, contest days 19 and 20 June 2021.
@@ -42,7 +33,7 @@ inline int AddContestContacts(const PluginExports& plugin,
                               const SmallContest& contest) {
   int stored = 0;
   for (const ContestContact& c : contest.contacts) {
-    stored += CallAddData(plugin, ToHostContact(contest, c));
+    stored += CallAddData(plugin, ToContactArgs(contest, c));
   }
   return stored;
 }

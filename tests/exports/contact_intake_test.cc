@@ -18,20 +18,20 @@ TEST_F(ContactIntakeTest, RefusalsAndDupesAreReportedOneLineEach) {
   EXPECT_EQ(CallAddData(plugin(), Contact("WORKED")), 1);
   EXPECT_EQ(CallAddData(plugin(), Contact("WORKED")), 1);
 
-  HostContact fm = Contact("WORKED");
-  fm.mode = "FM";
+  ContactArgs fm = Contact("WORKED");
+  fm.info.mode = "FM";
   fm.freqHz = 7050999;
-  fm.time = {kJune19At0005 + (23 * 60 + 54) / 1440.0, kOleDateValid};
-  fm.rstSent = fm.rstRcvd = "59";
+  fm.info.time = {kJune19At0005 + (23 * 60 + 54) / 1440.0, kOleDateValid};
+  fm.info.rstSent = fm.info.rstRcvd = "59";
   EXPECT_EQ(CallAddData(plugin(), fm), 0);
 
-  HostContact warc = Contact("WORKED");
-  warc.band = "30m";
-  warc.mode = "RTTY";
+  ContactArgs warc = Contact("WORKED");
+  warc.info.band = "30m";
+  warc.info.mode = "RTTY";
   EXPECT_EQ(CallAddData(plugin(), warc), 0);
 
-  HostContact noNumber = Contact("OTHER");
-  noNumber.exchSent.clear();
+  ContactArgs noNumber = Contact("OTHER");
+  noNumber.info.exchSent.clear();
   EXPECT_EQ(CallAddData(plugin(), noNumber), 0);
 
   const std::string dupe =
@@ -49,14 +49,15 @@ TEST_F(ContactIntakeTest, RefusalsAndDupesAreReportedOneLineEach) {
 
 TEST_F(ContactIntakeTest, TimesWithoutAValueAreReportedAsSuch) {
   Reset();
-  HostContact c = Contact("WORKED");
-  c.time = {kJune19At0005, kOleDateNull};
-  c.mode = "cw";
+  ContactArgs c = Contact("WORKED");
+  c.info.time = {kJune19At0005, kOleDateNull};
+  c.info.mode = "cw";
   EXPECT_EQ(CallAddData(plugin(), c), 0);
-  c.time = {kJune19At0005, kOleDateInvalid};
+  c.info.time = {kJune19At0005, kOleDateInvalid};
   EXPECT_EQ(CallAddData(plugin(), c), 0);
-  c.nullTime = true;
-  EXPECT_EQ(CallAddData(plugin(), c), 0);
+  HostNulls nullTime;
+  nullTime.dates = true;
+  EXPECT_EQ(CallAddData(plugin(), c, nullTime), 0);
   EXPECT_EQ(ReadFileBytes("err.txt"),
             std::string(kHeaderSsb) +
                 "QSO:  14025  cw    OWNCALL  599  45  WORKED  599  30"
@@ -69,8 +70,8 @@ TEST_F(ContactIntakeTest, TimesWithoutAValueAreReportedAsSuch) {
 
 TEST_F(ContactIntakeTest, LinesAreAppendedWithoutAResetAndLineFeedsBecomeCrLf) {
   WriteFileBytes("err.txt", "kept\r\n");
-  HostContact c = Contact("WOR\nKED");
-  c.mode = "X";
+  ContactArgs c = Contact("WOR\nKED");
+  c.info.mode = "X";
   EXPECT_EQ(CallAddData(plugin(), c), 0);
   EXPECT_EQ(ReadFileBytes("err.txt"),
             "kept\r\nQSO:  14025  X  2021-06-19 0005  OWNCALL  599  45  WOR\r\n"
@@ -79,33 +80,27 @@ TEST_F(ContactIntakeTest, LinesAreAppendedWithoutAResetAndLineFeedsBecomeCrLf) {
 
 TEST_F(ContactIntakeTest, NullTextsFromTheHostAreEmptyTexts) {
   Reset();
-  HostContact c = Contact("WORKED");
-  c.nullTexts = true;
-  c.nullTime = true;
-  EXPECT_EQ(CallAddData(plugin(), c), 0);
-  EXPECT_EQ(CallRemoveData(plugin(), c), 1);
+  const HostNulls nulls = {true, true};  // every text and date-time
+  EXPECT_EQ(CallAddData(plugin(), Contact("WORKED"), nulls), 0);
+  EXPECT_EQ(CallRemoveData(plugin(), Contact("WORKED"), nulls), 1);
   EXPECT_EQ(ReadFileBytes("err.txt"),
             std::string(kHeaderSsb) +
                 // Eight empty fields, each behind its two blanks.
                 "QSO:  14025" + std::string(16, ' ') +
                 "   NO TEST MODE !!!\r\n");
 
-  HostCallQuery q;
-  q.nullTexts = true;
-  int result = CallCheckCall(plugin(), q);
+  int result = CallCheckCall(plugin(), CallQuery(), nulls);
   EXPECT_EQ(result, 1);  // no DXCC entity given
 
-  HostReset r;
-  r.nullTexts = true;
-  EXPECT_EQ(CallResetStats(plugin(), r), 1);
+  EXPECT_EQ(CallResetStats(plugin(), ResetArgs(), nulls), 1);
   EXPECT_EQ(plugin().GetResult0(nullptr) != nullptr, true);
 }
 
 TEST_F(ContactIntakeTest, RemovingTheFirstOfADupePairLetsTheSecondCount) {
   Reset("EU");
-  HostContact first = Contact("JA1AA");
-  HostContact second = Contact("JA1AA");
-  second.time.days += 0.01;
+  ContactArgs first = Contact("JA1AA");
+  ContactArgs second = Contact("JA1AA");
+  second.info.time.days += 0.01;
   ASSERT_EQ(CallAddData(plugin(), first), 1);
   ASSERT_EQ(CallAddData(plugin(), second), 1);
   EXPECT_NE(Result().find("20m\t 1\t 1\t 1\r\n"), std::string::npos);

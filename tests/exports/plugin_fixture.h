@@ -37,7 +37,7 @@ class PluginTest : public ::testing::Test {
   }
 
   // A valid CW contact on 20m with the numbers 45 sent and 30 received.
-  static HostContact Contact(const std::string& call) {
+  static ContactArgs Contact(const std::string& call) {
     return TestContact(call);
   }
 

@@ -12,11 +12,11 @@ class SummaryTest : public PluginTest {
   void Log(const std::string& call, const std::string& band,
            const std::string& continent, const std::string& prefix,
            const std::string& dxcc) {
-    HostContact c = Contact(call);
-    c.band = band;
-    c.continent = continent;
-    c.prefix = prefix;
-    c.dxcc = dxcc;
+    ContactArgs c = Contact(call);
+    c.info.band = band;
+    c.info.continent = continent;
+    c.info.prefix = prefix;
+    c.info.dxcc = dxcc;
     ASSERT_EQ(CallAddData(plugin(), c), 1);
   }
 };
@@ -82,8 +82,8 @@ TEST_F(SummaryTest, BandsStayListedWhenTheirContactsNoLongerCount) {
   Log("JA1AA", "10m", "AS", "JA1", "JA");
   Log("JA1AA", "6m", "AS", "JA1", "JA");
   Log("JA2AA", "160m", "AS", "JA2", "JA");
-  HostContact gone = Contact("JA2AA");
-  gone.band = "160m";
+  ContactArgs gone = Contact("JA2AA");
+  gone.info.band = "160m";
   ASSERT_EQ(CallRemoveData(plugin(), gone), 1);
   EXPECT_EQ(Result(),
             "  AADX-SSB 19.06-20.06.2021 \r\n"

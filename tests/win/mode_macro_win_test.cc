@@ -96,7 +96,7 @@ TEST_F(ModeMacroTest, TalqGoodLeftSetByAnEarlierRunSuppressesMacroAndLookup) {
   EXPECT_EQ(host_.DispatchQueries(), 0);
 
   // The same host is found by a call check, which looks it up each time.
-  HostCallQuery q;
+  CallQuery q;
   q.call = "JA1ABC";
   q.band = q.band2 = "20m";
   CallCheckCall(plugin(), q);
@@ -108,7 +108,7 @@ TEST_F(ModeMacroTest, CallCheckWithoutAWindowLooksUpButReadsNoState) {
   host_.SetState(0);
   WriteSettings("Mode=CW\r\n");
   Reset();
-  HostCallQuery q;
+  CallQuery q;
   q.call = "JA1ABC";
   q.band = q.band2 = "20m";
   CallCheckCall(plugin(), q);

@@ -160,7 +160,7 @@ class MultiplierWindowTest : public ::testing::Test {
 
   // A call check connects the host link and re-arms the poll timer.
   void CheckCall() {
-    HostCallQuery q;
+    CallQuery q;
     q.call = "JA1ABC";
     q.mode = "CW";
     q.prefix = "JA1";
@@ -296,18 +296,18 @@ TEST_F(MultiplierWindowTest, GridShowsTheStoresRowsForTheTypedCall) {
   StartHost();
   Load();
   ResetOpeningWindow();
-  HostContact first = TestContact("JA1ABC", "JA");
+  ContactArgs first = TestContact("JA1ABC", "JA");
   ASSERT_EQ(CallAddData(plugin(), first), 1);
-  HostContact other = TestContact("UA9XYZ", "UA");
-  other.exchRcvd = "17";
+  ContactArgs other = TestContact("UA9XYZ", "UA");
+  other.info.exchRcvd = "17";
   ASSERT_EQ(CallAddData(plugin(), other), 1);
-  HostContact again = TestContact("JA1ABC", "JA");
-  again.mode = "SSB";
-  again.time = {kJune19At0130, kOleDateValid};
-  again.exchRcvd = "32";
+  ContactArgs again = TestContact("JA1ABC", "JA");
+  again.info.mode = "SSB";
+  again.info.time = {kJune19At0130, kOleDateValid};
+  again.info.exchRcvd = "32";
   ASSERT_EQ(CallAddData(plugin(), again), 1);
-  HostContact on40 = TestContact("JA1ABC", "JA", "40m");
-  on40.exchRcvd = "31";
+  ContactArgs on40 = TestContact("JA1ABC", "JA", "40m");
+  on40.info.exchRcvd = "31";
   ASSERT_EQ(CallAddData(plugin(), on40), 1);
 
   host_.SetEntryText("JA1ABC");

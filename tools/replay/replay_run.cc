@@ -21,17 +21,26 @@ StatsOleDate HostDate(const std::optional<logs::QsoTime>& time) {
   return date;
 }
 
+// The contact as the host passes it, logged by ownCall.
+ContactArgs HostContact(const std::string& ownCall, const logs::LogContact& c) {
+  const StatsOleDate time = HostDate(c.time);
+  return UnpackContact(ownCall.c_str(), c.call.c_str(), &time, c.freqHz,
+                       c.mode.c_str(), c.rstSent.c_str(), c.rstRcvd.c_str(),
+                       c.exchSent.c_str(), c.exchRcvd.c_str(), c.prefix.c_str(),
+                       c.dxcc.c_str(), c.continent.c_str(), c.band.c_str());
+}
+
 }  // namespace
 
 ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
                         const ProgressFn& progress) {
   ReplayOutcome outcome;
 
-  HostReset reset;
+  ResetArgs reset;
   reset.exportFlag = plan.exportCabrillo ? 1 : 0;
   reset.ownCall = plan.ownCall;
-  reset.start = HostDate(plan.start);
-  reset.end = HostDate(plan.end);
+  reset.contestStart = HostDate(plan.start);
+  reset.contestEnd = HostDate(plan.end);
   reset.ownContinent = plan.ownContinent;
   CallResetStats(exports, reset);
 
@@ -41,22 +50,8 @@ ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
   const size_t total = plan.contacts.size();
   for (size_t i = 0; i < total; ++i) {
     const logs::LogContact& c = plan.contacts[i];
-    HostContact contact;
-    contact.ownCall = plan.ownCall;
-    contact.call = c.call;
-    contact.time = HostDate(c.time);
-    contact.freqHz = c.freqHz;
-    contact.mode = c.mode;
-    contact.rstSent = c.rstSent;
-    contact.rstRcvd = c.rstRcvd;
-    contact.exchSent = c.exchSent;
-    contact.exchRcvd = c.exchRcvd;
-    contact.prefix = c.prefix;
-    contact.dxcc = c.dxcc;
-    contact.continent = c.continent;
-    contact.band = c.band;
     ++outcome.sent;
-    if (CallAddData(exports, contact) == 0) {
+    if (CallAddData(exports, HostContact(plan.ownCall, c)) == 0) {
       ++outcome.refused;
     } else if (!stored.emplace(c.call, c.band, c.mode).second) {
       ++outcome.dupes;
@@ -65,7 +60,7 @@ ReplayOutcome RunReplay(const ReplayPlan& plan, const PluginExports& exports,
   }
 
   for (const PlannedCheck& check : plan.checks) {
-    HostCallQuery query;
+    CallQuery query;
     query.call = check.call;
     query.mode = check.mode;
     query.prefix = check.prefix;
