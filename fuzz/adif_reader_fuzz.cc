@@ -1,4 +1,4 @@
-// The replay tool's ADIF reader on any text: every record is counted, and
+// The ADIF reader on any text: every record is counted, and
 // a good record behind whatever came before is read.
 #include <cstdint>
 #include <string>
@@ -9,11 +9,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace aadx;
   std::string text(reinterpret_cast<const char*>(data), size);
-  CheckCounted(replay::ReadAdif(text, "fuzz.adi"));
+  CheckCounted(logs::ReadAdif(text, "fuzz.adi"));
   // "<EOR>" closes whatever record the text left open.
   text += "<EOR>\n";
-  replay::ParsedLog before = replay::ReadAdif(text, "fuzz.adi");
-  replay::ParsedLog after = replay::ReadAdif(
+  logs::ParsedLog before = logs::ReadAdif(text, "fuzz.adi");
+  logs::ParsedLog after = logs::ReadAdif(
       text +
           "<CALL:6>JA1FUZ<QSO_DATE:8>20210619<TIME_ON:4>0005<BAND:3>20m"
           "<MODE:2>CW<RST_SENT:3>599<RST_RCVD:3>599<STX:2>45<SRX:2>30<EOR>\n",

@@ -1,4 +1,4 @@
-// The replay tool's Cabrillo reader on any text: every line that is a
+// The Cabrillo reader on any text: every line that is a
 // record is counted, and a good QSO line behind whatever came before is
 // read.
 #include <cstdint>
@@ -10,12 +10,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace aadx;
   std::string text(reinterpret_cast<const char*>(data), size);
-  replay::ParsedLog before = replay::ReadCabrillo(text, "fuzz.log");
+  logs::ParsedLog before = logs::ReadCabrillo(text, "fuzz.log");
   CheckCounted(before);
   // A line end closes whatever line the text left open.
   text += "\r\n";
-  before = replay::ReadCabrillo(text, "fuzz.log");
-  replay::ParsedLog after = replay::ReadCabrillo(
+  before = logs::ReadCabrillo(text, "fuzz.log");
+  logs::ParsedLog after = logs::ReadCabrillo(
       text +
           "QSO: 14025 CW 2021-06-19 0005 DL5XYZ        599 45     JA1FUZ    "
           "    599 30\r\n",

@@ -1,4 +1,4 @@
-// The replay tool's country-file reader on any text. A file it takes keeps
+// The country-file reader on any text. A file it takes keeps
 // taking an entity added behind it, which resolves its own call; a file it
 // refuses is refused with a message naming a line, and the reader is
 // whole again for the next file.
@@ -17,7 +17,7 @@ const char kGoodEntity[] =
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace aadx::replay;
+  using namespace aadx;
   std::string text(reinterpret_cast<const char*>(data), size);
   callsign::CtyFile cty;
   std::string error;

@@ -1,4 +1,4 @@
-// Oracles shared by the fuzz targets of the replay tool's log readers.
+// Oracles shared by the fuzz targets of the log readers.
 #ifndef AADX_FUZZ_LOG_READERS_FUZZ_H_
 #define AADX_FUZZ_LOG_READERS_FUZZ_H_
 
@@ -10,7 +10,7 @@
 namespace aadx {
 
 // Every record read is a contact or a skipped record with its message.
-inline void CheckCounted(const replay::ParsedLog& log) {
+inline void CheckCounted(const logs::ParsedLog& log) {
   FUZZ_CHECK(
       log.recordsRead >= 0 && static_cast<size_t>(log.recordsRead) ==
                                   log.contacts.size() + log.problems.size(),
@@ -19,8 +19,8 @@ inline void CheckCounted(const replay::ParsedLog& log) {
 
 // after is before with one good record behind it, whose worked call is
 // call: one more record read, and it is the last contact.
-inline void CheckNothingLostBehind(const replay::ParsedLog& before,
-                                   const replay::ParsedLog& after,
+inline void CheckNothingLostBehind(const logs::ParsedLog& before,
+                                   const logs::ParsedLog& after,
                                    const std::string& call) {
   CheckCounted(after);
   FUZZ_CHECK(after.recordsRead == before.recordsRead + 1,
