@@ -15,10 +15,7 @@ logs::LogContact At(const std::string& call, int day, int hour,
   logs::LogContact c;
   c.call = call;
   c.mode = mode;
-  c.time.year = 2021;
-  c.time.month = 6;
-  c.time.day = day;
-  c.time.hour = hour;
+  c.time = {2021, 6, day, hour};
   return c;
 }
 
@@ -66,11 +63,7 @@ TEST_F(ReplayPlanTest, OwnStationAndDatesComeFromTheLog) {
 TEST_F(ReplayPlanTest, OptionsWin) {
   options_.ownCall = "DL9QZZ";
   options_.ownContinent = "OC";
-  logs::QsoTime start;
-  start.year = 2021;
-  start.month = 6;
-  start.day = 18;
-  options_.start = start;
+  options_.start = logs::QsoTime{2021, 6, 18};
   options_.contestMode = "SSB";
   options_.cabrillo = true;
   ReplayPlan plan = Build();
