@@ -17,6 +17,12 @@ const char kHeader[] =
     "CONTEST: AADX-SSB\r\n"
     "CATEGORY-OPERATOR: SINGLE-OP\r\n";
 
+// The contacts read from the text, one line each.
+std::vector<std::string> ContactsRead(const std::string& text,
+                                      const std::string& file) {
+  return ContactLines(ReadCabrillo(text, file).contacts);
+}
+
 TEST(CabrilloReaderTest, ReadsHeadersAndAQsoLine) {
   ParsedLog log =
       ReadCabrillo(std::string(kHeader) +
@@ -33,28 +39,27 @@ TEST(CabrilloReaderTest, ReadsHeadersAndAQsoLine) {
 }
 
 TEST(CabrilloReaderTest, TransmitterNumberIsNotPartOfTheExchange) {
-  ParsedLog log = ReadCabrillo(
-      "QSO: 7012 CW 2021-06-19 2359 JA1ZZZ 599 45 UA9XYZ 599 30 1\n", "t.log");
-  EXPECT_EQ(ContactLines(log.contacts),
+  EXPECT_EQ(ContactsRead(
+                "QSO: 7012 CW 2021-06-19 2359 JA1ZZZ 599 45 UA9XYZ 599 30 1\n",
+                "t.log"),
             std::vector<std::string>{
                 "t.log: line 1|JA1ZZZ|UA9XYZ|2021-06-19 2359|7012000|40m|CW|"
                 "599|599|45|30|||"});
 }
 
 TEST(CabrilloReaderTest, MissingExchangeFieldsLeaveThemEmpty) {
-  ParsedLog log = ReadCabrillo(
-      "QSO: 3505 CW 2021-06-19 1200 JA1ZZZ 599 45 K1ABC 599\n"
-      "QSO: 3505 CW 2021-06-19 1201 JA1ZZZ 599 W1XYZ 599 30\n"
-      "QSO: 3505 CW 2021-06-19 1202 JA1ZZZ 5NN 45 XEFTJW 5NN 25\n",
-      "m.log");
-  EXPECT_EQ(ContactLines(log.contacts),
-            (std::vector<std::string>{
-                "m.log: line 1|JA1ZZZ|K1ABC|2021-06-19 1200|3505000|80m|CW|"
-                "599|599|45||||",
-                "m.log: line 2|JA1ZZZ|W1XYZ|2021-06-19 1201|3505000|80m|CW|"
-                "599|599||30|||",
-                "m.log: line 3|JA1ZZZ|XEFTJW|2021-06-19 1202|3505000|80m|CW|"
-                "5NN|5NN|45|25|||"}));
+  EXPECT_EQ(
+      ContactsRead("QSO: 3505 CW 2021-06-19 1200 JA1ZZZ 599 45 K1ABC 599\n"
+                   "QSO: 3505 CW 2021-06-19 1201 JA1ZZZ 599 W1XYZ 599 30\n"
+                   "QSO: 3505 CW 2021-06-19 1202 JA1ZZZ 5NN 45 XEFTJW 5NN 25\n",
+                   "m.log"),
+      (std::vector<std::string>{
+          "m.log: line 1|JA1ZZZ|K1ABC|2021-06-19 1200|3505000|80m|CW|"
+          "599|599|45||||",
+          "m.log: line 2|JA1ZZZ|W1XYZ|2021-06-19 1201|3505000|80m|CW|"
+          "599|599||30|||",
+          "m.log: line 3|JA1ZZZ|XEFTJW|2021-06-19 1202|3505000|80m|CW|"
+          "5NN|5NN|45|25|||"}));
 }
 
 TEST(CabrilloReaderTest, OtherModesAndWarcBandsPassThrough) {
