@@ -136,14 +136,7 @@ void BM_AddData(benchmark::State& state) {
 void BM_CheckCall(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
   Fill(n);
-  CallQuery q;
-  q.call = "ZZ1ZZ";
-  q.mode = "CW";
-  q.prefix = "ZZ1";
-  q.dxcc = "JA";
-  q.continent = "AS";
-  q.band = "20m";
-  q.band2 = "20m";
+  const CallQuery q = TestQuery("ZZ1ZZ", "20m", "ZZ1");
   const int reps = 5000;
   double seconds = 0;
   RunOnce(state, [&] {

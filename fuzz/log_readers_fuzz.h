@@ -2,6 +2,8 @@
 #ifndef AADX_FUZZ_LOG_READERS_FUZZ_H_
 #define AADX_FUZZ_LOG_READERS_FUZZ_H_
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "fuzz/fuzz_check.h"
@@ -29,6 +31,21 @@ inline void CheckNothingLostBehind(const logs::ParsedLog& before,
              "the good record behind the text was lost");
   FUZZ_CHECK(after.contacts.back().call == call,
              "the last contact is not the good record");
+}
+
+// The fuzz input read by read (a reader's text overload) as it came, then
+// closed by closer, then with goodRecord, whose worked call is call,
+// behind it: every record counted, and the good record not lost.
+template <typename Read>
+int CheckReader(const uint8_t* data, size_t size, Read read,
+                const std::string& closer, const std::string& goodRecord,
+                const std::string& call) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  CheckCounted(read(text));
+  text += closer;
+  logs::ParsedLog before = read(text);
+  CheckNothingLostBehind(before, read(text + goodRecord), call);
+  return 0;
 }
 
 }  // namespace aadx

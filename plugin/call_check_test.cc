@@ -1,24 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/plugin_harness.h"
+#include "tests/test_contacts.h"
 
 namespace aadx {
 namespace {
-
-CallQuery Query(const std::string& call, const std::string& band,
-                const std::string& prefix = "JA1",
-                const std::string& dxcc = "JA",
-                const std::string& continent = "AS") {
-  CallQuery q;
-  q.call = call;
-  q.mode = "CW";
-  q.band = q.band2 = band;
-  q.hasBand = q.hasBand2 = true;
-  q.prefix = prefix;
-  q.dxcc = dxcc;
-  q.continent = continent;
-  return q;
-}
 
 TEST(CallCheckTest, BandGateComesFirstAndTouchesNothing) {
   PluginHarness h;
@@ -26,7 +12,7 @@ TEST(CallCheckTest, BandGateComesFirstAndTouchesNothing) {
   h.fakes.window.running = true;
   h.fakes.host.present = true;
 
-  CallQuery q = Query("JA1AA", "20m");
+  CallQuery q = TestQuery("JA1AA", "20m");
   q.band2 = "40m";
   EXPECT_EQ(h.plugin->CheckCall(q), 4);
   EXPECT_TRUE(h.fakes.host.calls.empty());
@@ -48,19 +34,19 @@ TEST(CallCheckTest, RefreshesTheHostLinkAndRearmsTheWindowTimer) {
   h.fakes.window.running = true;
   h.fakes.host.present = true;
   h.fakes.host.state = 0;
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1AA", "20m")), 2);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m")), 2);
   EXPECT_EQ(h.fakes.host.calls,
             (std::vector<std::string>{"Connect", "ReadHostState"}));
   EXPECT_EQ(h.fakes.window.timerArms, 1);
 
   h.fakes.host.state = 7;  // the host is busy: no re-arm
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1AA", "20m", "", "")), 1);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m", "", "")), 1);
   EXPECT_EQ(h.fakes.window.timerArms, 1);
 
   h.fakes.host.state = 0;
   h.fakes.window.running = false;  // no window: no state read, no timer
   h.fakes.host.calls.clear();
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1AA", "20m")), 2);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m")), 2);
   EXPECT_EQ(h.fakes.host.calls, (std::vector<std::string>{"Connect"}));
   EXPECT_EQ(h.fakes.window.timerArms, 1);
 }
@@ -70,7 +56,7 @@ TEST(CallCheckTest, NoHostObjectCountsAsBusy) {
   h.Reset("AS");
   h.fakes.window.running = true;
   h.fakes.host.present = false;
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1AA", "20m")), 2);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m")), 2);
   EXPECT_EQ(h.fakes.window.timerArms, 0);
 }
 
@@ -82,24 +68,27 @@ TEST(CallCheckTest, ClassifiesAgainstTheStoreInGateOrder) {
   ASSERT_EQ(h.Add("BY1AA", "40m", "SSB", "BY1", "BY"), 1);
 
   // Empty DXCC entity: 1 before any other test.
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1AA", "20m", "JA1", "")), 1);
-  EXPECT_EQ(h.plugin->CheckCall(Query("DL1AA", "20m", "DL1", "", "EU")), 1);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m", "JA1", "")), 1);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("DL1AA", "20m", "DL1", "", "EU")), 1);
   // Outside Asia and working outside Asia: does not count.
-  EXPECT_EQ(h.plugin->CheckCall(Query("DL1AA", "20m", "DL1", "DL", "EU")), 4);
-  EXPECT_EQ(h.plugin->CheckCall(Query("XX1AA", "20m", "JA1", "JA", "as")), 4);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("DL1AA", "20m", "DL1", "DL", "EU")),
+            4);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("XX1AA", "20m", "JA1", "JA", "as")),
+            4);
   // Same call and band in any mode: dupe.
-  CallQuery ssb = Query("JA1AA", "20m");
+  CallQuery ssb = TestQuery("JA1AA", "20m");
   ssb.mode = "SSB";
   EXPECT_EQ(h.plugin->CheckCall(ssb), 0);
-  EXPECT_EQ(h.plugin->CheckCall(Query("ja1aa", "20m", "JA9")), 2);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("ja1aa", "20m", "JA9")), 2);
   // Prefix already on the band (the dupe record counts too): 1.
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1BB", "20m", "JA1")), 1);
-  EXPECT_EQ(h.plugin->CheckCall(Query("JA1BB", "40m", "JA1")), 2);
-  EXPECT_EQ(h.plugin->CheckCall(Query("BY1BB", "40m", "BY1", "BY")), 1);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1BB", "20m", "JA1")), 1);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1BB", "40m", "JA1")), 2);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("BY1BB", "40m", "BY1", "BY")), 1);
 
   // An Asian entrant works every continent.
   h.Reset("AS");
-  EXPECT_EQ(h.plugin->CheckCall(Query("DL1AA", "20m", "DL1", "DL", "EU")), 2);
+  EXPECT_EQ(h.plugin->CheckCall(TestQuery("DL1AA", "20m", "DL1", "DL", "EU")),
+            2);
 }
 
 }  // namespace

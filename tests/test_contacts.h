@@ -1,5 +1,5 @@
-// The tests' standard contact and reset, as the core's Plugin receives them
-// and as the loader passes them to the exports.
+// The tests' standard contact, call check and reset, as the core's Plugin
+// receives them and as the loader passes them to the exports.
 #ifndef AADX_TESTS_TEST_CONTACTS_H_
 #define AADX_TESTS_TEST_CONTACTS_H_
 
@@ -22,6 +22,17 @@ inline ContactArgs TestContact(const std::string& call,
   return UnpackContact("OWNCALL", call.c_str(), &time, 14025000, "CW", "599",
                        "599", "45", "30", prefix.c_str(), dxcc.c_str(), "AS",
                        band.c_str());
+}
+
+// A CW call check of call on band (both band texts), by default of a
+// station in JA1 and Asia.
+inline CallQuery TestQuery(const std::string& call,
+                           const std::string& band = "20m",
+                           const std::string& prefix = "JA1",
+                           const std::string& dxcc = "JA",
+                           const std::string& continent = "AS") {
+  return UnpackCallQuery(call.c_str(), "CW", prefix.c_str(), dxcc.c_str(),
+                         continent.c_str(), band.c_str(), band.c_str());
 }
 
 // An ordinary reset (no export unless asked) with contest days 19 and 20

@@ -60,6 +60,24 @@ void ExpectTexts(Fn fn, const std::vector<TextCase>& cases) {
   }
 }
 
+// The fields between bars, a record on one line: one EXPECT_EQ checks every
+// field and shows them all when it fails.
+inline std::string BarJoined(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    line += (i == 0 ? "" : "|") + fields[i];
+  }
+  return line;
+}
+
+// One line per item, made by line (e.g. with BarJoined).
+template <typename T, typename Fn>
+std::vector<std::string> LinesOf(const std::vector<T>& items, Fn line) {
+  std::vector<std::string> lines;
+  for (const T& item : items) lines.push_back(line(item));
+  return lines;
+}
+
 // A copy of the fields the window thread shares, taken under their lock.
 inline SharedFields CopyFields(SharedState* state) {
   return state->WithLock([](const SharedFields& f) { return f; });

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "tests/test_util.h"
 
 namespace aadx {
@@ -9,37 +12,35 @@ namespace {
 
 class WindowPositionTest : public ::testing::Test {
  protected:
+  // The position the window opens at, as x and y.
+  std::pair<int, int> Loaded() {
+    WindowPosition p = LoadWindowPosition(&settings_);
+    return {p.x, p.y};
+  }
+
+  // The same, after the settings were given these coordinate texts.
+  std::pair<int, int> LoadedAfter(const std::string& x, const std::string& y) {
+    settings_.WriteText("dxcc_x", x);
+    settings_.WriteText("dxcc_y", y);
+    return Loaded();
+  }
+
   ScopedTempDir dir_;
   Settings settings_{DefaultProfile()};
 };
 
 TEST_F(WindowPositionTest, MissingSettingsOpenAt10And400) {
-  WindowPosition p = LoadWindowPosition(&settings_);
-  EXPECT_EQ(p.x, 10);
-  EXPECT_EQ(p.y, 400);
+  EXPECT_EQ(Loaded(), std::make_pair(10, 400));
 }
 
 TEST_F(WindowPositionTest, ZeroOrNonNumericCoordinateTakesItsDefault) {
-  settings_.WriteText("dxcc_x", "0");
-  settings_.WriteText("dxcc_y", "250");
-  WindowPosition p = LoadWindowPosition(&settings_);
-  EXPECT_EQ(p.x, 10);
-  EXPECT_EQ(p.y, 250);
-
-  settings_.WriteText("dxcc_x", "120px");
-  settings_.WriteText("dxcc_y", "top");
-  p = LoadWindowPosition(&settings_);
-  EXPECT_EQ(p.x, 120);
-  EXPECT_EQ(p.y, 400);
+  EXPECT_EQ(LoadedAfter("0", "250"), std::make_pair(10, 250));
+  EXPECT_EQ(LoadedAfter("120px", "top"), std::make_pair(120, 400));
 }
 
 TEST_F(WindowPositionTest, NegativeCoordinatesAreKept) {
   // A window on a monitor left of the main one.
-  settings_.WriteText("dxcc_x", "-1200");
-  settings_.WriteText("dxcc_y", "-5");
-  WindowPosition p = LoadWindowPosition(&settings_);
-  EXPECT_EQ(p.x, -1200);
-  EXPECT_EQ(p.y, -5);
+  EXPECT_EQ(LoadedAfter("-1200", "-5"), std::make_pair(-1200, -5));
 }
 
 TEST_F(WindowPositionTest, SavesOnlyTheCoordinatesThatChanged) {
@@ -57,9 +58,7 @@ TEST_F(WindowPositionTest, SavesOnlyTheCoordinatesThatChanged) {
   EXPECT_EQ(settings_.ReadText("dxcc_y"), "200");
 
   // What was saved is where the window opens next time.
-  WindowPosition next = LoadWindowPosition(&settings_);
-  EXPECT_EQ(next.x, 300);
-  EXPECT_EQ(next.y, 200);
+  EXPECT_EQ(Loaded(), std::make_pair(300, 200));
 }
 
 TEST_F(WindowPositionTest, OnlyDifferencesFromTheSavedValuesAreWritten) {

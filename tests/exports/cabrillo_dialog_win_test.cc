@@ -80,6 +80,21 @@ class CabrilloDialogTest : public PluginTest {
     op->Finish();
   }
 
+  // The export run with the operator pressing OK as the dialog opens, and
+  // no other window coming up; the box that followed, screenshot under
+  // screenshotName unless that is empty.
+  BoxSeen ExportRunWithOk(const SmallContest& contest,
+                          const std::string& screenshotName = "") {
+    BoxSeen box;
+    Operator op([&] {
+      AnswerDialog("", nullptr, true);
+      box = AnswerBox(screenshotName);
+    });
+    ExportRun(contest, &op);
+    EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
+    return box;
+  }
+
   HWND hostWindow_ = nullptr;
 };
 
@@ -287,13 +302,7 @@ TEST_F(CabrilloDialogTest, TheDialogShowsEveryHeaderValueAndTakesTheEdits) {
 TEST_F(CabrilloDialogTest, OkWithoutEditsGivesThePhoneGoldenFile) {
   SmallContest contest = SsbContest();
   contest.WriteSettingsFile();
-  BoxSeen box;
-  Operator op([&] {
-    AnswerDialog("", nullptr, true);
-    box = AnswerBox("");
-  });
-  ExportRun(contest, &op);
-  EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
+  BoxSeen box = ExportRunWithOk(contest);
   EXPECT_EQ(box.texts, std::vector<std::string>{"File produced: DL5XYZ_P.cbr"});
   EXPECT_EQ(ReadFileBytes("DL5XYZ_P.cbr"),
             ReadTestdataFile(contest.goldenFile));
@@ -480,13 +489,8 @@ TEST_F(CabrilloDialogTest, AFileThatCannotBeCreatedGetsAWarningNotice) {
   contest.WriteSettingsFile();
   std::filesystem::create_directory("JA1ZZZ.cbr");  // in the file's way
   HWND host = ActivateHostWindow();
-  BoxSeen box;
-  Operator op([&] {
-    AnswerDialog("", nullptr, true);
-    box = AnswerBox("cabrillo_output_box_not_produced.bmp");
-  });
-  ExportRun(contest, &op);
-  EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
+  BoxSeen box =
+      ExportRunWithOk(contest, "cabrillo_output_box_not_produced.bmp");
   ASSERT_TRUE(box.appeared);
   std::printf("Output box screenshot: %s\n", box.screenshot.c_str());
   EXPECT_EQ(box.texts, std::vector<std::string>{
@@ -504,13 +508,7 @@ TEST_F(CabrilloDialogTest, LineBreaksInTheOwnCallAddNoSettingsLine) {
   SmallContest contest = SsbContest();
   contest.ownCall = "DL5XYZ\r\n[Evil]\r\nMode=CW";
   contest.WriteSettingsFile();
-  BoxSeen box;
-  Operator op([&] {
-    AnswerDialog("", nullptr, true);
-    box = AnswerBox("");
-  });
-  ExportRun(contest, &op);
-  EXPECT_TRUE(op.strays().empty()) << op.strays()[0];
+  BoxSeen box = ExportRunWithOk(contest);
   // Through the real profile API: the own call is the "Operators" default,
   // written on OK as one line.
   std::string settings = ReadFileBytes(SettingsFilePath());

@@ -64,6 +64,20 @@ class HostLinkTest : public ::testing::Test {
     ASSERT_TRUE(host_.Start(&error)) << error;
   }
 
+  // All four calls fail, leaving what they were to write as it was.
+  void ExpectEveryCallFails() {
+    int32_t state = 42;
+    double hz = 1.5;
+    std::string text = "kept";
+    EXPECT_FALSE(link_->ReadHostState(&state));
+    EXPECT_FALSE(link_->ReadHostFrequency(&hz));
+    EXPECT_FALSE(link_->ReadEntryText(&text));
+    EXPECT_FALSE(link_->RunHostMacro("<SP1>"));
+    EXPECT_EQ(state, 42);
+    EXPECT_EQ(hz, 1.5);
+    EXPECT_EQ(text, "kept");
+  }
+
   HostLink* link_ = DefaultHostLink();
   FakeHost host_;
 };
@@ -71,16 +85,7 @@ class HostLinkTest : public ::testing::Test {
 TEST_F(HostLinkTest, WithoutARunningHostEveryCallFails) {
   link_->Connect();
   EXPECT_FALSE(link_->HasHost());
-  int32_t state = 42;
-  double hz = 1.5;
-  std::string text = "kept";
-  EXPECT_FALSE(link_->ReadHostState(&state));
-  EXPECT_FALSE(link_->ReadHostFrequency(&hz));
-  EXPECT_FALSE(link_->ReadEntryText(&text));
-  EXPECT_FALSE(link_->RunHostMacro("<SP1>"));
-  EXPECT_EQ(state, 42);
-  EXPECT_EQ(hz, 1.5);
-  EXPECT_EQ(text, "kept");
+  ExpectEveryCallFails();
 }
 
 TEST_F(HostLinkTest, CallsReachTheHostByDispatchId) {
@@ -267,16 +272,7 @@ TEST_F(HostLinkTest, ARefusingHostMakesCallsFailWithoutChangingOutputs) {
   StartHost();
   link_->Connect();
   host_.SetRefusing(true);
-  int32_t state = 42;
-  double hz = 1.5;
-  std::string text = "kept";
-  EXPECT_FALSE(link_->ReadHostState(&state));
-  EXPECT_FALSE(link_->ReadHostFrequency(&hz));
-  EXPECT_FALSE(link_->ReadEntryText(&text));
-  EXPECT_FALSE(link_->RunHostMacro("<SP1>"));
-  EXPECT_EQ(state, 42);
-  EXPECT_EQ(hz, 1.5);
-  EXPECT_EQ(text, "kept");
+  ExpectEveryCallFails();
   EXPECT_EQ(host_.Calls().size(), 4u);
   EXPECT_TRUE(host_.Macros().empty());
 }

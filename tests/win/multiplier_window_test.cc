@@ -159,17 +159,7 @@ class MultiplierWindowTest : public ::testing::Test {
   }
 
   // A call check connects the host link and re-arms the poll timer.
-  void CheckCall() {
-    CallQuery q;
-    q.call = "JA1ABC";
-    q.mode = "CW";
-    q.prefix = "JA1";
-    q.dxcc = "JA";
-    q.continent = "AS";
-    q.band = "20m";
-    q.band2 = "20m";
-    CallCheckCall(plugin(), q);
-  }
+  void CheckCall() { CallCheckCall(plugin(), TestQuery("JA1ABC")); }
 
   // How often the window asked the host for its entry field.
   size_t EntryReads() const {

@@ -5,6 +5,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "tests/test_util.h"
 
 namespace aadx {
 namespace callsign {
@@ -27,17 +30,23 @@ class CtyFileTest : public ::testing::Test {
     return r;
   }
 
+  // Checks the DXCC entity each call resolves to.
+  void ExpectDxccs(const std::vector<TextCase>& callsAndDxccs) {
+    ExpectTexts([this](const std::string& call) { return Resolve(call).dxcc; },
+                callsAndDxccs);
+  }
+
   CtyFile cty_;
 };
 
 TEST_F(CtyFileTest, LongestPrefixDecides) {
-  EXPECT_EQ("JA", Resolve("JA1ABC").dxcc);
+  ExpectDxccs({{"JA1ABC", "JA"},
+               {"JD1ABC", "JD1"},
+               {"UA9XYZ", "UA9"},
+               {"UA3XYZ", "UA"},
+               {"OH0ABC", "OH0"}});
   EXPECT_EQ("AS", Resolve("JA1ABC").continent);
-  EXPECT_EQ("JD1", Resolve("JD1ABC").dxcc);
-  EXPECT_EQ("UA9", Resolve("UA9XYZ").dxcc);
-  EXPECT_EQ("UA", Resolve("UA3XYZ").dxcc);
   EXPECT_EQ("Finland", Resolve("OH2ABC").dxccName);
-  EXPECT_EQ("OH0", Resolve("OH0ABC").dxcc);
 }
 
 TEST_F(CtyFileTest, ExactCallEntryBeatsPrefixes) {
@@ -83,14 +92,14 @@ TEST_F(CtyFileTest, StarredEntitiesFoldIntoTheirDxccEntity) {
 }
 
 TEST_F(CtyFileTest, PortableFormsAreLocatedWhereTheStationOperates) {
-  EXPECT_EQ("KH9", Resolve("N8BJQ/KH9").dxcc);
-  EXPECT_EQ("PA", Resolve("PA/N8BJQ").dxcc);
-  EXPECT_EQ("XE", Resolve("XEFTJW").dxcc);
-  EXPECT_EQ("K", Resolve("K1TEO/8").dxcc);
-  EXPECT_EQ("JA", Resolve("JA1ABC/P").dxcc);
-  EXPECT_EQ("UA", Resolve("UA9ABC/3").dxcc);
-  EXPECT_EQ("JD1/m", Resolve("JD1ZZM/P").dxcc);
-  EXPECT_EQ("JA", Resolve("ja1abc").dxcc);
+  ExpectDxccs({{"N8BJQ/KH9", "KH9"},
+               {"PA/N8BJQ", "PA"},
+               {"XEFTJW", "XE"},
+               {"K1TEO/8", "K"},
+               {"JA1ABC/P", "JA"},
+               {"UA9ABC/3", "UA"},
+               {"JD1ZZM/P", "JD1/m"},
+               {"ja1abc", "JA"}});
 }
 
 TEST_F(CtyFileTest, UnknownAndMaritimeCallsAreNotResolved) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/test_log_contacts.h"
+
 namespace aadx {
 namespace logs {
 namespace {
@@ -26,22 +28,10 @@ TEST(AdifReaderTest, ReadsEveryFieldOfAContact) {
   ASSERT_EQ(1u, log.contacts.size());
   EXPECT_EQ(1, log.recordsRead);
   EXPECT_TRUE(log.problems.empty());
-  const LogContact& c = log.contacts[0];
-  EXPECT_EQ("JA1ABC", c.call);
-  EXPECT_EQ(2021, c.time.year);
-  EXPECT_EQ(19, c.time.day);
-  EXPECT_EQ(5, c.time.minute);
-  EXPECT_EQ(14025500u, c.freqHz);
-  EXPECT_EQ("20m", c.band);
-  EXPECT_EQ("CW", c.mode);
-  EXPECT_EQ("599", c.rstSent);
-  EXPECT_EQ("579", c.rstRcvd);
-  EXPECT_EQ("45", c.exchSent);
-  EXPECT_EQ("30", c.exchRcvd);
-  EXPECT_EQ("DL1ZZZ", c.ownCall);
+  EXPECT_EQ(ContactLine(log.contacts[0]),
+            "a.adi: record 1 (line 3)|DL1ZZZ|JA1ABC|2021-06-19 0005|14025500|"
+            "20m|CW|599|579|45|30|||");
   EXPECT_EQ("DL1ZZZ", log.ownCall);
-  EXPECT_EQ("", c.prefix);
-  EXPECT_EQ("a.adi: record 1 (line 3)", c.source);
 }
 
 TEST(AdifReaderTest, StringExchangesAndLoggedStationDataWin) {
@@ -53,16 +43,10 @@ TEST(AdifReaderTest, StringExchangesAndLoggedStationDataWin) {
       F("OPERATOR", "JA1ZZZ") + F("CONTEST_ID", "AADX-SSB") + "<eor>";
   ParsedLog log = ReadAdif(record, "b.adi");
   ASSERT_EQ(1u, log.contacts.size());
-  const LogContact& c = log.contacts[0];
-  EXPECT_EQ("40m", c.band) << "band found from FREQ";
-  EXPECT_EQ("SSB", c.mode);
-  EXPECT_EQ(59, c.time.second);
-  EXPECT_EQ("45", c.exchSent);
-  EXPECT_EQ("07", c.exchRcvd);
-  EXPECT_EQ("UA9", c.prefix);
-  EXPECT_EQ("15", c.dxcc);
-  EXPECT_EQ("AS", c.continent);
-  EXPECT_EQ("JA1ZZZ", c.ownCall);
+  // The band is found from FREQ.
+  EXPECT_EQ(ContactLine(log.contacts[0]),
+            "b.adi: record 1 (line 1)|JA1ZZZ|UA9XYZ|2021-06-20 235959|7012000|"
+            "40m|SSB|||45|07|UA9|15|AS");
   EXPECT_EQ("SSB", log.contestMode);
 }
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "tests/test_log_contacts.h"
 
 namespace aadx {
 namespace logs {
@@ -14,6 +17,12 @@ const char kHeader[] =
     "CONTEST: AADX-SSB\r\n"
     "CATEGORY-OPERATOR: SINGLE-OP\r\n";
 
+// The contacts read from the text, one line each.
+std::vector<std::string> ContactsRead(const std::string& text,
+                                      const std::string& file) {
+  return ContactLines(ReadCabrillo(text, file).contacts);
+}
+
 TEST(CabrilloReaderTest, ReadsHeadersAndAQsoLine) {
   ParsedLog log =
       ReadCabrillo(std::string(kHeader) +
@@ -23,46 +32,34 @@ TEST(CabrilloReaderTest, ReadsHeadersAndAQsoLine) {
   EXPECT_EQ("DL1ZZZ", log.ownCall);
   EXPECT_EQ("SSB", log.contestMode);
   EXPECT_EQ(1, log.recordsRead);
-  ASSERT_EQ(1u, log.contacts.size());
-  const LogContact& c = log.contacts[0];
-  EXPECT_EQ("JA1ABC", c.call);
-  EXPECT_EQ("SSB", c.mode);
-  EXPECT_EQ(14025000u, c.freqHz);
-  EXPECT_EQ("20m", c.band);
-  EXPECT_EQ(2021, c.time.year);
-  EXPECT_EQ(5, c.time.minute);
-  EXPECT_EQ("59", c.rstSent);
-  EXPECT_EQ("45", c.exchSent);
-  EXPECT_EQ("57", c.rstRcvd);
-  EXPECT_EQ("30", c.exchRcvd);
-  EXPECT_EQ("DL1ZZZ", c.ownCall);
-  EXPECT_EQ("a.log: line 5", c.source);
+  EXPECT_EQ(ContactLines(log.contacts),
+            std::vector<std::string>{
+                "a.log: line 5|DL1ZZZ|JA1ABC|2021-06-19 0005|14025000|20m|SSB|"
+                "59|57|45|30|||"});
 }
 
 TEST(CabrilloReaderTest, TransmitterNumberIsNotPartOfTheExchange) {
-  ParsedLog log = ReadCabrillo(
-      "QSO: 7012 CW 2021-06-19 2359 JA1ZZZ 599 45 UA9XYZ 599 30 1\n", "t.log");
-  ASSERT_EQ(1u, log.contacts.size());
-  EXPECT_EQ("30", log.contacts[0].exchRcvd);
-  EXPECT_EQ("CW", log.contacts[0].mode);
-  EXPECT_EQ("40m", log.contacts[0].band);
+  EXPECT_EQ(ContactsRead(
+                "QSO: 7012 CW 2021-06-19 2359 JA1ZZZ 599 45 UA9XYZ 599 30 1\n",
+                "t.log"),
+            std::vector<std::string>{
+                "t.log: line 1|JA1ZZZ|UA9XYZ|2021-06-19 2359|7012000|40m|CW|"
+                "599|599|45|30|||"});
 }
 
 TEST(CabrilloReaderTest, MissingExchangeFieldsLeaveThemEmpty) {
-  ParsedLog log = ReadCabrillo(
-      "QSO: 3505 CW 2021-06-19 1200 JA1ZZZ 599 45 K1ABC 599\n"
-      "QSO: 3505 CW 2021-06-19 1201 JA1ZZZ 599 W1XYZ 599 30\n"
-      "QSO: 3505 CW 2021-06-19 1202 JA1ZZZ 5NN 45 XEFTJW 5NN 25\n",
-      "m.log");
-  ASSERT_EQ(3u, log.contacts.size());
-  EXPECT_EQ("K1ABC", log.contacts[0].call);
-  EXPECT_EQ("45", log.contacts[0].exchSent);
-  EXPECT_EQ("", log.contacts[0].exchRcvd);
-  EXPECT_EQ("W1XYZ", log.contacts[1].call);
-  EXPECT_EQ("", log.contacts[1].exchSent);
-  EXPECT_EQ("30", log.contacts[1].exchRcvd);
-  EXPECT_EQ("XEFTJW", log.contacts[2].call);
-  EXPECT_EQ("5NN", log.contacts[2].rstRcvd);
+  EXPECT_EQ(
+      ContactsRead("QSO: 3505 CW 2021-06-19 1200 JA1ZZZ 599 45 K1ABC 599\n"
+                   "QSO: 3505 CW 2021-06-19 1201 JA1ZZZ 599 W1XYZ 599 30\n"
+                   "QSO: 3505 CW 2021-06-19 1202 JA1ZZZ 5NN 45 XEFTJW 5NN 25\n",
+                   "m.log"),
+      (std::vector<std::string>{
+          "m.log: line 1|JA1ZZZ|K1ABC|2021-06-19 1200|3505000|80m|CW|"
+          "599|599|45||||",
+          "m.log: line 2|JA1ZZZ|W1XYZ|2021-06-19 1201|3505000|80m|CW|"
+          "599|599||30|||",
+          "m.log: line 3|JA1ZZZ|XEFTJW|2021-06-19 1202|3505000|80m|CW|"
+          "5NN|5NN|45|25|||"}));
 }
 
 TEST(CabrilloReaderTest, OtherModesAndWarcBandsPassThrough) {

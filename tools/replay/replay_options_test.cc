@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "tests/test_util.h"
+
 namespace aadx {
 namespace replay {
 namespace {
@@ -84,13 +89,11 @@ TEST(ReplayOptionsTest, ChecksTakeTheBandAndModeAfterThem) {
                    "K1ABC", "--mode", "ph", "--band", "40m"},
                   &o, &error))
       << error;
-  ASSERT_EQ(2u, o.checks.size());
-  EXPECT_EQ("UA9ABC", o.checks[0].call);
-  EXPECT_EQ("20m", o.checks[0].band);
-  EXPECT_EQ("", o.checks[0].mode);
-  EXPECT_EQ("K1ABC", o.checks[1].call);
-  EXPECT_EQ("40m", o.checks[1].band);
-  EXPECT_EQ("SSB", o.checks[1].mode);
+  EXPECT_EQ(LinesOf(o.checks,
+                    [](const CallCheckRequest& c) {
+                      return BarJoined({c.call, c.band, c.mode});
+                    }),
+            (std::vector<std::string>{"UA9ABC|20m|", "K1ABC|40m|SSB"}));
 }
 
 TEST(ReplayOptionsTest, MistakesAreNamed) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "tests/test_util.h"
+
 namespace aadx {
 namespace replay {
 namespace {
@@ -15,10 +20,7 @@ logs::LogContact At(const std::string& call, int day, int hour,
   logs::LogContact c;
   c.call = call;
   c.mode = mode;
-  c.time.year = 2021;
-  c.time.month = 6;
-  c.time.day = day;
-  c.time.hour = hour;
+  c.time = {2021, 6, day, hour};
   return c;
 }
 
@@ -66,11 +68,7 @@ TEST_F(ReplayPlanTest, OwnStationAndDatesComeFromTheLog) {
 TEST_F(ReplayPlanTest, OptionsWin) {
   options_.ownCall = "DL9QZZ";
   options_.ownContinent = "OC";
-  logs::QsoTime start;
-  start.year = 2021;
-  start.month = 6;
-  start.day = 18;
-  options_.start = start;
+  options_.start = logs::QsoTime{2021, 6, 18};
   options_.contestMode = "SSB";
   options_.cabrillo = true;
   ReplayPlan plan = Build();
@@ -94,20 +92,22 @@ TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {
   options_.checks = {CallCheckRequest{"DL5ABC/P", "20m", ""},
                      CallCheckRequest{"ZZ1ABC", "40m", "SSB"}};
   ReplayPlan plan = Build();
-  ASSERT_EQ(3u, plan.contacts.size());
-  EXPECT_EQ("JA2ABC", plan.contacts[0].call) << "in time order";
+  // In time order.
+  EXPECT_EQ(LinesOf(plan.contacts,
+                    [](const logs::LogContact& c) {
+                      return BarJoined({c.call, c.prefix, c.dxcc, c.continent});
+                    }),
+            (std::vector<std::string>{"JA2ABC|JA2|JA|AS", "DL1ABC|DL1|DL|EU",
+                                      "DL2ABC|DL2|DL|EU"}));
   EXPECT_EQ(1, plan.outOfOrder);
-  EXPECT_EQ("DL1", plan.contacts[1].prefix);
-  EXPECT_EQ("DL", plan.contacts[1].dxcc);
-  EXPECT_EQ("EU", plan.contacts[1].continent);
   EXPECT_EQ(3, plan.resolution.dxccFromCountryFile);
-  ASSERT_EQ(2u, plan.checks.size());
-  EXPECT_EQ("DL5", plan.checks[0].prefix);
-  EXPECT_EQ("DL", plan.checks[0].dxcc);
-  EXPECT_EQ("EU", plan.checks[0].continent);
-  EXPECT_EQ("CW", plan.checks[0].mode);
-  EXPECT_EQ("", plan.checks[1].dxcc);
-  EXPECT_EQ("SSB", plan.checks[1].mode);
+  EXPECT_EQ(LinesOf(plan.checks,
+                    [](const PlannedCheck& c) {
+                      return BarJoined({c.call, c.band, c.mode, c.prefix,
+                                        c.dxcc, c.continent});
+                    }),
+            (std::vector<std::string>{"DL5ABC/P|20m|CW|DL5|DL|EU",
+                                      "ZZ1ABC|40m|SSB|ZZ1||"}));
 }
 
 TEST_F(ReplayPlanTest, UnknownOwnStationIsAnError) {

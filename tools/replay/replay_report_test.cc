@@ -15,11 +15,7 @@ SessionResult Finished() {
   r.plan.ownContinent = "AS";
   r.plan.contestMode = "CW";
   r.plan.exportCabrillo = true;
-  logs::QsoTime start;
-  start.year = 2021;
-  start.month = 6;
-  start.day = 19;
-  r.plan.start = start;
+  r.plan.start = logs::QsoTime{2021, 6, 19};
   r.plan.recordsRead = 12;
   r.plan.skipped = {
       "x.adi: record 3 (line 5): bad QSO_DATE \"20210631\"; skipped",

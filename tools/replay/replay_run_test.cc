@@ -78,23 +78,11 @@ PluginExports FakeExports() {
 
 logs::LogContact Contact(const std::string& call, const std::string& band,
                          const std::string& mode, int minute) {
-  logs::LogContact c;
-  c.call = call;
-  c.band = band;
-  c.mode = mode;
-  c.freqHz = 14025999;
-  c.time.year = 2021;
-  c.time.month = 6;
-  c.time.day = 19;
-  c.time.minute = minute;
-  c.rstSent = "599";
-  c.rstRcvd = "579";
-  c.exchSent = "45";
-  c.exchRcvd = "30";
-  c.prefix = "JA1";
-  c.dxcc = "JA";
-  c.continent = "AS";
-  return c;
+  // Every field in its order: no source or own call, then the rest as a
+  // log line gives them.
+  const logs::QsoTime time = {2021, 6, 19, 0, minute};
+  return {"",    "",    call, time, 14025999, band, mode,
+          "599", "579", "45", "30", "JA1",    "JA", "AS"};
 }
 
 class ReplayRunTest : public ::testing::Test {
