@@ -53,12 +53,16 @@ void PrintBenchTable(const BenchFigures& f) {
       "| GetResult0 at 20,000 on 20,000 band texts, ms | %s |\n"
       "| poll tick at 100, us | %s |\n"
       "| poll tick at 20,000, us | %s |\n"
+      "| grid snapshot, 10,000 prefixes on a band, unsorted, ms | %s |\n"
+      "| grid snapshot, 10,000 prefixes on a band, sorted, ms | %s |\n"
       "| heap per stored contact (20,000 stored), bytes | %s |\n",
       Show(f, "AddAll/100000").c_str(), Show(f, "RemoveAll/100000").c_str(),
       Show(f, "RemoveData/1000").c_str(), Show(f, "RemoveData/100000").c_str(),
       Show(f, "GetResult/1000").c_str(), Show(f, "GetResult/20000").c_str(),
       Show(f, "GetResultOwnBands/20000").c_str(),
       Show(f, "PollTick/100").c_str(), Show(f, "PollTick/20000").c_str(),
+      Show(f, "GridSnapshotFirst/10000").c_str(),
+      Show(f, "GridSnapshot/10000").c_str(),
       Show(f, "BytesPerContact/20000").c_str());
 
   std::printf("\n| ratio | measured | at most | |\n|---|---|---|---|\n");

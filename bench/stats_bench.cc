@@ -19,6 +19,7 @@
 #include "loader/plugin_library.h"
 #include "tests/test_contacts.h"
 #include "tests/test_util.h"
+#include "ui/grid_picture.h"
 #include "ui/multiplier_view.h"
 
 namespace aadx {
@@ -304,6 +305,37 @@ void BM_PollTick(benchmark::State& state) {
   Figure(state, Cell("PollTick", n), seconds / reps * 1e6);
 }
 
+// The Multiplier window's list view of one band holding n prefixes, given
+// in descending order: the first snapshot sorts them under the shared lock,
+// later ones find them sorted.
+void BM_GridSnapshot(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  const int slot = 3;
+  auto shared = std::make_unique<SharedState>();
+  std::vector<std::string> prefixes;
+  for (int i = n; i > 0; --i) prefixes.push_back("P" + std::to_string(i));
+  const int reps = 20;
+  double first = 0;
+  double later = 0;
+  RunOnce(state, [&] {
+    for (int r = 0; r < reps; ++r) {
+      shared->WithLock([&](SharedFields& s) {
+        s.asiaFlag = 0;
+        s.currentBandSlot = slot;
+        s.bandPrefixLists[slot] = prefixes;
+      });
+      auto start = Clock::now();
+      benchmark::DoNotOptimize(TakeGridSnapshot(shared.get()));
+      first += Seconds(start);
+      start = Clock::now();
+      benchmark::DoNotOptimize(TakeGridSnapshot(shared.get()));
+      later += Seconds(start);
+    }
+  });
+  Figure(state, Cell("GridSnapshotFirst", n), first / reps * 1e3);
+  Figure(state, Cell("GridSnapshot", n), later / reps * 1e3);
+}
+
 size_t HeapBytes() {
   struct mallinfo2 m = mallinfo2();
   return m.uordblks + m.hblkhd;
@@ -338,6 +370,7 @@ AADX_BENCH(BM_Bulk)->Arg(100000);
 AADX_BENCH(BM_GetResult)->Arg(1000)->Arg(20000);
 AADX_BENCH(BM_GetResultOwnBands)->Arg(20000);
 AADX_BENCH(BM_PollTick)->Arg(100)->Arg(20000);
+AADX_BENCH(BM_GridSnapshot)->Arg(10000);
 
 // Collects every counter and shows each run's name and time as it ends;
 // the table comes once all have run.

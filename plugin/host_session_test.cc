@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes.h"
+#include "tests/plugin_harness.h"
 #include "tests/test_util.h"
 
 namespace aadx {
@@ -120,6 +121,21 @@ TEST_F(SendModeMacroOnceTest, ATalqGoodWithoutDigitsCountsAsClear) {
   SendModeMacroOnce(&host_, &settings_, /*cw=*/false, &talqGood_);
   EXPECT_EQ(host_.macros, Calls{"<MODE:SSB>"});
   EXPECT_EQ(ReadSetting("Talq_Good"), "1");
+}
+
+// GetResult0 asks for the mode macro while it remembers none was sent: once
+// the host ran it, a Talq_Good cleared in the settings meanwhile (by another
+// program, or the operator's edit) does not send it again.
+TEST(GetResultModeMacroTest, SentOnceEvenWhenTheSettingIsClearedAgain) {
+  PluginHarness h;
+  h.fakes.host.present = true;
+  h.Reset("AS");
+  h.Result();
+  ASSERT_EQ(h.fakes.host.macros.size(), 1u);
+  const Calls sent = h.fakes.host.macros;
+  WriteSetting("Talq_Good", "0");
+  h.Result();
+  EXPECT_EQ(h.fakes.host.macros, sent);
 }
 
 }  // namespace

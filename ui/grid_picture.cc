@@ -1,5 +1,6 @@
 #include "ui/grid_picture.h"
 
+#include <algorithm>
 #include <mutex>
 #include <utility>
 
@@ -67,12 +68,12 @@ void LayOutRows(const GridSnapshot& s, const GridRect& item, GridPicture* p) {
 
 void SortMultiplierList(std::vector<std::string>* list) {
   // std::string compares its bytes as unsigned char, which is the byte
-  // order of the C library's string comparison.
-  std::vector<std::string>& v = *list;
-  for (size_t i = 0; i + 1 < v.size(); ++i) {
-    for (size_t j = i + 1; j < v.size(); ++j) {
-      if (v[j] < v[i]) std::swap(v[i], v[j]);
-    }
+  // order of the C library's string comparison. Equal entries are the same
+  // bytes, so any sort gives the exchange sort's order; std::sort does it in
+  // n log n, which matters because this runs under the shared lock.
+  // A list already in order (every repaint after the first) costs one pass.
+  if (!std::is_sorted(list->begin(), list->end())) {
+    std::sort(list->begin(), list->end());
   }
 }
 

@@ -33,8 +33,8 @@ struct GridSnapshot {
 // stays in the shared list, as the score computation left it otherwise.
 GridSnapshot TakeGridSnapshot(SharedState* state);
 
-// Sorts ascending by byte values (case-sensitive): every entry is
-// exchanged with each later one that sorts before it.
+// Sorts ascending by byte values (case-sensitive), the order the exchange
+// sort of the score computation gives.
 void SortMultiplierList(std::vector<std::string>* list);
 
 struct Rgb {

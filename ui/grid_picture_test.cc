@@ -135,6 +135,23 @@ TEST(LayOutGridTest, ListViewWrapsToTheButtonsWidth) {
   EXPECT_EQ(wide.texts[4].y, 10);
 }
 
+TEST(LayOutGridTest, ListViewWrapsOnlyPastTheLastFullPlace) {
+  GridSnapshot s;
+  s.bandSlot = 0;
+  s.list = {"BY", "JA", "UA", "VU", "XX"};
+  // An entry may start at right - 40 exactly; one pixel less and it wraps.
+  const struct {
+    int right;
+    int fourthX, fourthY;
+  } cases[] = {{165, 125, 10}, {164, 5, 25}};
+  for (const auto& c : cases) {
+    GridPicture p = LayOutGrid(s, {0, 0, c.right, 111});
+    ASSERT_EQ(p.texts.size(), 5u);
+    EXPECT_EQ(p.texts[3].x, c.fourthX) << c.right;
+    EXPECT_EQ(p.texts[3].y, c.fourthY) << c.right;
+  }
+}
+
 TEST(LayOutGridTest, GridViewRowsAreASeventhOfTheHeight) {
   GridSnapshot s;
   s.typedCall = "JA1ABC";
