@@ -1,0 +1,79 @@
+// The fixture of the unload tests: the fake host object on a thread of its
+// own, Stats.dll loaded by path, and the calls that open the Multiplier
+// window and read the summary.
+#ifndef AADX_TESTS_WIN_UNLOAD_WINDOW_FIXTURE_WIN_H_
+#define AADX_TESTS_WIN_UNLOAD_WINDOW_FIXTURE_WIN_H_
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "loader/host_calls.h"
+#include "loader/plugin_library.h"
+#include "tests/test_contacts.h"
+#include "tests/test_util.h"
+#include "tests/win/fake_host_win.h"
+#include "tests/win/window_test_util_win.h"
+
+namespace aadx {
+
+class UnloadWindowTest : public ::testing::Test {
+ protected:
+  // The test's thread plays the host's GUI thread (COM initialized).
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    host_.SetEntryText("JA1ABC");
+    host_.SetFrequency(14025000.0);
+    std::string error;
+    ASSERT_TRUE(host_.Start(&error)) << error;
+  }
+  void TearDown() override {
+    library_.Unload();
+    host_.Stop();
+    CoUninitialize();
+  }
+
+  void Load() {
+    std::string error;
+    ASSERT_TRUE(library_.Load(AADX_PLUGIN_PATH, &error)) << error;
+  }
+  const PluginExports& plugin() const { return library_.exports(); }
+
+  // A reset that opens the window (the alternating "Start" setting is 0);
+  // the window, null when it did not appear.
+  HWND OpenWindow() {
+    WriteSetting("Start", "0");
+    WriteSetting("Mode", "CW");
+    if (CallResetStats(plugin(), TestReset("AS")) != 1) return nullptr;
+    return WaitForWindow("ALL-ASIAN", std::chrono::seconds(10));
+  }
+
+  // A call check: connects the host link and re-arms the window's polls.
+  int CheckCall() {
+    HostCallQuery q;
+    q.call = "JA1ABC";
+    q.mode = "CW";
+    q.prefix = "JA1";
+    q.dxcc = "JA";
+    q.continent = "AS";
+    q.band = "20m";
+    q.band2 = "20m";
+    return CallCheckCall(plugin(), q);
+  }
+
+  std::string Summary() {
+    int status = 0;
+    const char* text = plugin().GetResult0(&status);
+    return text != nullptr ? text : "<null>";
+  }
+
+  ScopedTempDir dir_;
+  FakeHost host_;
+  PluginLibrary library_;
+};
+
+}  // namespace aadx
+
+#endif  // AADX_TESTS_WIN_UNLOAD_WINDOW_FIXTURE_WIN_H_
