@@ -103,7 +103,7 @@ TEST_F(CabrilloWriterTest, EachLineKeepsItsRecordsModeInAMixedLog) {
   }
   const std::string tail =
       " 2021-06-19 0005 W3AO          599        JA1AAC"
-      "        599       \r\n";
+      "        599 \r\n";
   for (bool cw : {false, true}) {
     log_.RebuildQsoLines(records, cw);
     EXPECT_EQ(log_.qsoLines(),
