@@ -88,9 +88,15 @@ void CabrilloLog::AddQso(const std::string& call, int freqKHz,
 
 void CabrilloLog::RebuildQsoLines(const std::vector<CInfo>& records, bool cw) {
   qsoLines_.clear();
+  // Each line keeps its record's own mode; a record of neither contest mode
+  // is written in the contest's.
   for (const CInfo& r : records) {
-    AddQso(r.call, r.freqKHz, cw ? "CW" : "PH", r.time, r.rstSent, r.exchSent,
-           r.rstRcvd, r.exchRcvd);
+    const char* mode = r.mode == "CW"    ? "CW"
+                       : r.mode == "SSB" ? "PH"
+                       : cw              ? "CW"
+                                         : "PH";
+    AddQso(r.call, r.freqKHz, mode, r.time, r.rstSent, r.exchSent, r.rstRcvd,
+           r.exchRcvd);
   }
 }
 

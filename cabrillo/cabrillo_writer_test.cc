@@ -90,6 +90,29 @@ TEST_F(CabrilloWriterTest, EmptyFieldsStillTakeTheirColumns) {
                 "\r\n");
 }
 
+TEST_F(CabrilloWriterTest, EachLineKeepsItsRecordsModeInAMixedLog) {
+  log_.form.callsign = "W3AO";
+  std::vector<CInfo> records(3);
+  const char* modes[] = {"CW", "SSB", "RTTY"};
+  for (size_t i = 0; i < records.size(); ++i) {
+    records[i].call = "JA1AAC";
+    records[i].mode = modes[i];
+    records[i].freqKHz = 14030;
+    records[i].time = {kJune19At0005, kOleDateValid};
+    records[i].rstSent = records[i].rstRcvd = "599";
+  }
+  const std::string tail =
+      " 2021-06-19 0005 W3AO          599        JA1AAC"
+      "        599 \r\n";
+  for (bool cw : {false, true}) {
+    log_.RebuildQsoLines(records, cw);
+    EXPECT_EQ(log_.qsoLines(),
+              (std::vector<std::string>{
+                  "QSO: 14030 CW" + tail, "QSO: 14030 PH" + tail,
+                  "QSO: 14030 " + std::string(cw ? "CW" : "PH") + tail}));
+  }
+}
+
 TEST_F(CabrilloWriterTest, SsbAndCwContestsGiveTheGoldenFiles) {
   for (const SmallContest& contest : {SsbContest(), CwContest()}) {
     SCOPED_TRACE(contest.goldenFile);

@@ -71,7 +71,9 @@ TEST_F(CabrilloExportTest, WithoutContactsTheHeaderIsFollowedByTheEndLine) {
   EXPECT_EQ(ReadFileBytes("DL5XYZ_P.cbr"), expected);
 }
 
-TEST_F(CabrilloExportTest, EveryStoredContactIsWrittenWithTheRunsMode) {
+// A CW contact in an SSB run is written as CW: the mode column tells what
+// each contact was.
+TEST_F(CabrilloExportTest, EveryStoredContactIsWrittenWithItsOwnMode) {
   SmallContest contest = SsbContest();
   ContestContact cw = contest.contacts[0];
   cw.mode = "CW";
@@ -98,7 +100,7 @@ TEST_F(CabrilloExportTest, EveryStoredContactIsWrittenWithTheRunsMode) {
             "        59  30\r\n"
             "QSO: 14250 PH 2021-06-19 0005 DL5XYZ/P      59  45     JA1AAA"
             "        59  30\r\n"
-            "QSO: 14250 PH 2021-06-19 0005 DL5XYZ/P      59  45     JA9CW "
+            "QSO: 14250 CW 2021-06-19 0005 DL5XYZ/P      59  45     JA9CW "
             "        59  30\r\n"
             "QSO: 21300 PH 2021-06-19 0040 DL5XYZ/P      59  45     "
             "              59  41\r\n"

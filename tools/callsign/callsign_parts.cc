@@ -59,11 +59,14 @@ CallsignParts SplitCallsign(const std::string& call) {
     size_t slash = parts.call.find('/', start);
     if (slash == std::string::npos) slash = parts.call.size();
     std::string piece = parts.call.substr(start, slash - start);
+    const bool first = start == 0;
     start = slash + 1;
     if (piece.empty()) continue;
+    // In front of the call "MM" is a prefix (Scotland), no suffix; only the
+    // last part makes the station maritime mobile.
     bool maritime = false;
-    if (IsLocationFreeSuffix(piece, &maritime)) {
-      parts.maritime = parts.maritime || maritime;
+    if (!first && IsLocationFreeSuffix(piece, &maritime)) {
+      parts.maritime = maritime && start > parts.call.size();
       continue;
     }
     if (piece.size() == 1 &&

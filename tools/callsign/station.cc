@@ -10,19 +10,15 @@ namespace aadx {
 namespace callsign {
 
 bool IsMaritimeMobile(const std::string& call) {
-  size_t start = 0;
-  while (start <= call.size()) {
-    size_t slash = call.find('/', start);
-    if (slash == std::string::npos) slash = call.size();
-    std::string part;
-    for (size_t i = start; i < slash; ++i) {
-      const unsigned char c = static_cast<unsigned char>(call[i]);
-      if (!std::isspace(c)) part += AsciiUpper(call[i]);
-    }
-    if (part == "MM") return true;
-    start = slash + 1;
+  // Only the last part: in "MM/W6PNG" the MM is Scotland's prefix.
+  size_t slash = call.rfind('/');
+  if (slash == std::string::npos) return false;
+  std::string part;
+  for (size_t i = slash + 1; i < call.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(call[i]);
+    if (!std::isspace(c)) part += AsciiUpper(call[i]);
   }
-  return false;
+  return part == "MM";
 }
 
 Station CtyStationLocator::Locate(const std::string& call) const {

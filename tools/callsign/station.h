@@ -37,7 +37,8 @@ class CtyStationLocator : public StationLocator {
   const CtyFile& cty_;
 };
 
-// True when one of the call's '/' parts is "MM" (any case).
+// True when the call's last '/' part is "MM" (any case, blanks ignored):
+// "W1AW/MM" is at sea, "MM/W6PNG" is in Scotland.
 bool IsMaritimeMobile(const std::string& call);
 
 }  // namespace callsign

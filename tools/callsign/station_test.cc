@@ -22,6 +22,7 @@ TEST(StationTest, CountryFileAndWpxRulesPlaceTheStation) {
       {"UA1ABC/9", "UA9", "AS", "UA9"}, {"UA9ABC/3", "UA", "EU", "UA3"},
       {"JA1ABC/7", "JA", "AS", "JA7"},  {"BY/DL1AA", "BY", "AS", "BY0"},
       {"9M6AA", "9M6", "OC", "9M6"},    {"4x1ab", "4X", "AS", "4X1"},
+      {"MM/W6PNG", "GM", "EU", "MM0"},  // MM in front is Scotland
   };
   for (const Case& c : cases) {
     Station s = Locate(c.call);
@@ -48,6 +49,8 @@ TEST(StationTest, MaritimeAndUnknownStationsAreNowhere) {
   EXPECT_EQ("RA0", Locate("RAEM").prefix);
   EXPECT_FALSE(IsMaritimeMobile("MM1ABC"));
   EXPECT_TRUE(IsMaritimeMobile("W1AW/ MM"));
+  EXPECT_FALSE(IsMaritimeMobile("MM/W6PNG"));
+  EXPECT_FALSE(IsMaritimeMobile("W1AW/MM/P"));
 }
 
 }  // namespace

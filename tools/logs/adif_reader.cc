@@ -46,10 +46,30 @@ std::string Exchange(const Fields& fields, const char* stringName,
   return zero ? std::string() : number;
 }
 
+// A frequency in kHz ("14035.86") in Hz; false unless it is one.
+bool ParseKilohertz(const std::string& text, uint32_t* hz) {
+  size_t point = text.find('.');
+  std::string whole = text.substr(0, point);
+  std::string fraction =
+      point == std::string::npos ? "" : text.substr(point + 1);
+  auto digits = [](const std::string& t) {
+    return std::all_of(t.begin(), t.end(), IsDigit);
+  };
+  if (whole.empty() || whole.size() > 7 || fraction.size() > 3 ||
+      !digits(whole) || !digits(fraction))
+    return false;
+  fraction.resize(3, '0');
+  uint64_t value = std::stoull(whole) * 1000 + std::stoull(fraction);
+  if (value > UINT32_MAX) return false;
+  *hz = static_cast<uint32_t>(value);
+  return true;
+}
+
 // Fills `contact` from one record's fields; returns false with `problem`
-// set when the record cannot make a contact.
-bool ToContact(const Fields& fields, LogContact* contact,
-               std::string* problem) {
+// set when the record cannot make a contact. `note` tells what was mended
+// in a record that makes one.
+bool ToContact(const Fields& fields, LogContact* contact, std::string* problem,
+               std::string* note) {
   contact->call = AsciiUpperText(Field(fields, "CALL"));
   if (contact->call.empty()) {
     *problem = "no CALL";
@@ -67,11 +87,25 @@ bool ToContact(const Fields& fields, LogContact* contact,
   }
 
   std::string freq = Field(fields, "FREQ");
-  if (!freq.empty() && !ParseMegahertz(freq, &contact->freqHz)) {
+  contact->band = NormalizeBand(Field(fields, "BAND"));
+  const bool inBand = BandEdgeKhz(contact->band) != 0;
+  bool megahertz = !freq.empty() && ParseMegahertz(freq, &contact->freqHz);
+  // Some loggers and hand-edited files give FREQ in kHz: taken when it lies
+  // in the record's BAND, else the band stands alone.
+  if (!freq.empty() && inBand &&
+      (!megahertz || BandOfKhz(contact->freqHz / 1000) != contact->band)) {
+    uint32_t hz = 0;
+    if (ParseKilohertz(freq, &hz) && BandOfKhz(hz / 1000) == contact->band) {
+      contact->freqHz = hz;
+    } else if (!megahertz) {
+      contact->freqHz = 0;
+      *note = "FREQ " + Excerpt(freq) + " is neither MHz nor kHz in " +
+              contact->band + "; the band's frequency taken";
+    }
+  } else if (!freq.empty() && !megahertz) {
     *problem = "bad FREQ " + Excerpt(freq);
     return false;
   }
-  contact->band = NormalizeBand(Field(fields, "BAND"));
   if (contact->band.empty() && contact->freqHz != 0) {
     contact->band = BandOfKhz(contact->freqHz / 1000);
     if (contact->band.empty()) {
@@ -228,6 +262,12 @@ class AdifParser {
       EndRecord();
       return;
     }
+    // End markers (LoTW ends every download with one) are no records.
+    if ((name == "EOF" || name == "APP_LOTW_EOF") && fields_.empty() &&
+        error_.empty()) {
+      MoveTo(close + 1);
+      return;
+    }
     if (name == "EOH") {  // what came before was the header
       MoveTo(close + 1);
       fields_.clear();
@@ -302,7 +342,9 @@ class AdifParser {
     LogContact contact;
     contact.source = where;
     std::string problem = error_;
-    if (problem.empty() && ToContact(fields_, &contact, &problem)) {
+    std::string note;
+    if (problem.empty() && ToContact(fields_, &contact, &problem, &note)) {
+      if (!note.empty()) log_.notes.push_back(where + ": " + note);
       if (log_.ownCall.empty()) log_.ownCall = contact.ownCall;
       if (log_.contestMode.empty()) {
         log_.contestMode = ContestModeOf(Field(fields_, "CONTEST_ID"));

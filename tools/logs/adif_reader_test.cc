@@ -237,6 +237,37 @@ TEST(AdifReaderTest, MessagesQuoteAShortEscapedExcerpt) {
       << log.problems[0];
 }
 
+TEST(AdifReaderTest, AKilohertzFreqInTheBandIsTakenElseTheBandWithANote) {
+  const struct {
+    const char* freq;
+    const char* band;
+    const char* line;  // the contact's frequency and band
+    size_t notes;
+  } cases[] = {
+      {"14035.86", "20m", "14035860|20m", 0},
+      {"7012", "40M", "7012000|40m", 0},
+      {"14035.86", "40m", "7000000|40m", 1},
+      {"14,035", "20m", "14000000|20m", 1},
+  };
+  for (const auto& c : cases) {
+    ParsedLog log =
+        ReadAdif(kBase + F("FREQ", c.freq) + F("BAND", c.band) + "<EOR>", "k");
+    ASSERT_EQ(1u, log.contacts.size()) << c.freq;
+    EXPECT_EQ(c.line, std::to_string(log.contacts[0].freqHz) + "|" +
+                          log.contacts[0].band);
+    ASSERT_EQ(c.notes, log.notes.size()) << c.freq;
+    EXPECT_TRUE(log.problems.empty()) << c.freq;
+  }
+}
+
+TEST(AdifReaderTest, EndMarkersAfterTheLastRecordAreNoRecords) {
+  for (const char* end : {"<APP_LoTW_EOF>\n", "<EOF>", "<eof>\n<EOF>"}) {
+    ParsedLog log = ReadAdif(kHeader + GoodRecord() + end, "lotw.adi");
+    EXPECT_EQ(1, log.recordsRead) << end;
+    EXPECT_TRUE(log.problems.empty()) << end;
+  }
+}
+
 TEST(AdifReaderTest, EmptyAndHeaderOnlyFilesHoldNoRecords) {
   EXPECT_EQ(0, ReadAdif("", "e.adi").recordsRead);
   EXPECT_EQ(0, ReadAdif(kHeader, "e.adi").recordsRead);

@@ -11,6 +11,8 @@
 namespace aadx {
 namespace logs {
 
+const char kExcludedQsoReason[] = "X-QSO line, left out of scoring by the log";
+
 namespace {
 
 std::vector<std::string> Tokens(const std::string& text) {
@@ -155,9 +157,10 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
     }
     if (tag == "X-QSO") {
       ++log.recordsRead;
-      log.problems.push_back(where +
-                             ": X-QSO line, left out of scoring by the log; "
-                             "skipped");
+      ++log.excludedQsos;
+      log.problems.push_back(where + ": " + kExcludedQsoReason + "; skipped");
+    } else if (tag == "QTC") {
+      ++log.qtcLines;
     } else if (tag == "QSO") {
       ++log.recordsRead;
       LogContact contact;

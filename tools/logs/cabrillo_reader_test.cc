@@ -127,6 +127,19 @@ INSTANTIATE_TEST_SUITE_P(
       return std::string(info.param.name);
     });
 
+TEST(CabrilloReaderTest, XQsoAndQtcLinesAreCountedAsWhatTheyAre) {
+  ParsedLog log = ReadCabrillo(
+      std::string(kHeader) +
+          "X-QSO: 14025 CW 2021-06-19 0006 DL1ZZZ 599 45 K1A 599 30\n"
+          "QTC: 14025 CW 2021-06-19 0007 DL1ZZZ 1/10 UA9AA 0005 K1A 599\n"
+          "QTC: 14025 CW 2021-06-19 0007 DL1ZZZ 1/10 UA9AA 0006 K1B 599\n",
+      "qtc.log");
+  EXPECT_EQ(1, log.excludedQsos);
+  EXPECT_EQ(2, log.qtcLines);
+  EXPECT_EQ(1, log.recordsRead);
+  for (const auto& [tag, value] : log.header) EXPECT_NE("QTC", tag) << value;
+}
+
 TEST(CabrilloReaderTest, EmptyTextHoldsNoRecords) {
   ParsedLog log = ReadCabrillo("", "e.log");
   EXPECT_EQ(0, log.recordsRead);

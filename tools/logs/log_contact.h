@@ -41,6 +41,12 @@ struct ParsedLog {
   // One message per skipped record, naming the file and the record or line.
   std::vector<std::string> problems;
   int recordsRead = 0;  // contacts plus skipped records
+  // Of the skipped records, the contacts the log itself leaves out of
+  // scoring (Cabrillo "X-QSO:" lines).
+  int excludedQsos = 0;
+  int qtcLines = 0;  // Cabrillo "QTC:" lines: no contacts, no header
+  // What the reader mended in a record it kept, one message each.
+  std::vector<std::string> notes;
   // Header tags of a Cabrillo log, upper case, with their values in file
   // order (ADDRESS and SOAPBOX may come more than once).
   std::vector<std::pair<std::string, std::string>> header;

@@ -87,6 +87,9 @@ bool BuildReplayPlan(const ReplayOptions& options,
   for (logs::ParsedLog& log : logs) {
     p.recordsRead += log.recordsRead;
     p.skipped.insert(p.skipped.end(), log.problems.begin(), log.problems.end());
+    p.excludedQsos += log.excludedQsos;
+    p.qtcLines += log.qtcLines;
+    p.warnings.insert(p.warnings.end(), log.notes.begin(), log.notes.end());
     logHeader.insert(logHeader.end(), log.header.begin(), log.header.end());
     for (size_t i = 0; i < log.contacts.size(); ++i) {
       logs::LogContact& contact = log.contacts[i];

@@ -38,6 +38,8 @@ struct ReplayPlan {
   int recordsRead = 0;
   int outOfOrder = 0;                // contacts logged before an earlier one
   std::vector<std::string> skipped;  // one message per skipped record
+  int excludedQsos = 0;              // of the skipped, the logs' own exclusions
+  int qtcLines = 0;
   std::vector<std::string> warnings;
   callsign::ResolutionCounts resolution;
   HeaderPlan header;

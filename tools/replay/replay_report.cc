@@ -5,6 +5,8 @@
 #include <map>
 #include <regex>
 
+#include "tools/logs/cabrillo_reader.h"
+
 namespace aadx {
 namespace replay {
 
@@ -33,7 +35,10 @@ std::string DateText(const std::optional<logs::QsoTime>& time) {
 // Skipped records counted by reason, most frequent first.
 std::string SkipReasons(const std::vector<std::string>& skipped) {
   std::map<std::string, int> counts;
-  for (const std::string& message : skipped) ++counts[SkipReason(message)];
+  for (const std::string& message : skipped) {
+    std::string reason = SkipReason(message);
+    if (reason != logs::kExcludedQsoReason) ++counts[reason];
+  }
   std::vector<std::pair<int, std::string>> sorted;
   for (const auto& [reason, n] : counts) sorted.emplace_back(-n, reason);
   std::sort(sorted.begin(), sorted.end());
@@ -73,8 +78,12 @@ std::string FormatReport(const SessionResult& r,
   text += Count("sent to the plug-in", outcome.sent);
   text += Count("refused by the plug-in", outcome.refused);
   text += Count("dupes", outcome.dupes);
-  text += Count("skipped (malformed)", static_cast<int>(plan.skipped.size()));
+  text += Count("skipped (malformed)",
+                static_cast<int>(plan.skipped.size()) - plan.excludedQsos);
   text += SkipReasons(plan.skipped);
+  if (plan.excludedQsos > 0)
+    text += Count("left out by log (X-QSO)", plan.excludedQsos);
+  if (plan.qtcLines > 0) text += Count("QTC lines, not read", plan.qtcLines);
   if (plan.outOfOrder > 0) text += Count("out of time order", plan.outOfOrder);
 
   const callsign::ResolutionCounts& n = plan.resolution;

@@ -69,6 +69,22 @@ TEST(ReplayReportTest, CountsEveryRecord) {
                       "file, 1 unknown\n"));
 }
 
+TEST(ReplayReportTest, TheLogsOwnExclusionsAreNoMalformedRecords) {
+  SessionResult r = Finished();
+  r.plan.skipped.push_back(
+      "a.log: line 9: X-QSO line, left out of scoring by the log; skipped");
+  r.plan.excludedQsos = 1;
+  r.plan.qtcLines = 4;
+  EXPECT_NE(std::string::npos,
+            FormatReport(r).find("  skipped (malformed)           3\n"
+                                 "         2  bad QSO_DATE\n"
+                                 "         1  field claims 99999 characters, "
+                                 "running into the next field\n"
+                                 "  left out by log (X-QSO)       1\n"
+                                 "  QTC lines, not read           4\n"))
+      << FormatReport(r);
+}
+
 TEST(ReplayReportTest, SkipReasonsLeaveOutPlaceAndBytes) {
   const char* const cases[][2] = {
       {"a.log: line 6: bad frequency \"14.025\"; skipped", "bad frequency"},
