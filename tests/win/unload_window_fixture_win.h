@@ -52,7 +52,15 @@ class UnloadWindowTest : public ::testing::Test {
 
   // A call check: connects the host link and re-arms the window's polls.
   int CheckCall() {
-    return CallCheckCall(plugin(), TestQuery("JA1ABC"));
+    HostCallQuery q;
+    q.call = "JA1ABC";
+    q.mode = "CW";
+    q.prefix = "JA1";
+    q.dxcc = "JA";
+    q.continent = "AS";
+    q.band = "20m";
+    q.band2 = "20m";
+    return CallCheckCall(plugin(), q);
   }
 
   std::string Summary() {
