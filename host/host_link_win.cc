@@ -6,10 +6,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <mutex>
 #include <utility>
 
-#include "base/mutex.h"
-#include "base/thread_annotations.h"
 #include "host/dispatch_driver_win.h"
 #include "host/host_link.h"
 
@@ -105,7 +104,7 @@ class HostRegistration {
 
 class ComHostLink : public HostLink {
  public:
-  void Connect() override EXCLUDES(mu_) {
+  void Connect() override {
     try {
       ComScope com;
       if (!com.usable()) return;
@@ -131,7 +130,7 @@ class ComHostLink : public HostLink {
       // the host's apartment.
       std::shared_ptr<HostRegistration> previous;
       {
-        MutexLock lock(&mu_);
+        std::lock_guard<std::mutex> lock(mu_);
         previous = std::move(held_);
         held_ = std::move(fresh);
       }
@@ -139,8 +138,8 @@ class ComHostLink : public HostLink {
     }
   }
 
-  bool HasHost() override EXCLUDES(mu_) {
-    MutexLock lock(&mu_);
+  bool HasHost() override {
+    std::lock_guard<std::mutex> lock(mu_);
     return held_ != nullptr;
   }
 
@@ -198,12 +197,12 @@ class ComHostLink : public HostLink {
     });
   }
 
-  void Release() override EXCLUDES(mu_) {
+  void Release() override {
     try {
       ComScope com;
       std::shared_ptr<HostRegistration> previous;
       {
-        MutexLock lock(&mu_);
+        std::lock_guard<std::mutex> lock(mu_);
         previous = std::move(held_);
       }
     } catch (...) {
@@ -216,13 +215,13 @@ class ComHostLink : public HostLink {
   // while the host is called: a call may wait for the host's thread, which
   // may itself be about to connect.
   template <typename Call>
-  bool WithHost(Call call) EXCLUDES(mu_) {
+  bool WithHost(Call call) {
     try {
       ComScope com;
       if (!com.usable()) return false;
       std::shared_ptr<HostRegistration> held;
       {
-        MutexLock lock(&mu_);
+        std::lock_guard<std::mutex> lock(mu_);
         held = held_;
       }
       if (held == nullptr) return false;
@@ -235,8 +234,8 @@ class ComHostLink : public HostLink {
     }
   }
 
-  Mutex mu_;
-  std::shared_ptr<HostRegistration> held_ GUARDED_BY(mu_);
+  std::mutex mu_;
+  std::shared_ptr<HostRegistration> held_;  // guarded by mu_
 };
 
 }  // namespace

@@ -10,33 +10,21 @@
 // dialog's handle is published, so that a window thread never sits in its
 // start-up, where it may need the loader lock, when the library is being
 // unloaded. A close requested before the handle exists is noticed when the
-// dialog initializes and ends it before it is ever shown. All of it is
-// guarded by mu_, which is never held while a message is sent, the host is
-// called or the other thread is waited for.
+// dialog initializes and ends it before it is ever shown. The window thread
+// clears the pointer as the very last thing it does. All of it is guarded
+// by mu_, which is never held while a message is sent, the host is called
+// or the other thread is waited for.
 //
-// Leaving: Close runs at unload too, under the loader lock, where a thread
-// cannot finish exiting (its exit needs that lock) and the library is
-// unmapped as soon as Close returns. So the window thread says it is done
-// and leaves our code in one step: it queues itself kernel32's ExitThread
-// as an APC, then signals its exit event and waits alertably in one call
-// (SignalObjectAndWait). Once the event is set the thread runs no
-// instruction of ours again; Close waits for that event, not for the
-// thread's end. A thread that does not get there in time (stuck in a slow
-// host call) is abandoned: the library is pinned so that it is never
-// unmapped under that thread, which leaves as soon as the host call
-// returns or its window gets a message, without touching the plug-in's
-// state again.
-//
+// Timers belong to the window's thread: a re-arm asked for from the host's
+// thread is posted to the window as kArmPollTimer.
 #include <windows.h>
 
-#include <memory>
+#include <mutex>
 #include <new>
 #include <string>
 
 #include "base/module_win.h"
-#include "base/mutex.h"
 #include "base/settings.h"
-#include "base/thread_annotations.h"
 #include "host/host_link.h"
 #include "ui/info_button_win.h"
 #include "ui/multiplier_view.h"
@@ -54,49 +42,11 @@ constexpr UINT kArmPollTimer = WM_APP + 1;
 // up after kHandshakeWaitMs rather than hang the host.
 constexpr DWORD kHandshakePollMs = 20;
 constexpr DWORD kHandshakeWaitMs = 5000;
-
-// An event that is never set, created once: the window thread's last wait
-// and WaitUntil's COM wait use it.
-HANDLE NeverSignalled() {
-  static const HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  return event;
-}
-
-// Sets exited and ends the calling thread without running any more of the
-// library's code: ExitThread comes as an APC, delivered in the alertable
-// wait that follows the signal in the same call.
-[[noreturn]] void SignalAndExitThread(HANDLE exited) {
-  // Through a plain function pointer type: ExitThread(DWORD) and an APC
-  // routine (ULONG_PTR) take their one argument the same way.
-  auto exitThread =
-      reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(&ExitThread));
-  if (QueueUserAPC(exitThread, GetCurrentThread(), 0) != 0 &&
-      NeverSignalled() != nullptr) {
-    SignalObjectAndWait(exited, NeverSignalled(), INFINITE, TRUE);
-  }
-  SetEvent(exited);  // only when the above could not be set up
-  ExitThread(0);
-}
-
-// The exit event of one window thread. The host's thread holds it (shared
-// by a Close and the calls nested in its wait); it is closed once seen set,
-// and left open otherwise, since the thread may still set it.
-class ThreadExit {
- public:
-  ThreadExit() : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
-  ~ThreadExit() {
-    if (event_ != nullptr && Left()) CloseHandle(event_);
-  }
-  ThreadExit(const ThreadExit&) = delete;
-  ThreadExit& operator=(const ThreadExit&) = delete;
-
-  HANDLE event() const { return event_; }
-  // The thread runs none of our code any more.
-  bool Left() const { return WaitForSingleObject(event_, 0) == WAIT_OBJECT_0; }
-
- private:
-  const HANDLE event_;
-};
+// After its pointer is clear the window thread only returns. Close waits
+// this long for it to be gone, so the library is not unmapped under its
+// last instructions. At unload the thread then waits for the loader lock
+// outside our code, and the wait ends by its time limit.
+constexpr DWORD kThreadExitWaitMs = 250;
 
 class WindowsMultiplierWindow;
 
@@ -126,81 +76,27 @@ class Multiplier {
   bool ticking_ = false;  // a tick is waiting for the host
 };
 
-// The host link as the window thread's poller sees it: each call is
-// forwarded, and a thread abandoned while the call was under way leaves as
-// soon as it returns.
-class WindowHostLink : public HostLink {
- public:
-  explicit WindowHostLink(WindowsMultiplierWindow* owner) : owner_(owner) {}
-  void Attach(HostLink* host) { host_ = host; }
-
-  void Connect() override {
-    Call([this] { return (host_->Connect(), true); });
-  }
-  bool HasHost() override {
-    return Call([this] { return host_->HasHost(); });
-  }
-  bool ReadHostState(int32_t* state) override {
-    return Call([this, state] { return host_->ReadHostState(state); });
-  }
-  bool ReadHostFrequency(double* hz) override {
-    return Call([this, hz] { return host_->ReadHostFrequency(hz); });
-  }
-  bool ReadEntryText(std::string* text) override {
-    return Call([this, text] { return host_->ReadEntryText(text); });
-  }
-  bool RunHostMacro(const std::string& macro) override {
-    return Call([this, &macro] { return host_->RunHostMacro(macro); });
-  }
-  void Release() override {
-    Call([this] { return (host_->Release(), true); });
-  }
-
-  // True while the window thread waits for the host (window thread only).
-  bool inCall() const { return inCall_; }
-
- private:
-  template <typename Fn>
-  bool Call(Fn fn) {
-    inCall_ = true;
-    bool result = fn();
-    inCall_ = false;
-    LeaveIfAbandoned();
-    return result;
-  }
-  void LeaveIfAbandoned();
-
-  WindowsMultiplierWindow* const owner_;
-  HostLink* host_ = nullptr;
-  bool inCall_ = false;
-};
-
 class WindowsMultiplierWindow : public MultiplierWindow {
  public:
-  WindowsMultiplierWindow() : pollerLink_(this) {}
-
   void Attach(SharedState* state, HostLink* host, Settings* settings) override {
     state_ = state;
     host_ = host;
     settings_ = settings;
-    pollerLink_.Attach(host);
-    poller_ = new MultiplierPoller(state, &pollerLink_);
+    poller_ = new MultiplierPoller(state, host);
   }
 
-  bool IsRunning() override EXCLUDES(mu_) {
-    MutexLock lock(&mu_);
+  bool IsRunning() override {
+    std::lock_guard<std::mutex> lock(mu_);
     return window_ != nullptr;
   }
 
-  void Start() override EXCLUDES(mu_) {
+  void Start() override {
     if (IsRunning()) Close();
     if (poller_ == nullptr) return;  // never attached
-    std::shared_ptr<ThreadExit> exit(new (std::nothrow) ThreadExit());
-    if (exit == nullptr || exit->event() == nullptr) return;
     Multiplier* window = new (std::nothrow) Multiplier(this);
     if (window == nullptr) return;
     {
-      MutexLock lock(&mu_);
+      std::lock_guard<std::mutex> lock(mu_);
       if (window_ != nullptr) {
         // The old window did not close in time; it stays the only one.
         delete window;
@@ -209,32 +105,27 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       window_ = window;
       hwnd_ = nullptr;
       closeRequested_ = false;
-      abandoned_ = false;
-      exited_ = exit->event();
     }
     HANDLE thread = CreateThread(nullptr, 0, &ThreadProc, this, 0, nullptr);
     if (thread == nullptr) {
-      MutexLock lock(&mu_);
+      std::lock_guard<std::mutex> lock(mu_);
       window_ = nullptr;
       delete window;
-      SetEvent(exit->event());  // no thread will
       return;
     }
-    CloseHandle(thread);
-    lastThread_ = exit;
+    ForgetThread();
+    thread_ = thread;
     WaitUntil([this, window] {
-      MutexLock lock(&mu_);
+      std::lock_guard<std::mutex> lock(mu_);
       return hwnd_ != nullptr || window_ != window;
     });
   }
 
-  void Close() override EXCLUDES(mu_) {
-    // A copy: a call nested in the wait below may start another thread.
-    std::shared_ptr<ThreadExit> exit = lastThread_;
+  void Close() override {
     HWND hwnd;
     bool running;
     {
-      MutexLock lock(&mu_);
+      std::lock_guard<std::mutex> lock(mu_);
       running = window_ != nullptr;
       closeRequested_ = running;
       hwnd = hwnd_;
@@ -247,22 +138,23 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       // timer as it handles WM_CLOSE.
       if (hwnd != nullptr) PostMessageA(hwnd, WM_CLOSE, 0, 0);
       settings_->WriteText("Talq_Good", "0");
+      WaitUntil([this] {
+        std::lock_guard<std::mutex> lock(mu_);
+        return window_ == nullptr;
+      });
     }
     // Also after the operator closed the window: its thread may still be on
     // its way out.
-    if (exit == nullptr) return;
-    WaitUntil([&exit] { return exit->Left(); });
-    if (exit->Left()) {
-      if (lastThread_ == exit) lastThread_.reset();
-      return;
+    if (!IsRunning() && thread_ != nullptr) {
+      WaitForSingleObject(thread_, kThreadExitWaitMs);
+      ForgetThread();
     }
-    Abandon(exit->event());
   }
 
-  void ArmPollTimer() override EXCLUDES(mu_) {
+  void ArmPollTimer() override {
     HWND hwnd;
     {
-      MutexLock lock(&mu_);
+      std::lock_guard<std::mutex> lock(mu_);
       hwnd = hwnd_;
     }
     // Before the dialog exists there is nothing to re-arm: it arms its
@@ -274,34 +166,18 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
   // The dialog's window exists: publishes its handle. True when a close
   // was requested before, so the dialog ends without being shown.
-  bool Opened(HWND hwnd) EXCLUDES(mu_) {
-    MutexLock lock(&mu_);
+  bool Opened(HWND hwnd) {
+    std::lock_guard<std::mutex> lock(mu_);
     hwnd_ = hwnd;
     return closeRequested_;
   }
 
   // The dialog's window is going away: no more messages for it.
-  void Closing() EXCLUDES(mu_) {
-    MutexLock lock(&mu_);
+  void Closing() {
+    std::lock_guard<std::mutex> lock(mu_);
     hwnd_ = nullptr;
   }
 
-  // On the window thread: when the host's thread gave up waiting for it,
-  // ends the thread at once. The plug-in's state may be gone by now, so
-  // nothing of it is touched; the dialog goes with the thread.
-  void LeaveIfAbandoned() EXCLUDES(mu_) {
-    HANDLE exited;
-    {
-      MutexLock lock(&mu_);
-      if (!abandoned_ || GetCurrentThreadId() != windowThreadId_) return;
-      exited = exited_;
-      window_ = nullptr;
-      hwnd_ = nullptr;
-    }
-    SignalAndExitThread(exited);
-  }
-
-  bool inHostCall() const { return pollerLink_.inCall(); }
   SharedState* state() const { return state_; }
   Settings* settings() const { return settings_; }
   MultiplierPoller* poller() const { return poller_; }
@@ -311,59 +187,40 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
  private:
   static DWORD WINAPI ThreadProc(LPVOID param) {
-    // Never returns: the thread leaves through SignalAndExitThread.
-    static_cast<WindowsMultiplierWindow*>(param)->RunThread();
-  }
-
-  [[noreturn]] void RunThread() EXCLUDES(mu_) {
-    Multiplier* window;
-    HANDLE exited;
-    {
-      MutexLock lock(&mu_);
-      window = window_;
-      exited = exited_;
-      windowThreadId_ = GetCurrentThreadId();
-    }
     try {
-      // The host link asks each thread that calls it again and again to
-      // keep COM initialized for its whole life.
-      HRESULT com = CoInitialize(nullptr);
-      window->DoModal();
-      if (SUCCEEDED(com)) CoUninitialize();
-      delete window;
+      return static_cast<WindowsMultiplierWindow*>(param)->RunThread();
     } catch (...) {
+      return 0;
     }
-    {
-      MutexLock lock(&mu_);
-      window_ = nullptr;
-      hwnd_ = nullptr;
-    }
-    SignalAndExitThread(exited);
   }
 
-  // Host thread: the window thread whose exit event this is did not leave
-  // in time. It is told to leave at its next chance, and the library is
-  // pinned, so that FreeLibrary never unmaps it under that thread.
-  void Abandon(HANDLE exited) EXCLUDES(mu_) {
+  DWORD RunThread() {
+    Multiplier* window;
     {
-      MutexLock lock(&mu_);
-      if (exited_ == exited) abandoned_ = true;
+      std::lock_guard<std::mutex> lock(mu_);
+      window = window_;
     }
-    HMODULE self = nullptr;
-    GetModuleHandleExA(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-        reinterpret_cast<LPCSTR>(&NeverSignalled), &self);
+    if (window == nullptr) return 1;  // no window to run
+    // The host link asks each thread that calls it again and again to
+    // keep COM initialized for its whole life.
+    HRESULT com = CoInitialize(nullptr);
+    window->DoModal();
+    if (SUCCEEDED(com)) CoUninitialize();
+    delete window;
+    // The last step: once the pointer is clear the library may be
+    // unloaded, so nothing of it may run after this but the return.
+    std::lock_guard<std::mutex> lock(mu_);
+    window_ = nullptr;
+    hwnd_ = nullptr;
+    return 0;
   }
 
   // Polls done() every kHandshakePollMs for at most kHandshakeWaitMs.
   // Meanwhile this thread serves what the window's thread may be waiting
   // for: messages sent to this thread's windows and, when this thread is in
   // a single-threaded apartment (the host's GUI thread, where the host
-  // object lives), the COM calls marshalled into it. In that apartment the
-  // wait is COM's modal loop, which dispatches posted messages too, so the
-  // host's own messages (and calls into the exports they make) may run
-  // here; elsewhere only sent messages are served and posted ones stay
-  // queued for the host's own loop.
+  // object lives), the COM calls marshalled into it. Other posted messages
+  // stay queued for the host's own loop.
   template <typename Done>
   static void WaitUntil(Done done) {
     const DWORD start = GetTickCount();
@@ -373,12 +230,12 @@ class WindowsMultiplierWindow : public MultiplierWindow {
                      (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
     while (!done()) {
       if (GetTickCount() - start >= kHandshakeWaitMs) return;
-      HANDLE never = NeverSignalled();
-      if (never == nullptr) {
+      if (NeverSignalled() == nullptr) {
         Sleep(kHandshakePollMs);
       } else if (sta) {
         DWORD index = 0;
-        CoWaitForMultipleHandles(0, kHandshakePollMs, 1, &never, &index);
+        CoWaitForMultipleHandles(0, kHandshakePollMs, 1, &NeverSignalled(),
+                                 &index);
       } else {
         MsgWaitForMultipleObjectsEx(0, nullptr, kHandshakePollMs,
                                     QS_SENDMESSAGE, 0);
@@ -388,27 +245,29 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     }
   }
 
+  // Host thread only, like Start and Close.
+  void ForgetThread() {
+    if (thread_ != nullptr) CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
+  static HANDLE& NeverSignalled() {
+    static HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    return event;
+  }
+
   SharedState* state_ = nullptr;
   HostLink* host_ = nullptr;
   Settings* settings_ = nullptr;
-  WindowHostLink pollerLink_;
   MultiplierPoller* poller_ = nullptr;  // keeps the macro frequency
   WindowPosition savedPosition_;
-  // The last window thread's exit; host thread only, like Start and Close.
-  std::shared_ptr<ThreadExit> lastThread_;
 
-  Mutex mu_;
-  Multiplier* window_ GUARDED_BY(mu_) = nullptr;
-  HWND hwnd_ GUARDED_BY(mu_) = nullptr;
-  bool closeRequested_ GUARDED_BY(mu_) = false;
-  // The running window thread: its exit event, its id, and whether the
-  // host's thread gave up waiting for it.
-  HANDLE exited_ GUARDED_BY(mu_) = nullptr;
-  DWORD windowThreadId_ GUARDED_BY(mu_) = 0;
-  bool abandoned_ GUARDED_BY(mu_) = false;
+  std::mutex mu_;
+  Multiplier* window_ = nullptr;  // guarded by mu_
+  HWND hwnd_ = nullptr;           // guarded by mu_
+  bool closeRequested_ = false;   // guarded by mu_
+  HANDLE thread_ = nullptr;       // the last window thread; host thread only
 };
-
-void WindowHostLink::LeaveIfAbandoned() { owner_->LeaveIfAbandoned(); }
 
 void Multiplier::DoModal() {
   DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(IDD_MULTIPLIER), nullptr,
@@ -435,9 +294,6 @@ INT_PTR CALLBACK Multiplier::DialogProc(HWND hwnd, UINT message, WPARAM wparam,
 }
 
 INT_PTR Multiplier::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  // Not inside a host call: COM's modal loop delivers messages while the
-  // call waits, and the thread leaves when the call returns.
-  if (!owner_->inHostCall()) owner_->LeaveIfAbandoned();
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();
