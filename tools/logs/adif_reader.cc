@@ -46,25 +46,6 @@ std::string Exchange(const Fields& fields, const char* stringName,
   return zero ? std::string() : number;
 }
 
-// A frequency in kHz ("14035.86") in Hz; false unless it is one.
-bool ParseKilohertz(const std::string& text, uint32_t* hz) {
-  size_t point = text.find('.');
-  std::string whole = text.substr(0, point);
-  std::string fraction =
-      point == std::string::npos ? "" : text.substr(point + 1);
-  auto digits = [](const std::string& t) {
-    return std::all_of(t.begin(), t.end(), IsDigit);
-  };
-  if (whole.empty() || whole.size() > 7 || fraction.size() > 3 ||
-      !digits(whole) || !digits(fraction))
-    return false;
-  fraction.resize(3, '0');
-  uint64_t value = std::stoull(whole) * 1000 + std::stoull(fraction);
-  if (value > UINT32_MAX) return false;
-  *hz = static_cast<uint32_t>(value);
-  return true;
-}
-
 // Fills `contact` from one record's fields; returns false with `problem`
 // set when the record cannot make a contact. `note` tells what was mended
 // in a record that makes one.

@@ -77,22 +77,27 @@ std::string ContestModeOf(const std::string& contest) {
   return "";
 }
 
-bool ParseMegahertz(const std::string& text, uint32_t* hz) {
+namespace {
+
+// A decimal number in a unit of 10^unitDigits Hz, at most maxWholeDigits
+// before the point, read into Hz exactly; digits past the hertz dropped.
+bool ParseDecimalHz(const std::string& text, size_t unitDigits,
+                    size_t maxWholeDigits, uint32_t* hz) {
   std::string t = TrimBlanks(text);
-  uint64_t mhz = 0;
+  uint64_t whole = 0;
   uint64_t fraction = 0;
   size_t i = 0;
   size_t intDigits = 0;
   while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-    mhz = mhz * 10 + static_cast<uint64_t>(t[i] - '0');
-    if (++intDigits > 5) return false;
+    whole = whole * 10 + static_cast<uint64_t>(t[i] - '0');
+    if (++intDigits > maxWholeDigits) return false;
     ++i;
   }
   size_t fractionDigits = 0;
   if (i < t.size() && t[i] == '.') {
     ++i;
     while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) {
-      if (fractionDigits < 6) {
+      if (fractionDigits < unitDigits) {
         fraction = fraction * 10 + static_cast<uint64_t>(t[i] - '0');
         ++fractionDigits;
       }
@@ -100,11 +105,23 @@ bool ParseMegahertz(const std::string& text, uint32_t* hz) {
     }
   }
   if (i != t.size() || (intDigits == 0 && fractionDigits == 0)) return false;
-  for (size_t d = fractionDigits; d < 6; ++d) fraction *= 10;
-  uint64_t value = mhz * 1000000 + fraction;
+  uint64_t unit = 1;
+  for (size_t d = 0; d < unitDigits; ++d) unit *= 10;
+  for (size_t d = fractionDigits; d < unitDigits; ++d) fraction *= 10;
+  uint64_t value = whole * unit + fraction;
   if (value > UINT32_MAX) return false;
   *hz = static_cast<uint32_t>(value);
   return true;
+}
+
+}  // namespace
+
+bool ParseMegahertz(const std::string& text, uint32_t* hz) {
+  return ParseDecimalHz(text, 6, 5, hz);
+}
+
+bool ParseKilohertz(const std::string& text, uint32_t* hz) {
+  return ParseDecimalHz(text, 3, 7, hz);
 }
 
 }  // namespace logs

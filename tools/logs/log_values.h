@@ -37,6 +37,10 @@ std::string ContestModeOf(const std::string& contest);
 // of 4295 MHz and more.
 bool ParseMegahertz(const std::string& text, uint32_t* hz);
 
+// The same for kHz ("14035.86", as some loggers write ADIF's FREQ), up to
+// seven digits before the point.
+bool ParseKilohertz(const std::string& text, uint32_t* hz);
+
 }  // namespace logs
 }  // namespace aadx
 

@@ -45,6 +45,17 @@ TEST(LogValuesTest, MegahertzAreReadExactlyAndMalformedOnesRefused) {
   EXPECT_EQ(7u, hz);
 }
 
+TEST(LogValuesTest, KilohertzAreReadExactly) {
+  uint32_t hz = 0;
+  ASSERT_TRUE(ParseKilohertz("14035.86", &hz));
+  EXPECT_EQ(14035860u, hz);
+  ASSERT_TRUE(ParseKilohertz("7012", &hz));
+  EXPECT_EQ(7012000u, hz);
+  for (const char* bad : {"14,035", "12345678", "4294968"}) {
+    EXPECT_FALSE(ParseKilohertz(bad, &hz)) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace logs
 }  // namespace aadx
