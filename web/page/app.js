@@ -15,6 +15,7 @@
     cty: null, // {bytes, info}
     settings: null, // {name, bytes}
     log: null, // {name, bytes}
+    loading: Promise.resolve(), // the settings or country file being read
     contacts: [],
     sort: { column: -1, up: true },
   };
@@ -276,7 +277,7 @@
     const height = options.height || 200;
     const left = 36;
     const bottom = 22;
-    const top = 16;
+    const top = options.legend ? 26 : 12;
     const svg = svgElement('svg', { viewBox: `0 0 ${width} ${height}`, role: 'img' });
     const max = Math.max(1, ...series.flatMap((s) => s.values));
     const plotH = height - top - bottom;
@@ -321,8 +322,8 @@
       return;
     }
     const hour = 3600e3;
-    const first = Math.floor(Math.min(...times) / hour);
-    const last = Math.floor(Math.max(...times) / hour);
+    const first = Math.floor(times.reduce((a, b) => Math.min(a, b)) / hour);
+    const last = Math.floor(times.reduce((a, b) => Math.max(a, b)) / hour);
     const counts = new Array(Math.min(last - first + 1, 24 * 14)).fill(0);
     for (const t of times) {
       const i = Math.floor(t / hour) - first;
@@ -372,6 +373,7 @@
   // --- Driving a run --------------------------------------------------------
 
   async function score(startedAt) {
+    await state.loading;
     if (!state.log || !state.compiled || !state.cty) return;
     document.body.dataset.state = 'running';
     $('run').disabled = true;
@@ -424,6 +426,7 @@
       return;
     }
     await ready;
+    await state.loading;
     await score(started);
   }
 
@@ -479,16 +482,21 @@
   window.aadxReady = ready;
 
   $('log-file').addEventListener('change', (e) => fileChosen(e.target.files[0]));
-  $('settings-file').addEventListener('change', async (e) => {
+  $('settings-file').addEventListener('change', (e) => {
     const f = e.target.files[0];
-    state.settings = f ? { name: f.name, bytes: new Uint8Array(await f.arrayBuffer()) } : null;
+    state.loading = (async () => {
+      state.settings = f ? { name: f.name, bytes: new Uint8Array(await f.arrayBuffer()) } : null;
+    })();
   });
-  $('cty-file').addEventListener('change', async (e) => {
+  $('cty-file').addEventListener('change', (e) => {
     const f = e.target.files[0];
     if (!f) return;
-    const bytes = new Uint8Array(await f.arrayBuffer());
-    state.cty = { bytes };
-    $('cty-info').textContent = ctyInfo(bytes, safeName(f.name));
+    state.loading = (async () => {
+      await ready;
+      const bytes = new Uint8Array(await f.arrayBuffer());
+      state.cty = { bytes };
+      $('cty-info').textContent = ctyInfo(bytes, safeName(f.name));
+    })();
   });
   $('run').addEventListener('click', () => score());
   $('reason-filter').addEventListener('change', renderContacts);
