@@ -335,7 +335,10 @@
     });
     box.appendChild(barChart(slots, [{ name: 'QSOs', values: counts, className: 'bar1' }],
       { labelEvery: Math.max(1, Math.ceil(slots.length / 8)) }));
-    box.appendChild(document.createTextNode('UTC day/hour; contacts with a sponsor\'s line, refused ones included.'));
+    const note = document.createElement('p');
+    note.className = 'muted note';
+    note.textContent = 'UTC day/hour of every contact the sponsor\'s check lists, refused ones included.';
+    box.appendChild(note);
   }
 
   function renderBandChart(json) {
@@ -410,6 +413,8 @@
     window.aadxTiming = { runMs: ran - started, totalMs: done - started };
     $('timing').textContent = `${state.log.name}: scored in ${Math.round(ran - started)} ms, shown in ${Math.round(done - started)} ms (exit status ${result.status}).`;
     $('run').disabled = false;
+    // The options stay at hand, out of the results' way.
+    if (scored) $('options').open = false;
     document.body.dataset.state = result.status === 0 ? 'done' : 'failed';
   }
 
