@@ -384,6 +384,9 @@
     const stem = state.log.name.replace(/\.[^.]*$/, '') || 'log';
     const jsonName = `${stem}-scores.json`;
     const args = replayArgs(state.log.name, jsonName);
+    $('timing').textContent = `${state.log.name}: scoring…`;
+    // Lets the browser show that before the run holds the page.
+    await new Promise((resolve) => { setTimeout(resolve, 0); });
     let result;
     try {
       result = await runReplay(state.log, args);

@@ -77,9 +77,9 @@ export function waitForRun(page) {
   );
 }
 
-// Fills the options (field id -> value; true/false for checkboxes) and the
-// optional settings file, then chooses the log as a user would.
-export async function scoreFile(page, logPath, { fields = {}, settings } = {}) {
+// Fills the options (field id -> value; true/false for checkboxes), the
+// optional settings and country files, then chooses the log as a user would.
+export async function scoreFile(page, logPath, { fields = {}, settings, cty } = {}) {
   for (const [id, value] of Object.entries(fields)) {
     await page.$eval(`#${id}`, (e, v) => {
       if (e.type === 'checkbox') e.checked = v;
@@ -87,6 +87,7 @@ export async function scoreFile(page, logPath, { fields = {}, settings } = {}) {
     }, value);
   }
   if (settings) await (await page.$('#settings-file')).uploadFile(settings);
+  if (cty) await (await page.$('#cty-file')).uploadFile(cty);
   await page.evaluate(() => { document.body.dataset.state = 'choosing'; });
   await (await page.$('#log-file')).uploadFile(logPath);
   await waitForRun(page);
@@ -130,13 +131,14 @@ function listFiles(dir, prefix = '') {
 
 // Runs the native tool in a fresh folder on a copy of the log named as the
 // page named it, with the page's arguments (its in-memory paths of the
-// country and settings files mapped to the real ones). Its printed paths
+// country and settings files mapped to the real ones: the page's own
+// cty.dat unless another is given). Its printed paths
 // are mapped back, so that the output compares with the page's.
-export function runNative(logPath, pageArgs, { settings, logName } = {}) {
+export function runNative(logPath, pageArgs, { settings, cty: ctyFile, logName } = {}) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'aadx-web-'));
   const name = logName || path.basename(logPath);
   fs.copyFileSync(logPath, path.join(dir, name));
-  const cty = path.join(pageDir, 'cty.dat');
+  const cty = ctyFile || path.join(pageDir, 'cty.dat');
   const args = pageArgs.map((a) => (a === '/cty/cty.dat' ? cty : a === '/cfg/AADX.ini' ? settings : a));
   return new Promise((resolve) => {
     const started = process.hrtime.bigint();

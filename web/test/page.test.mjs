@@ -23,6 +23,8 @@ const goodCases = [
   { name: 'sample-dx-ssb', log: path.join(samples, 'aadx-dx-ssb.log'),
     fields: { 'hdr-CATEGORY-POWER': 'LOW', 'hdr-NAME': 'Test Operator',
       'opt-headers': 'SOAPBOX=first line\nSOAPBOX=second line', 'opt-checks': 'JA1QAA 20m' } },
+  { name: 'country-file-chosen', log: path.join(testdata, 'example_asia_cw.adi'),
+    cty: path.join(testdata, 'sponsor_cty.dat') },
   ...styleLogs.map((f) => ({ name: f.replace(/\W/g, '-'), log: path.join(testdata, f) })),
   { name: 'options-given', log: path.join(samples, 'aadx-asia-cw.adi'),
     fields: { 'opt-call': 'JA1QZX', 'opt-continent': 'AS', 'opt-contest': 'CW',
@@ -62,8 +64,8 @@ after(async () => {
 
 // The page's run against the native one: the same exit status, the same
 // text printed, and the same files, byte for byte.
-async function assertSameAsNative(got, logPath, settings) {
-  const native = await runNative(logPath, got.args, { settings, logName: got.args[0] });
+async function assertSameAsNative(got, logPath, { settings, cty } = {}) {
+  const native = await runNative(logPath, got.args, { settings, cty, logName: got.args[0] });
   assert.equal(got.status, native.status, 'exit status');
   assert.equal(got.stderr, native.stderr, 'messages');
   assert.equal(got.stdout, native.stdout, 'report');
@@ -80,7 +82,9 @@ describe('downloads match the native aadx-replay', () => {
       const page = await openPage(browser, site.base);
       const got = await scoreFile(page, c.log, c);
       await screenshot(page, c.name);
-      await assertSameAsNative(got, c.log, c.settings);
+      await assertSameAsNative(got, c.log, c);
+      const ctyInfo = await page.$eval('#cty-info', (e) => e.textContent);
+      assert.ok(ctyInfo.startsWith(c.cty ? path.basename(c.cty) : 'Debian\'s hamradio-files'), ctyInfo);
       assert.equal(got.status, 0);
       const names = Object.keys(got.files);
       for (const ending of ['err.txt', 'sponsor-check.txt', '-scores.json',
