@@ -142,6 +142,14 @@
     $(id).hidden = !visible;
   }
 
+  // The tool's progress lines, which it prints to a non-terminal for runs
+  // longer than half a second: no news once the run is done.
+  const PROGRESS_LINE = /^aadx-replay: (Reading|Replaying) \d+ of \d+ \(\d+%\)\n/gm;
+
+  function withoutProgress(text) {
+    return text.replace(PROGRESS_LINE, '');
+  }
+
   function setMessages(text, isError) {
     $('message-text').textContent = text;
     $('messages').classList.toggle('info', !isError);
@@ -314,9 +322,11 @@
   function renderHourChart() {
     const box = $('chart-hours');
     box.textContent = '';
-    const times = state.contacts
-      .map((c) => Date.parse(`${c[0].replace(' ', 'T').replace(/T(\d\d)(\d\d)$/, 'T$1:$2')}Z`))
-      .filter((t) => !Number.isNaN(t));
+    const times = [];
+    for (const c of state.contacts) {
+      const m = /^(\d{4})-(\d\d)-(\d\d) (\d\d)(\d\d)(\d\d)?$/.exec(c[0]);
+      if (m) times.push(Date.UTC(m[1], m[2] - 1, m[3], m[4], m[5], m[6] || 0));
+    }
     if (times.length === 0) {
       box.textContent = 'No contact times.';
       return;
@@ -397,7 +407,7 @@
     window.aadxLast = { args, status: result.status, stdout: result.stdout, stderr: result.stderr,
       jsonName, files: Object.keys(result.files) };
 
-    setMessages(result.stderr.trimEnd(), result.status !== 0);
+    setMessages(withoutProgress(result.stderr).trimEnd(), result.status !== 0);
     const scored = result.stdout !== '';
     show('results', scored || Object.keys(result.files).length > 0);
     const parts = splitReport(result.stdout);

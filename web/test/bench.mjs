@@ -64,8 +64,14 @@ try {
       const got = await scoreFile(tab, log);
       choose.push(Date.now() - before);
       page.push(got.timing.totalMs);
-      native.push((await runNative(log, got.args)).ms);
+      const nat = await runNative(log, got.args);
+      native.push(nat.ms);
       if (got.status !== 0) throw new Error(`${name}: exit status ${got.status}: ${got.stderr}`);
+      // The downloads once more against the native files, at this size.
+      const same = Object.keys(got.files).length === Object.keys(nat.files).length &&
+        Object.entries(got.files).every(([f, { base64 }]) => nat.files[f] &&
+          Buffer.from(base64, 'base64').equals(nat.files[f]));
+      if (!same) throw new Error(`${name}: the page's files differ from the native tool's`);
       await tab.close();
     }
     results.push({ name, page: median(page), choose: median(choose), native: median(native) });
@@ -77,7 +83,7 @@ try {
   for (const r of results) {
     console.log(`${r.name.padEnd(7)} page ${ms(r.page).padStart(9)} from choosing the file to shown` +
       ` (${ms(r.choose)} as the test driver sees it), native aadx-replay ${ms(r.native)},` +
-      ` ratio ${(r.page / r.native).toFixed(2)}`);
+      ` ratio ${(r.page / r.native).toFixed(2)}; downloads identical to the native files`);
   }
   for (const f of files) {
     const bytes = fs.readFileSync(path.join(pageDir, f));

@@ -155,6 +155,12 @@ export function runNative(logPath, pageArgs, { settings, cty: ctyFile, logName }
   });
 }
 
+// The tool's progress lines come and go with the machine's speed (shown
+// after half a second of a stage); they are left out of comparisons.
+export function withoutProgress(text) {
+  return text.replace(/^aadx-replay: (Reading|Replaying) \d+ of \d+ \(\d+%\)\n/gm, '');
+}
+
 export async function screenshot(page, name) {
   fs.mkdirSync(artifacts, { recursive: true });
   const file = path.join(artifacts, `${name}.png`);

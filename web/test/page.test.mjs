@@ -8,6 +8,7 @@ import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
   launch, openPage, pageResult, root, runNative, scoreFile, screenshot, serve, waitForRun,
+  withoutProgress,
 } from './helpers.mjs';
 
 const samples = path.join(root, 'samples');
@@ -67,7 +68,7 @@ after(async () => {
 async function assertSameAsNative(got, logPath, { settings, cty } = {}) {
   const native = await runNative(logPath, got.args, { settings, cty, logName: got.args[0] });
   assert.equal(got.status, native.status, 'exit status');
-  assert.equal(got.stderr, native.stderr, 'messages');
+  assert.equal(withoutProgress(got.stderr), withoutProgress(native.stderr), 'messages');
   assert.equal(got.stdout, native.stdout, 'report');
   assert.deepEqual(Object.keys(got.files).sort(), Object.keys(native.files).sort(), 'files written');
   for (const [file, { base64 }] of Object.entries(got.files)) {
@@ -105,7 +106,7 @@ describe('bad input gets the tool\'s messages', () => {
       const got = await scoreFile(page, c.log);
       await screenshot(page, `bad-${c.name}`);
       const native = await assertSameAsNative(got, c.log);
-      assert.equal(got.shownMessages, native.stderr.trimEnd(), 'shown on the page');
+      assert.equal(got.shownMessages, withoutProgress(native.stderr).trimEnd(), 'shown on the page');
       if (c.reason) {
         const sponsor = await page.$eval('#sponsor', (e) => e.textContent);
         assert.ok(native.stdout.includes(sponsor), 'the sponsor\'s part as printed');
