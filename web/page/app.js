@@ -1,7 +1,6 @@
 // The page: runs aadx-replay (compiled to WebAssembly, the plug-in linked
-// in) on the chosen log in emscripten's in-memory file system, then shows
-// what it printed and offers the files it wrote. A fresh instance of the
-// module for every run, as the tool loads the plug-in afresh.
+// in; worker.js) on the chosen log with the options given, then shows what
+// it printed and offers the files it wrote.
 'use strict';
 
 (() => {
@@ -11,7 +10,6 @@
     'NAME', 'EMAIL', 'OPERATORS'];
 
   const state = {
-    compiled: null, // WebAssembly.Module
     cty: null, // {bytes, info}
     settings: null, // {name, bytes}
     log: null, // {name, bytes}
@@ -77,63 +75,36 @@
 
   // --- Running the tool -----------------------------------------------------
 
-  async function compileModule() {
-    const response = await fetch('aadx-replay.wasm');
-    if (!response.ok) throw new Error(`aadx-replay.wasm: HTTP ${response.status}`);
-    return WebAssembly.compile(await response.arrayBuffer());
-  }
-
-  function byteSink(list) {
-    return (byte) => {
-      if (byte !== null && byte !== undefined) list.push(byte);
-    };
-  }
-
-  function readTree(FS, dir, into, prefix) {
-    for (const name of FS.readdir(dir)) {
-      if (name === '.' || name === '..') continue;
-      const path = `${dir}/${name}`;
-      const mode = FS.stat(path).mode;
-      if (FS.isDir(mode)) readTree(FS, path, into, `${prefix}${name}/`);
-      else into[prefix + name] = FS.readFile(path);
-    }
-  }
-
-  // Runs the tool on the log; returns its exit status, output and files.
-  async function runReplay(log, args) {
-    const out = [];
-    const err = [];
-    const module = await createAadxReplay({
-      noInitialRun: true,
-      instantiateWasm(imports, done) {
-        WebAssembly.instantiate(state.compiled, imports).then((i) => done(i, state.compiled));
-        return {};
-      },
-      stdout: byteSink(out),
-      stderr: byteSink(err),
+  // The runs happen in worker.js, one at a time.
+  const worker = new Worker('worker.js');
+  const pending = new Map();
+  let nextRun = 0;
+  const workerReady = new Promise((resolve, reject) => {
+    worker.addEventListener('message', (event) => {
+      const data = event.data;
+      if ('ready' in data) {
+        if (data.ready) resolve();
+        else reject(new Error(data.error));
+        return;
+      }
+      const run = pending.get(data.id);
+      pending.delete(data.id);
+      if (data.error) run.reject(new Error(data.error));
+      else run.resolve(data.result);
     });
-    const FS = module.FS;
-    for (const dir of ['/work', '/cty', '/cfg']) FS.mkdir(dir);
-    FS.writeFile(`/work/${log.name}`, log.bytes);
-    FS.writeFile('/cty/cty.dat', state.cty.bytes);
-    if (state.settings) FS.writeFile('/cfg/AADX.ini', state.settings.bytes);
-    FS.chdir('/work');
-    let status;
-    try {
-      status = module.callMain(args);
-    } catch (e) {
-      err.push(...new TextEncoder().encode(`aadx-replay: ${e}\n`));
-      status = 2;
-    }
-    const files = {};
-    try {
-      readTree(FS, '/work', files, '');
-    } catch (e) {
-      // nothing written
-    }
-    delete files[log.name];
-    const decode = (bytes) => new TextDecoder('utf-8').decode(new Uint8Array(bytes));
-    return { status, stdout: decode(out), stderr: decode(err), files };
+    worker.addEventListener('error', (e) => reject(new Error(e.message || 'worker.js failed')));
+  });
+
+  // Runs the tool on the log; resolves to its exit status, output and files.
+  function runReplay(log, args) {
+    nextRun += 1;
+    const id = nextRun;
+    return new Promise((resolve, reject) => {
+      pending.set(id, { resolve, reject });
+      worker.postMessage({
+        id, log, args, cty: state.cty.bytes, settings: state.settings && state.settings.bytes,
+      });
+    });
   }
 
   // --- Showing the results --------------------------------------------------
@@ -387,7 +358,7 @@
 
   async function score(startedAt) {
     await state.loading;
-    if (!state.log || !state.compiled || !state.cty) return;
+    if (!state.log || !state.cty) return;
     document.body.dataset.state = 'running';
     $('run').disabled = true;
     const started = startedAt || performance.now();
@@ -395,8 +366,6 @@
     const jsonName = `${stem}-scores.json`;
     const args = replayArgs(state.log.name, jsonName);
     $('timing').textContent = `${state.log.name}: scoring…`;
-    // Lets the browser show that before the run holds the page.
-    await new Promise((resolve) => { setTimeout(resolve, 0); });
     let result;
     try {
       result = await runReplay(state.log, args);
@@ -479,14 +448,13 @@
 
   const ready = (async () => {
     try {
-      const [compiled, ctyBytes] = await Promise.all([
-        compileModule(),
+      const [, ctyBytes] = await Promise.all([
+        workerReady,
         fetch('cty.dat').then((r) => {
           if (!r.ok) throw new Error(`cty.dat: HTTP ${r.status}`);
           return r.arrayBuffer();
         }),
       ]);
-      state.compiled = compiled;
       const bytes = new Uint8Array(ctyBytes);
       state.cty = { bytes };
       $('cty-info').textContent = ctyInfo(bytes, "Debian's hamradio-files cty.dat");

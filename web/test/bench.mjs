@@ -76,7 +76,7 @@ try {
     }
     results.push({ name, page: median(page), choose: median(choose), native: median(native) });
   }
-  const files = ['index.html', 'style.css', 'app.js', 'aadx-replay.js', 'aadx-replay.wasm'];
+  const files = ['index.html', 'style.css', 'app.js', 'worker.js', 'aadx-replay.js', 'aadx-replay.wasm'];
   let total = 0;
   let gzip = 0;
   console.log(`load: ${fs.readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ')}; medians of ${runs} (50,000: of ${Math.min(runs, 3)}) runs`);
