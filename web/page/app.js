@@ -10,12 +10,13 @@
     'NAME', 'EMAIL', 'OPERATORS'];
 
   const state = {
-    cty: null, // {bytes, info}
+    cty: null, // {bytes}
     settings: null, // {name, bytes}
     log: null, // {name, bytes}
     loading: Promise.resolve(), // the settings or country file being read
     contacts: [],
     sort: { column: -1, up: true },
+    latest: 0, // the run whose results the page shows
   };
 
   // --- Input ----------------------------------------------------------------
@@ -75,7 +76,7 @@
 
   // --- Running the tool -----------------------------------------------------
 
-  // The runs happen in worker.js, one at a time.
+  // The runs happen in worker.js, each in a module instance of its own.
   const worker = new Worker('worker.js');
   const pending = new Map();
   let nextRun = 0;
@@ -366,12 +367,15 @@
     const jsonName = `${stem}-scores.json`;
     const args = replayArgs(state.log.name, jsonName);
     $('timing').textContent = `${state.log.name}: scoring…`;
+    state.latest += 1;
+    const run = state.latest;
     let result;
     try {
       result = await runReplay(state.log, args);
     } catch (e) {
       result = { status: 2, stdout: '', stderr: `aadx-replay: ${e.message || e}\n`, files: {} };
     }
+    if (run !== state.latest) return; // another log was chosen meanwhile
     const ran = performance.now();
     window.aadxLast = { args, status: result.status, stdout: result.stdout, stderr: result.stderr,
       jsonName, files: Object.keys(result.files) };
