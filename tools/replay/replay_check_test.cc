@@ -107,7 +107,7 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
       "{\"band\": \"10m\", \"qsos\": 1, \"points\": 2, \"multipliers\": 1}], "
       "\"total\": {\"qsos\": 8, \"points\": 10, \"multipliers\": 7, "
       "\"score\": 70}}, "
-      "\"sponsor\": {\"bands\": ["
+      "\"sponsor\": {\"rulesYear\": 2024, \"category\": null, \"bands\": ["
       "{\"band\": \"160m\", \"qsos\": 1, \"points\": 3, \"multipliers\": 1}, "
       "{\"band\": \"80m\", \"qsos\": 1, \"points\": 2, \"multipliers\": 1}, "
       "{\"band\": \"40m\", \"qsos\": 4, \"points\": 3, \"multipliers\": 2}, "
@@ -118,7 +118,7 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
       "\"outside-period\": 0, \"incomplete-exchange\": 0, \"dupe\": 0, "
       "\"maritime-mobile\": 0, \"unknown-station\": 0, \"own-entity\": 0, "
       "\"non-asian-station\": 2, \"non-asian-prefix\": 2, "
-      "\"plugin-refused\": 0}}}\n",
+      "\"plugin-refused\": 0, \"after-24-hours\": 0, \"other-band\": 0}}}\n",
       ReadFileBytes(json));
   EXPECT_NE(std::string::npos, printed.find("  Scores JSON    " + json + "\n"));
 }

@@ -112,7 +112,9 @@ inline std::vector<Contact> NonAsianExample() {
 constexpr char kAsianTable[] =
     "Score by the sponsor's rules (JARL), not the plug-in's\n"
     "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
+    "  Rules of 2024, the earliest known (the contest is of 2021)\n"
     "     Contestant: JA1XYZ\n"
+    "     Category: none given (all bands, no time limit)\n"
     "Band\tQSOs\tPoints\tMults\n"
     "160m\t 1\t 3\t 1\n80m\t 1\t 6\t 1\n40m\t 5\t 10\t 3\n"
     "20m\t 1\t 0\t 0\n10m\t 0\t 0\t 0\n"
@@ -121,7 +123,9 @@ constexpr char kAsianTable[] =
 constexpr char kNonAsianTable[] =
     "Score by the sponsor's rules (JARL), not the plug-in's\n"
     "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
+    "  Rules of 2024, the earliest known (the contest is of 2021)\n"
     "     Contestant: DL5XYZ\n"
+    "     Category: none given (all bands, no time limit)\n"
     "Band\tQSOs\tPoints\tMults\n"
     "160m\t 1\t 3\t 1\n80m\t 1\t 2\t 1\n40m\t 4\t 3\t 2\n"
     "20m\t 1\t 0\t 0\n10m\t 1\t 2\t 1\n"
@@ -158,6 +162,8 @@ constexpr char kNonAsianReconciliation[] =
 constexpr char kAsianCheckReport[] =
     "Check by the sponsor's rules (JARL): AADX-CW, JA1XYZ (JA, AS), "
     "2021-06-19 0000 to 2021-06-21 0000 UTC\n"
+    "Rules of 2024, the earliest known (the contest is of 2021); category: "
+    "none given (all bands, no time limit)\n"
     "Time             Band  Call          Entity  Cont  Prefix  Points  "
     "New mult  Reason\n"
     "2021-06-19 0100  80m   DL1AA         DL      EU    DL1          6  DL\n"
