@@ -182,6 +182,85 @@ TEST_F(ReplayCheckTest, PeriodAndModeFollowTheCommandLine) {
   }
 }
 
+// The 24-hour test log's header names SOABLP24; --category replaces it.
+TEST_F(ReplayCheckTest, CategoryFromTheHeaderOrTheOption) {
+  const struct {
+    const char* option;
+    const char* category;  // the report's line, after "Category: "
+    const char* json;      // the JSON's sponsor object begins so
+    int after24;
+    int otherBand;
+  } kCases[] = {
+      {"",
+       "SOABLP24 (from the log's header): single operator, all bands, low "
+       "power (100 W or less), the first 24 hours of operating time",
+       "\"rulesYear\": 2025, \"category\": \"SOABLP24\", "
+       "\"operatingMinutes\": 1523, \"bands\": ",
+       3, 0},
+      {"SOABLP",
+       "SOABLP (from --category): single operator, all bands, low power (100 "
+       "W or less)",
+       "\"rulesYear\": 2025, \"category\": \"SOABLP\", \"bands\": ", 0, 0},
+      {"SO40LP",
+       "SO40LP (from --category): single operator, 40m only, low power (100 "
+       "W or less)",
+       "\"rulesYear\": 2025, \"category\": \"SO40LP\", \"bands\": ", 0, 22},
+  };
+  options_.jsonFile = (out_ / "scores.json").string();
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.option);
+    options_.category = c.option;
+    const std::string printed = Replay("twenty_four_hours.log");
+    EXPECT_NE(std::string::npos, printed.find(std::string("\n     Category: ") +
+                                              c.category + "\nBand\t"))
+        << printed;
+    EXPECT_NE(std::string::npos,
+              ReadFileBytes(options_.jsonFile)
+                  .find(std::string("\"sponsor\": {") + c.json));
+    EXPECT_EQ(c.after24, check_.sponsor.reasonCount(Reason::kAfter24Hours));
+    EXPECT_EQ(c.otherBand, check_.sponsor.reasonCount(Reason::kOtherBand));
+    EXPECT_EQ(*c.option ? std::vector<std::string>{std::string("--category ") +
+                                                   c.option +
+                                                   " replaces the log header's "
+                                                   "SOABLP24"}
+                        : std::vector<std::string>{},
+              session_.rulesNotes);
+  }
+  // The 24-hour entry's operating time, after its table and in the check.
+  options_.category = "";
+  const std::string printed = Replay("twenty_four_hours.log");
+  const std::string operating =
+      "Operating time: 25 h 23 min (2 rests, 7 h 58 min in all, not "
+      "counted); the first 24 hours end at 2025-06-22 0758 UTC: 3 contacts "
+      "after them score nothing";
+  EXPECT_NE(std::string::npos, printed.find("\n" + operating + "\n\n"));
+  EXPECT_NE(std::string::npos,
+            ReadFileBytes(fs::path(session_.outDir) / kCheckReportName)
+                .find(" UTC\r\nRules of 2025; category: SOABLP24 (from the "
+                      "log's header): single operator, all bands, low power "
+                      "(100 W or less), the first 24 hours of operating "
+                      "time\r\n" +
+                      operating + "\r\nTime "));
+}
+
+TEST_F(ReplayCheckTest, RulesOfAnotherYearAndUnknownCategories) {
+  Replay("example_asia_cw.adi");
+  EXPECT_EQ(std::vector<std::string>{"the sponsor's rules of 2021 are not "
+                                     "known: rules of 2024, the earliest known "
+                                     "(the contest is of 2021) used"},
+            session_.rulesNotes);
+  options_.category = "SOAB";
+  options_.logs = {TestData("twenty_four_hours.log")};
+  const SessionResult session = RunReplaySession(options_, nullptr);
+  EXPECT_EQ(kExitBadInput, session.exitCode);
+  EXPECT_EQ(
+      "--category SOAB: not a category of the 2025 rules; they are SO160HP, "
+      "SO80HP, SO40HP, SO20HP, SO15HP, SO10HP, SO160LP, SO80LP, SO40LP, "
+      "SO20LP, SO15LP, SO10LP, SOABHP, SOABLP, SOABHP24, SOABLP24, MSHP, "
+      "MSLP, MMHP, MMLP, SOJR, SOSV",
+      session.error);
+}
+
 TEST(ReplayCheckWithoutCountryFileTest, SaysWhyAndWritesNoJson) {
   ReplayOptions options;
   options.jsonFile = "never-written.json";

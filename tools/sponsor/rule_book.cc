@@ -306,6 +306,7 @@ const CategoryRule* CategoryFromHeader(const YearRules& rules,
     if (match != nullptr) return nullptr;
     match = &c;
   }
+  if (match != nullptr) why->clear();
   return match;
 }
 

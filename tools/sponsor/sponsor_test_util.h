@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tools/callsign/cty_file.h"
+#include "tools/logs/contact_source.h"
 #include "tools/sponsor/sponsor_rules.h"
 
 namespace aadx {
@@ -58,6 +59,33 @@ inline Contact Qso(const std::string& call, const std::string& band,
   c.station = Locate(call);
   c.pluginPrefix = c.station.prefix;
   return c;
+}
+
+// The contacts of a test log, as the replay tool hands them over.
+inline std::vector<Contact> LogContacts(const std::string& name) {
+  logs::ParsedLog log;
+  std::string error;
+  EXPECT_TRUE(logs::ReadLogFile(
+      std::string(AADX_TOOLS_TESTDATA_DIR) + "/" + name, &log, &error))
+      << error;
+  std::vector<Contact> contacts;
+  for (const logs::LogContact& c : log.contacts) {
+    const logs::QsoTime& t = c.time;
+    Contact contact = Qso(c.call, c.band);
+    contact.time = UtcSeconds(t.year, t.month, t.day, t.hour, t.minute);
+    contact.exchRcvd = c.exchRcvd;
+    contacts.push_back(contact);
+  }
+  return contacts;
+}
+
+// The rules of `year` for `mode`, entered in the category `code`.
+inline Rules RulesOf(int year, const char* code = nullptr,
+                     ContestMode mode = ContestMode::kCw) {
+  const CategoryRule* category =
+      code ? FindCategory(RulesForYear(year), code) : nullptr;
+  EXPECT_TRUE(code == nullptr || category != nullptr) << code;
+  return Rules{mode, ContestPeriod(year, mode), {category, "--category"}};
 }
 
 inline Entrant EntrantOf(const std::string& call) {
