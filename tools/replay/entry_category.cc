@@ -38,11 +38,6 @@ bool ResolveEntryCategory(const ReplayOptions& options, const ReplayPlan& plan,
   const int year = ContestYear(options, plan);
   const YearRules& rules = sponsor::RulesForYear(year);
   const std::string rulesName = "the " + std::to_string(rules.year) + " rules";
-  if (rules.year != year) {
-    notes->push_back("the sponsor's rules of " + std::to_string(year) +
-                     " are not known: " + sponsor::RulesYearText(year) +
-                     " used");
-  }
   const bool asian = plan.ownContinent == "AS";
   callsign::CtyResolution own;
   const bool japan =

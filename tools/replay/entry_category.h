@@ -20,8 +20,9 @@ namespace replay {
 int ContestYear(const ReplayOptions& options, const ReplayPlan& plan);
 
 // Sets `category` (none when neither names one) and adds what the operator
-// should know to `notes`: another year's rules used, the header's category
-// replaced or not understood, a category the entrant may not enter. Fails
+// should know to `notes`: the header's category replaced or not understood,
+// a category the entrant may not enter. (Which year's rules are used, and
+// why, the sponsor's table says.) Fails
 // for a --category code the year's rules do not have, listing theirs.
 // `cty` may be null.
 bool ResolveEntryCategory(const ReplayOptions& options, const ReplayPlan& plan,

@@ -212,7 +212,7 @@ SessionResult RunReplaySession(const ReplayOptions& options,
   }
   const ReplayPlan& plan = result.plan;
   if (!ResolveEntryCategory(options, plan, countryFile, &result.category,
-                            &result.rulesNotes, &error)) {
+                            &result.categoryNotes, &error)) {
     return Fail(result, error);
   }
   if (plan.exportCabrillo) {

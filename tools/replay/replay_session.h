@@ -42,8 +42,8 @@ struct SessionResult {
       cty;             // the country file read, or null
   std::string outDir;  // absolute
   ReplayPlan plan;
-  sponsor::EntryCategory category;      // for the sponsor's rules
-  std::vector<std::string> rulesNotes;  // on the sponsor's rules used
+  sponsor::EntryCategory category;         // for the sponsor's rules
+  std::vector<std::string> categoryNotes;  // on the entrant's category
   ReplayOutcome outcome;
   std::vector<OutputFile> files;
 };
