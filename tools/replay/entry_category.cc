@@ -1,30 +1,10 @@
 #include "tools/replay/entry_category.h"
 
-#include <algorithm>
-
 namespace aadx {
 namespace replay {
 
 using sponsor::CategoryRule;
 using sponsor::YearRules;
-
-namespace {
-
-// The log's header tags with --header's in place of the same tags.
-sponsor::HeaderTags HeaderOf(const ReplayOptions& options,
-                             const ReplayPlan& plan) {
-  sponsor::HeaderTags tags;
-  for (const auto& [tag, value] : plan.logHeader) {
-    const bool replaced =
-        std::any_of(options.header.begin(), options.header.end(),
-                    [&](const auto& option) { return option.first == tag; });
-    if (!replaced) tags.emplace_back(tag, value);
-  }
-  tags.insert(tags.end(), options.header.begin(), options.header.end());
-  return tags;
-}
-
-}  // namespace
 
 int ContestYear(const ReplayOptions& options, const ReplayPlan& plan) {
   if (options.start) return options.start->year;
@@ -44,8 +24,8 @@ bool ResolveEntryCategory(const ReplayOptions& options, const ReplayPlan& plan,
       cty != nullptr && cty->Resolve(plan.ownCall, &own) && own.dxcc == "JA";
 
   std::string read;
-  const CategoryRule* fromHeader = sponsor::CategoryFromHeader(
-      rules, HeaderOf(options, plan), asian, japan, &read);
+  const CategoryRule* fromHeader =
+      sponsor::CategoryFromHeader(rules, plan.logHeader, asian, japan, &read);
   *category = sponsor::EntryCategory{};
   if (!options.category.empty()) {
     const CategoryRule* given = sponsor::FindCategory(rules, options.category);

@@ -1,7 +1,6 @@
 // The entrant's category for the sponsor's rules: JARL's code given with
-// --category, else the one the Cabrillo header names (the input log's
-// CATEGORY lines, --header in their place), checked against the rules of
-// the contest's year.
+// --category, else the one the input Cabrillo log's header names, checked
+// against the rules of the contest's year.
 #ifndef AADX_TOOLS_REPLAY_ENTRY_CATEGORY_H_
 #define AADX_TOOLS_REPLAY_ENTRY_CATEGORY_H_
 
