@@ -58,6 +58,7 @@
     text('opt-call', '--call');
     text('opt-continent', '--continent');
     text('opt-contest', '--contest');
+    text('opt-category', '--category');
     text('opt-start', '--start');
     text('opt-end', '--end');
     if ($('opt-cabrillo').checked) args.push('--cabrillo');

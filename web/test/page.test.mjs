@@ -26,6 +26,9 @@ const goodCases = [
       'opt-headers': 'SOAPBOX=first line\nSOAPBOX=second line', 'opt-checks': 'JA1QAA 20m' } },
   { name: 'country-file-chosen', log: path.join(testdata, 'example_asia_cw.adi'),
     cty: path.join(testdata, 'sponsor_cty.dat') },
+  { name: 'category-given', log: path.join(testdata, 'twenty_four_hours.log'),
+    cty: path.join(testdata, 'sponsor_cty.dat'), fields: { 'opt-category': 'SO40LP' },
+    shows: 'Category: SO40LP (from --category)' },
   ...styleLogs.map((f) => ({ name: f.replace(/\W/g, '-'), log: path.join(testdata, f) })),
   { name: 'options-given', log: path.join(samples, 'aadx-asia-cw.adi'),
     fields: { 'opt-call': 'JA1QZX', 'opt-continent': 'AS', 'opt-contest': 'CW',
@@ -93,6 +96,10 @@ describe('downloads match the native aadx-replay', () => {
         assert.ok(names.some((n) => n.endsWith(ending)), `offers a ${ending} file: ${names}`);
       }
       assert.ok(got.contactRows > 0, 'lists the contacts');
+      if (c.shows) {
+        const sponsor = await page.$eval('#sponsor', (e) => e.textContent);
+        assert.ok(sponsor.includes(c.shows), sponsor);
+      }
       assert.deepEqual(page.errors, []);
       await page.close();
     });
