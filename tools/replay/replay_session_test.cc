@@ -287,6 +287,10 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
        "binary.adi: holds binary data (byte 0x02 at offset 4)"},
       {"log without contacts", noQsos, lib, cty, out_.string(),
        "no_qsos.log: no contacts in the log"},
+      {"log without a contact in CW or phone", TestData("wsjtx_ft8_rtty.adi"),
+       lib, cty, out_.string(),
+       "wsjtx_ft8_rtty.adi: no contact in CW or phone, the contest's modes: "
+       "2 FT8, 1 RTTY; nothing to score"},
       {"country file is a folder", log, lib, TestData(""), out_.string(),
        "testdata/: is a folder, not a country file"},
       {"missing log", TestData("no_such.adi"), AADX_PLUGIN_PATH,
@@ -316,6 +320,41 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
     EXPECT_EQ(2, result.exitCode) << c.what;
     EXPECT_NE(std::string::npos, result.error.find(c.message))
         << c.what << ": " << result.error;
+  }
+}
+
+// What a log is, said plainly: another contest's log is named and scored;
+// LoTW's maritime mobile (DXCC 0) has no entity from the log. The plug-in's
+// title stays its own across a year end (the report names the year).
+TEST_F(ReplaySessionTest, WhatALogIsIsSaid) {
+  const struct {
+    const char* log;
+    const char* title;
+    const char* warning;  // after the folder
+    int dxccFromLog;
+    int dxccUnknown;
+  } cases[] = {
+      {"cq_ww_cw.adi", "  AADX-CW 27.11-27.11.2021 \r\n",
+       "cq_ww_cw.adi: a log of another contest, CQ-WW-CW (2 contacts), not "
+       "the All Asian DX; scored as AADX-CW all the same",
+       0, 0},
+      {"lotw_download.adi", "  AADX-CW 24.09-10.01.2021 \r\n", "", 0, 1},
+  };
+  for (const auto& c : cases) {
+    options_.logs = {TestData(c.log)};
+    SessionResult result = Run();
+    ASSERT_EQ(0, result.exitCode) << result.error;
+    EXPECT_EQ(0u, result.outcome.summary.find(c.title))
+        << result.outcome.summary;
+    std::string warnings;
+    for (const std::string& w : result.plan.warnings)
+      warnings += w.substr(w.rfind('/') + 1);
+    EXPECT_EQ(c.warning, warnings);
+    EXPECT_EQ("the mode of most contacts: " +
+                  std::to_string(result.outcome.sent) + " CW, 0 SSB",
+              result.plan.contestModeFrom);
+    EXPECT_EQ(c.dxccFromLog, result.plan.resolution.dxccFromLog) << c.log;
+    EXPECT_EQ(c.dxccUnknown, result.plan.resolution.dxccUnknown) << c.log;
   }
 }
 
@@ -440,6 +479,43 @@ TEST_F(RealLoggerTest, CabrilloHeaderAndBandCodesReachTheWrittenLog) {
   cabrillo = Export("header_and_band_codes.log");
   EXPECT_NE(std::string::npos, cabrillo.find("\r\nCATEGORY-POWER: QRP\r\n"));
   EXPECT_NE(std::string::npos, cabrillo.find("\r\nSOAPBOX: One line.\r\nQSO:"));
+}
+
+// Header tags the plug-in does not write are named once each, as are the
+// values it fills in itself; the file holds exactly what the notes say.
+TEST_F(RealLoggerTest, HeaderTagsLeftOutAndValuesFilledInAreNamed) {
+  options_.quiet = false;  // which hides the values filled in
+  options_.header = {{"CATEGORY-TIME", "6-HOURS"},
+                     {"CATEGORY-OVERLAY", "YOUTH"}};
+  const std::string cabrillo = Export("header_tags.log");
+  const std::string leftOut =
+      ": the plug-in's Cabrillo file has no such line; left out";
+  const std::string typed =
+      ": typed into the plug-in's Cabrillo dialog, but its Cabrillo file has "
+      "no such line; left out";
+  const std::string filled =
+      ": neither the log nor --header gives one; the plug-in writes its "
+      "default, ";
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          "CATEGORY-TRANSMITTER" + typed, "CATEGORY-TIME" + leftOut,
+          "CATEGORY-OVERLAY" + typed, "CATEGORY-STATION" + leftOut,
+          "LOCATION" + leftOut, "GRID-LOCATOR" + leftOut,
+          "CATEGORY-BAND" + filled + "ALL", "CATEGORY-MODE" + filled + "CW",
+          "CATEGORY-POWER" + filled + "HIGH",
+          "OPERATORS: neither the log, --header nor the settings file "
+          "gives them; the plug-in writes the own call, W1QZZ"}),
+      result_.notes);
+  EXPECT_EQ(
+      "START-OF-LOG: 3.0\r\nCALLSIGN: W1QZZ\r\nCATEGORY-BAND: ALL\r\n"
+      "CATEGORY-MODE: CW\r\nCATEGORY-OPERATOR: MULTI-OP\r\n"
+      "CATEGORY-POWER: HIGH\r\nCLAIMED-SCORE: 4\r\nCLUB: \r\n"
+      "CONTEST: AADX-CW\r\n",
+      cabrillo.substr(0, cabrillo.find("CREATED-BY:")));
+  EXPECT_NE(std::string::npos,
+            cabrillo.find("\r\nEMAIL: pat@example.org\r\nNAME: \r\n"));
+  EXPECT_NE(std::string::npos,
+            cabrillo.find("\r\nOPERATORS: W1QZZ\r\nSOAPBOX: \r\nQSO:"));
 }
 
 // A line break inside a header value, in a log line or a --header option,
