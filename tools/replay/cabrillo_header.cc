@@ -115,10 +115,8 @@ HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
   return plan;
 }
 
-std::vector<std::string> FilledInHeaderNotes(const HeaderPlan& plan,
-                                             const std::string& mode,
-                                             const std::string& ownCall,
-                                             bool operatorsKept) {
+std::string FilledInHeaderNote(const HeaderPlan& plan, const std::string& mode,
+                               const std::string& ownCall, bool operatorsKept) {
   // The category lines the plug-in writes, with the values it sets before
   // its dialog opens.
   const std::pair<const char*, std::string> kCategories[] = {
@@ -133,21 +131,17 @@ std::vector<std::string> FilledInHeaderNotes(const HeaderPlan& plan,
     }
     return false;
   };
-  std::vector<std::string> notes;
+  std::string filled;
   for (const auto& [tag, value] : kCategories) {
     if (given(plan.typed, tag)) continue;
-    notes.push_back(std::string(tag) +
-                    ": neither the log nor --header gives one; the plug-in "
-                    "writes its default, " +
-                    value);
+    filled += (filled.empty() ? "" : ", ") + std::string(tag) + " " + value;
   }
-  if (!operatorsKept && !given(plan.settings, "Operators")) {
-    notes.push_back(
-        "OPERATORS: neither the log, --header nor the settings file gives "
-        "them; the plug-in writes the own call, " +
-        ownCall);
-  }
-  return notes;
+  if (!operatorsKept && !given(plan.settings, "Operators"))
+    filled += (filled.empty() ? "" : ", ") + ("OPERATORS " + ownCall);
+  if (filled.empty()) return "";
+  return "the Cabrillo header gets the plug-in's own values where the input "
+         "gives none: " +
+         filled;
 }
 
 }  // namespace replay

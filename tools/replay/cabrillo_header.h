@@ -30,14 +30,12 @@ struct HeaderPlan {
 HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
                               const TagValues& fromOptions);
 
-// The values the plug-in fills in by itself where `plan` gives none, one
-// note each: the category lines it writes (CATEGORY-MODE as `mode`, "CW" or
+// What the plug-in fills in by itself where `plan` gives nothing, in one
+// note: the category lines it writes (CATEGORY-MODE as `mode`, "CW" or
 // "SSB") and OPERATORS, the own call, unless `operatorsKept` (the settings
-// file holds them).
-std::vector<std::string> FilledInHeaderNotes(const HeaderPlan& plan,
-                                             const std::string& mode,
-                                             const std::string& ownCall,
-                                             bool operatorsKept);
+// file holds them). Empty when the input gives them all.
+std::string FilledInHeaderNote(const HeaderPlan& plan, const std::string& mode,
+                               const std::string& ownCall, bool operatorsKept);
 
 }  // namespace replay
 }  // namespace aadx

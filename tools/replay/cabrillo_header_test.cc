@@ -96,15 +96,12 @@ TEST(CabrilloHeaderTest, ValuesThePlugInFillsInAreNamed) {
                           {"CATEGORY-MODE", "SSB"},
                           {"CATEGORY-POWER", "LOW"}},
                          {});
-  EXPECT_TRUE(FilledInHeaderNotes(given, "SSB", "JA1ZZZ", true).empty());
-  // None given: one note each, CATEGORY-MODE with the contest's mode.
-  const std::vector<std::string> notes =
-      FilledInHeaderNotes(PlanCabrilloHeader({}, {}), "SSB", "JA1ZZZ", false);
-  ASSERT_EQ(5u, notes.size());
+  EXPECT_EQ("", FilledInHeaderNote(given, "SSB", "JA1ZZZ", true));
   EXPECT_EQ(
-      "CATEGORY-MODE: neither the log nor --header gives one; the plug-in "
-      "writes its default, SSB",
-      notes[2]);
+      "the Cabrillo header gets the plug-in's own values where the input "
+      "gives none: CATEGORY-OPERATOR SINGLE-OP, CATEGORY-BAND ALL, "
+      "CATEGORY-MODE SSB, CATEGORY-POWER HIGH, OPERATORS JA1ZZZ",
+      FilledInHeaderNote(PlanCabrilloHeader({}, {}), "SSB", "JA1ZZZ", false));
 }
 
 // Whatever goes to the dialog is typed into a control the operator can edit,

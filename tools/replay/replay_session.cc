@@ -241,11 +241,9 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     IniReadFile(settings.string(), kSettingsSection, "Mode", &mode);
     const bool operatorsKept = IniReadFile(settings.string(), kSettingsSection,
                                            "Operators", &operators);
-    for (std::string& note :
-         FilledInHeaderNotes(plan.header, mode == "CW" ? "CW" : "SSB",
-                             plan.ownCall, operatorsKept)) {
-      result.notes.push_back(std::move(note));
-    }
+    const std::string filled = FilledInHeaderNote(
+        plan.header, mode == "CW" ? "CW" : "SSB", plan.ownCall, operatorsKept);
+    if (!filled.empty()) result.notes.push_back(filled);
   }
 
   const FileStates before = StatesOf(folder);

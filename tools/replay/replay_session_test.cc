@@ -493,19 +493,14 @@ TEST_F(RealLoggerTest, HeaderTagsLeftOutAndValuesFilledInAreNamed) {
   const std::string typed =
       ": typed into the plug-in's Cabrillo dialog, but its Cabrillo file has "
       "no such line; left out";
-  const std::string filled =
-      ": neither the log nor --header gives one; the plug-in writes its "
-      "default, ";
-  EXPECT_EQ(
-      (std::vector<std::string>{
-          "CATEGORY-TRANSMITTER" + typed, "CATEGORY-TIME" + leftOut,
-          "CATEGORY-OVERLAY" + typed, "CATEGORY-STATION" + leftOut,
-          "LOCATION" + leftOut, "GRID-LOCATOR" + leftOut,
-          "CATEGORY-BAND" + filled + "ALL", "CATEGORY-MODE" + filled + "CW",
-          "CATEGORY-POWER" + filled + "HIGH",
-          "OPERATORS: neither the log, --header nor the settings file "
-          "gives them; the plug-in writes the own call, W1QZZ"}),
-      result_.notes);
+  EXPECT_EQ((std::vector<std::string>{
+                "CATEGORY-TRANSMITTER" + typed, "CATEGORY-TIME" + leftOut,
+                "CATEGORY-OVERLAY" + typed, "CATEGORY-STATION" + leftOut,
+                "LOCATION" + leftOut, "GRID-LOCATOR" + leftOut,
+                "the Cabrillo header gets the plug-in's own values where the "
+                "input gives none: CATEGORY-BAND ALL, CATEGORY-MODE CW, "
+                "CATEGORY-POWER HIGH, OPERATORS W1QZZ"}),
+            result_.notes);
   EXPECT_EQ(
       "START-OF-LOG: 3.0\r\nCALLSIGN: W1QZZ\r\nCATEGORY-BAND: ALL\r\n"
       "CATEGORY-MODE: CW\r\nCATEGORY-OPERATOR: MULTI-OP\r\n"
