@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/ascii.h"
+#include "base/whole_file.h"
 
 namespace aadx {
 namespace {
@@ -188,15 +189,6 @@ FileRead ReadWholeFile(const std::string& path, std::string* content) {
   return failed ? FileRead::kFailed : FileRead::kOk;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& content) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool ok =
-      std::fwrite(content.data(), 1, content.size(), file) == content.size();
-  if (std::fclose(file) != 0) ok = false;
-  return ok;
-}
-
 }  // namespace
 
 bool IniLookup(const std::string& content, const std::string& section,
@@ -271,7 +263,8 @@ bool IniWriteFile(const std::string& profileName, const std::string& section,
   // A file that exists but cannot be read is left alone rather than
   // replaced by a file holding only the new key.
   if (ReadWholeFile(path, &content) == FileRead::kFailed) return false;
-  return WriteWholeFile(path, IniUpdate(content, section, key, value));
+  return WriteFileWhole(path, IniUpdate(content, section, key, value)) ==
+         WholeFileWrite::kWritten;
 }
 
 }  // namespace aadx

@@ -480,6 +480,22 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
   EXPECT_EQ("[Settings]\r\nKey=1\r\n", ReadFileBytes(file));
 }
 
+#ifndef _WIN32
+TEST_F(IniFileTest, AWriteCutShortKeepsEveryEarlierKey) {
+  for (int i = 0; i < 60; ++i) {
+    ASSERT_TRUE(IniWriteFile("AADX.ini", "Settings", "Key" + std::to_string(i),
+                             std::string(30, 'v')));
+  }
+  const std::string before = ReadFileBytes(dir_ / "AADX.ini");
+  ASSERT_GT(before.size(), 2000u);
+  {
+    ScopedFileSizeLimit fullDisk(1000);
+    EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", "Claimed", "42"));
+  }
+  EXPECT_EQ(before, ReadFileBytes(dir_ / "AADX.ini"));
+}
+#endif
+
 TEST_F(IniFileTest, WriteWithAnEmptyNameFailsAndCreatesNothing) {
   EXPECT_FALSE(IniWriteFile("AADX.ini", "", "Key", "v"));
   EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", " ", "v"));

@@ -38,12 +38,13 @@ int Settings::ReadInt(const std::string& key) {
   return ParseDecimal(ReadText(key));
 }
 
-void Settings::WriteText(const std::string& key, const std::string& value) {
-  profile_->Write(kSettingsFile, kSettingsSection, key, SingleLineValue(value));
+bool Settings::WriteText(const std::string& key, const std::string& value) {
+  return profile_->Write(kSettingsFile, kSettingsSection, key,
+                         SingleLineValue(value));
 }
 
-void Settings::WriteInt(const std::string& key, int value) {
-  WriteText(key, std::to_string(value));
+bool Settings::WriteInt(const std::string& key, int value) {
+  return WriteText(key, std::to_string(value));
 }
 
 }  // namespace aadx

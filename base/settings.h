@@ -27,10 +27,10 @@ class Settings {
 
   std::string ReadText(const std::string& key, const std::string& def = "");
   int ReadInt(const std::string& key);
-  // Failures to write are ignored by every caller, as the host expects.
-  // The value is written as SingleLineValue makes it.
-  void WriteText(const std::string& key, const std::string& value);
-  void WriteInt(const std::string& key, int value);
+  // The value is written as SingleLineValue makes it. False when the file
+  // could not be written; it then holds what it held before.
+  bool WriteText(const std::string& key, const std::string& value);
+  bool WriteInt(const std::string& key, int value);
 
  private:
   Profile* profile_;

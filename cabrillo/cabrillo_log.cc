@@ -1,5 +1,7 @@
 #include "cabrillo/cabrillo_log.h"
 
+#include <utility>
+
 #include "cabrillo/file_base.h"
 
 namespace aadx {
@@ -67,18 +69,24 @@ void CabrilloLog::SetupHeader(const std::string& ownCall, int* exportFlag) {
 
   std::string storedSoapbox =
       ReplaceAll(ReplaceAll(form.soapbox, "\r", "<CR>"), "\n", "<LF>");
-  settings_->WriteText("Operators", form.operators);
-  settings_->WriteText("Name", form.name);
-  settings_->WriteText("Address", form.address);
-  settings_->WriteText("Address-City", form.addressCity);
-  settings_->WriteText("Address-State", form.addressState);
-  settings_->WriteText("Address-PostalCode", form.addressPostalCode);
-  settings_->WriteText("Address-Country", form.addressCountry);
-  settings_->WriteText("Contest", form.contest);
-  settings_->WriteText("Email", form.email);
-  settings_->WriteText("Club", form.club);
-  settings_->WriteText("Location", form.location);
-  settings_->WriteText("SoapBox", storedSoapbox);
+  const std::pair<const char*, const std::string*> saved[] = {
+      {"Operators", &form.operators},
+      {"Name", &form.name},
+      {"Address", &form.address},
+      {"Address-City", &form.addressCity},
+      {"Address-State", &form.addressState},
+      {"Address-PostalCode", &form.addressPostalCode},
+      {"Address-Country", &form.addressCountry},
+      {"Contest", &form.contest},
+      {"Email", &form.email},
+      {"Club", &form.club},
+      {"Location", &form.location},
+      {"SoapBox", &storedSoapbox},
+  };
+  headerSaved_ = true;
+  for (const auto& [key, value] : saved) {
+    if (!settings_->WriteText(key, *value)) headerSaved_ = false;
+  }
 
   // The forms the file needs: every further line under its own tag. The
   // address carries the tokens the operator typed into its single line.

@@ -54,7 +54,9 @@ class CabrilloLog {
   // soapbox line by line). The notice is "File produced: " and the name, or,
   // when the file could not be created or completely written and closed,
   // "File not produced: " and the name, a line break and the reason. cw
-  // picks the CONTEST line. Changes nothing in the object.
+  // picks the CONTEST line. When the header values of the last SetupHeader
+  // could not be saved, a produced file's notice says so on a second line.
+  // Changes nothing in the object.
   CabrilloNotice WriteLog(int claimedScore, bool cw);
 
   // Every record of the store, in store order, as QSO lines: what a
@@ -70,6 +72,7 @@ class CabrilloLog {
   CabrilloDialog* dialog_;
   HostVersion* hostVersion_;
   std::vector<std::string> qsoLines_;
+  bool headerSaved_ = true;  // the dialog's values reached the settings file
 };
 
 }  // namespace aadx

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/ole_date.h"
+#include "base/whole_file.h"
 #include "cabrillo/cabrillo_log.h"
 
 namespace aadx {
@@ -27,27 +28,25 @@ std::string CabrilloLinesText(const std::string& value,
   }
 }
 
-// Creates the file, writes text whole and closes it; the reason in plain
-// words when any of that fails.
+// Writes text as the whole file, or leaves an earlier file of that name as it
+// was; the reason in plain words when it fails.
 bool WriteWholeFile(const std::string& name, const std::string& text,
                     std::string* reason) {
-  // Binary: the bytes reach the file as they are, CR LF included.
-  std::FILE* file = std::fopen(name.c_str(), "wb");
-  if (file == nullptr) {
-    *reason =
-        "The file could not be created in the current folder: the folder "
-        "may be read-only, or the name may not be allowed there.";
-    return false;
+  switch (WriteFileWhole(name, text)) {
+    case WholeFileWrite::kWritten:
+      return true;
+    case WholeFileWrite::kNotCreated:
+      *reason =
+          "The file could not be created in the current folder: the folder "
+          "may be read-only, or the name may not be allowed there.";
+      return false;
+    case WholeFileWrite::kNotWritten:
+      break;
   }
-  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  written = std::fflush(file) == 0 && written;
-  if (std::fclose(file) != 0 || !written) {
-    *reason =
-        "The file could not be written completely (the disk may be full); "
-        "what it holds is incomplete.";
-    return false;
-  }
-  return true;
+  *reason =
+      "The file could not be written completely (the disk may be full); an "
+      "earlier file of that name is left as it was.";
+  return false;
 }
 
 }  // namespace
@@ -135,6 +134,12 @@ CabrilloNotice CabrilloLog::WriteLog(int claimedScore, bool cw) {
   std::string reason;
   if (!WriteWholeFile(fileName, text, &reason)) {
     return {false, "File not produced: " + fileName + "\n" + reason};
+  }
+  if (!headerSaved_) {
+    return {true, "File produced: " + fileName +
+                      "\nThe header values could not be saved in the "
+                      "settings file; the next export offers the earlier "
+                      "ones."};
   }
   return {true, "File produced: " + fileName};
 }

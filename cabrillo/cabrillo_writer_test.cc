@@ -234,15 +234,37 @@ TEST_F(CabrilloWriterTest, AFileThatCannotBeCreatedIsReportedAsNotProduced) {
 
 #ifndef _WIN32
 TEST_F(CabrilloWriterTest,
-       AFileThatCannotBeWrittenWhollyIsReportedAsNotProduced) {
-  // Opening succeeds; writing the bytes out fails, as on a full disk.
-  std::filesystem::create_symlink("/dev/full", "FULL.cbr");
+       AFileThatCannotBeWrittenWhollyIsReportedAndTheEarlierOneKept) {
+  WriteFileBytes("FULL.cbr", "earlier\r\n");
   log_.fileBase = "FULL";
-  CabrilloNotice notice = log_.WriteLog(1, true);
+  CabrilloNotice notice;
+  {
+    ScopedFileSizeLimit fullDisk(100);
+    notice = log_.WriteLog(1, true);
+  }
   EXPECT_FALSE(notice.produced);
   EXPECT_EQ(notice.text,
             "File not produced: FULL.cbr\nThe file could not be written "
-            "completely (the disk may be full); what it holds is incomplete.");
+            "completely (the disk may be full); an earlier file of that name "
+            "is left as it was.");
+  EXPECT_EQ("earlier\r\n", ReadFileBytes("FULL.cbr"));
+}
+TEST_F(CabrilloWriterTest, HeaderValuesThatCannotBeSavedAreNamedInTheNotice) {
+  SmallContest contest = CwContest();
+  contest.WriteSettingsFile();
+  const std::string settings = ReadFileBytes(SettingsFilePath());
+  {
+    ScopedFileSizeLimit fullDisk(10);
+    ASSERT_TRUE(Setup(contest.ownCall));
+  }
+  AddContacts(contest);
+  CabrilloNotice notice = log_.WriteLog(contest.claimedScore, true);
+  EXPECT_TRUE(notice.produced);
+  EXPECT_EQ(notice.text,
+            "File produced: JA1ZZZ.cbr\nThe header values could not be saved "
+            "in the settings file; the next export offers the earlier ones.");
+  EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"), ReadTestdataFile(contest.goldenFile));
+  EXPECT_EQ(ReadFileBytes(SettingsFilePath()), settings);
 }
 #endif
 

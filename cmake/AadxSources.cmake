@@ -2,6 +2,9 @@
 #   foo.cc         portable, built everywhere
 #   foo_win.cc     Windows only
 #   foo_posix.cc   the stand-in for foo_win.cc elsewhere
+#   foo_static.cc  where the plug-in is linked into the program (the
+#                  WebAssembly build, AADX_STATIC_PLUGIN): in place of its
+#                  foo_posix.cc; built nowhere else
 #   foo_test.cc                 not part of any library
 #   exports.cc, app_win.cc      the DLL's own entry points, built into it
 function(aadx_add_folder_sources target)
@@ -19,7 +22,17 @@ function(aadx_add_folder_sources target)
         endif()
         continue()
       endif()
+      if(name MATCHES "_static$")
+        if(AADX_STATIC_PLUGIN)
+          target_sources(${target} PRIVATE ${f})
+        endif()
+        continue()
+      endif()
       if(name MATCHES "_posix$")
+        string(REGEX REPLACE "_posix\\.cc$" "_static.cc" static_twin ${f})
+        if(AADX_STATIC_PLUGIN AND EXISTS ${static_twin})
+          continue()
+        endif()
         if(NOT WIN32)
           target_sources(${target} PRIVATE ${f})
         endif()

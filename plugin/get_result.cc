@@ -22,7 +22,12 @@ const char* Plugin::GetResult(int* status) {
   header.contestant = state_.contestantCall;
   state_.resultText = FormatSummary(header, score);
 
-  settings_.WriteInt("Claimed", score.score);
+  // The key is rewritten only when it would change: the host asks for the
+  // result after every contact, and each write rewrites the whole file.
+  const std::string claimed = std::to_string(score.score);
+  if (settings_.ReadText("Claimed") != claimed) {
+    settings_.WriteText("Claimed", claimed);
+  }
   state_.claimedScore = score.score;
 
   if (state_.exportFlag != 0) WriteCabrilloLog();

@@ -5,6 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
 #include "base/settings.h"
 
 namespace aadx {
@@ -26,6 +31,25 @@ ScopedTempDir::~ScopedTempDir() {
   fs::current_path(previous_, ignored);
   fs::remove_all(path_, ignored);
 }
+
+#ifndef _WIN32
+ScopedFileSizeLimit::ScopedFileSizeLimit(long long bytes) {
+  previousHandler_ = signal(SIGXFSZ, SIG_IGN);
+  rlimit limit;
+  getrlimit(RLIMIT_FSIZE, &limit);
+  previousSoft_ = static_cast<long long>(limit.rlim_cur);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  EXPECT_EQ(0, setrlimit(RLIMIT_FSIZE, &limit));
+}
+
+ScopedFileSizeLimit::~ScopedFileSizeLimit() {
+  rlimit limit;
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(previousSoft_);
+  setrlimit(RLIMIT_FSIZE, &limit);
+  signal(SIGXFSZ, previousHandler_);
+}
+#endif
 
 std::string ReadFileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -46,6 +46,23 @@ std::filesystem::path SettingsFilePath();
 std::string ReadSetting(const std::string& key, const std::string& absent = "");
 void WriteSetting(const std::string& key, const std::string& value);
 
+#ifndef _WIN32
+// While the object lives, no file of this process may grow past bytes, and
+// a write that would passes fails (instead of raising SIGXFSZ): a full disk
+// on demand.
+class ScopedFileSizeLimit {
+ public:
+  explicit ScopedFileSizeLimit(long long bytes);
+  ~ScopedFileSizeLimit();
+  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+ private:
+  long long previousSoft_;
+  void (*previousHandler_)(int);
+};
+#endif
+
 // A text and what a function of texts is to make of it.
 struct TextCase {
   std::string in;

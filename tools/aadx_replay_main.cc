@@ -63,6 +63,7 @@ int Run(const std::vector<std::string>& args) {
   if (!options.quiet) PrintAll(result.plan.skipped, kListedProblems);
   PrintAll(result.plan.warnings);
   PrintAll(result.notes, kListedProblems);
+  PrintAll(result.categoryNotes);
   if (result.exitCode == kExitBadInput) {
     std::fprintf(stderr, "aadx-replay: %s\n", result.error.c_str());
     return result.exitCode;

@@ -1,5 +1,8 @@
 // GetResult0 through the exports: the summary text byte for byte and the
 // claimed score in the settings file.
+#include <chrono>
+#include <filesystem>
+
 #include "tests/exports/plugin_fixture.h"
 
 namespace aadx {
@@ -75,6 +78,23 @@ TEST_F(SummaryTest, BeforeAnyResetEveryTextIsEmpty) {
             "Total\t 0\t 0\t 0\r\n"
             "Score = 0 * 0  = 0 \r\n");
   EXPECT_EQ(ReadSetting("Claimed"), "0");
+}
+
+TEST_F(SummaryTest, TheSettingsFileIsRewrittenOnlyWhenTheClaimedScoreMoves) {
+  UseCw();
+  Reset("EU");
+  Log("JA1AA", "20m", "AS", "JA1", "JA");
+  Result();
+  // An old time stamp shows whether a later request rewrote the file.
+  const auto stamp = std::filesystem::file_time_type::clock::now() -
+                     std::chrono::hours(24 * 365);
+  std::filesystem::last_write_time(SettingsFilePath(), stamp);
+  Result();
+  EXPECT_EQ(std::filesystem::last_write_time(SettingsFilePath()), stamp);
+  Log("JA2AA", "20m", "AS", "JA2", "JA");
+  Result();
+  EXPECT_NE(std::filesystem::last_write_time(SettingsFilePath()), stamp);
+  EXPECT_EQ(ReadSetting("Claimed"), "4");
 }
 
 TEST_F(SummaryTest, BandsStayListedWhenTheirContactsNoLongerCount) {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "tools/callsign/station.h"
+#include "tools/replay/entry_category.h"
 #include "tools/sponsor/sponsor_report.h"
 
 namespace aadx {
@@ -39,10 +40,7 @@ ContestMode ModeOf(const SessionResult& session) {
 
 Period PeriodOf(const ReplayOptions& options, const ReplayPlan& plan,
                 ContestMode mode) {
-  const int year = options.start           ? options.start->year
-                   : plan.contacts.empty() ? 0
-                                           : plan.contacts.front().time.year;
-  Period period = sponsor::ContestPeriod(year, mode);
+  Period period = sponsor::ContestPeriod(ContestYear(options, plan), mode);
   if (options.start) period.start = Seconds(*options.start);
   // A date alone ends with its day; a time is the first instant that no
   // longer counts, as "to 24:00" is in the rules.
@@ -85,6 +83,7 @@ ReplayCheck CheckReplay(const ReplayOptions& options,
   const callsign::CtyStationLocator locator(*session.cty);
   check.rules.mode = ModeOf(session);
   check.rules.period = PeriodOf(options, plan, check.rules.mode);
+  check.rules.category = session.category;
   check.entrant = Entrant{plan.ownCall, locator.Locate(plan.ownCall)};
   check.entrant.station.continent = plan.ownContinent;
 
@@ -115,6 +114,7 @@ std::string FormatReplayCheck(const ReplayCheck& check) {
            check.problem + "\n";
   std::string text = sponsor::FormatSponsorTable(check.rules, check.entrant,
                                                  check.sponsor.table);
+  text += sponsor::FormatOperatingTime(check.sponsor);
   text += "\n";
   text += check.pluginRead
               ? sponsor::FormatReconciliation(check.plugin, check.sponsor)

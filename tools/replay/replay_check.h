@@ -29,7 +29,8 @@ struct ReplayCheck {
 // Scores the session's contacts by the sponsor's rules. The contest's mode
 // is the replay's, else the one the plug-in's summary names; the period is
 // the contest's in the year of the first contact (or of --start), with
-// --start and --end in its place where given. The entrant's continent is
+// --start and --end in its place where given; the rules are that year's,
+// the category the session's. The entrant's continent is
 // the one the plug-in was given; its entity comes from the country file.
 ReplayCheck CheckReplay(const ReplayOptions& options,
                         const SessionResult& session);

@@ -107,7 +107,7 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
       "{\"band\": \"10m\", \"qsos\": 1, \"points\": 2, \"multipliers\": 1}], "
       "\"total\": {\"qsos\": 8, \"points\": 10, \"multipliers\": 7, "
       "\"score\": 70}}, "
-      "\"sponsor\": {\"bands\": ["
+      "\"sponsor\": {\"rulesYear\": 2024, \"category\": null, \"bands\": ["
       "{\"band\": \"160m\", \"qsos\": 1, \"points\": 3, \"multipliers\": 1}, "
       "{\"band\": \"80m\", \"qsos\": 1, \"points\": 2, \"multipliers\": 1}, "
       "{\"band\": \"40m\", \"qsos\": 4, \"points\": 3, \"multipliers\": 2}, "
@@ -118,7 +118,7 @@ TEST_F(ReplayCheckTest, JsonFileHoldsBothScores) {
       "\"outside-period\": 0, \"incomplete-exchange\": 0, \"dupe\": 0, "
       "\"maritime-mobile\": 0, \"unknown-station\": 0, \"own-entity\": 0, "
       "\"non-asian-station\": 2, \"non-asian-prefix\": 2, "
-      "\"plugin-refused\": 0}}}\n",
+      "\"plugin-refused\": 0, \"after-24-hours\": 0, \"other-band\": 0}}}\n",
       ReadFileBytes(json));
   EXPECT_NE(std::string::npos, printed.find("  Scores JSON    " + json + "\n"));
 }
@@ -180,6 +180,86 @@ TEST_F(ReplayCheckTest, PeriodAndModeFollowTheCommandLine) {
                                      0, session_.outcome.summary.find('\r')));
     EXPECT_EQ(c.count, check_.sponsor.reasonCount(c.reason));
   }
+}
+
+// The 24-hour test log's header names SOABLP24; --category replaces it.
+TEST_F(ReplayCheckTest, CategoryFromTheHeaderOrTheOption) {
+  const struct {
+    const char* option;
+    const char* category;  // the report's line, after "Category: "
+    const char* json;      // the JSON's sponsor object begins so
+    int after24;
+    int otherBand;
+  } kCases[] = {
+      {"",
+       "SOABLP24 (from the log's header): single operator, all bands, low "
+       "power (100 W or less), the first 24 hours of operating time",
+       "\"rulesYear\": 2025, \"category\": \"SOABLP24\", "
+       "\"operatingMinutes\": 1523, \"bands\": ",
+       3, 0},
+      {"SOABLP",
+       "SOABLP (from --category): single operator, all bands, low power (100 "
+       "W or less)",
+       "\"rulesYear\": 2025, \"category\": \"SOABLP\", \"bands\": ", 0, 0},
+      {"SO40LP",
+       "SO40LP (from --category): single operator, 40m only, low power (100 "
+       "W or less)",
+       "\"rulesYear\": 2025, \"category\": \"SO40LP\", \"bands\": ", 0, 22},
+  };
+  options_.jsonFile = (out_ / "scores.json").string();
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.option);
+    options_.category = c.option;
+    const std::string printed = Replay("twenty_four_hours.log");
+    EXPECT_NE(std::string::npos, printed.find(std::string("\n     Category: ") +
+                                              c.category + "\nBand\t"))
+        << printed;
+    EXPECT_NE(std::string::npos,
+              ReadFileBytes(options_.jsonFile)
+                  .find(std::string("\"sponsor\": {") + c.json));
+    EXPECT_EQ(c.after24, check_.sponsor.reasonCount(Reason::kAfter24Hours));
+    EXPECT_EQ(c.otherBand, check_.sponsor.reasonCount(Reason::kOtherBand));
+    EXPECT_EQ(*c.option ? std::vector<std::string>{std::string("--category ") +
+                                                   c.option +
+                                                   " replaces the log header's "
+                                                   "SOABLP24"}
+                        : std::vector<std::string>{},
+              session_.categoryNotes);
+  }
+  // The 24-hour entry's operating time, after its table and in the check.
+  options_.category = "";
+  const std::string printed = Replay("twenty_four_hours.log");
+  const std::string operating =
+      "Operating time: 25 h 23 min (2 rests, 7 h 58 min in all, not "
+      "counted); the first 24 hours end at 2025-06-22 0758 UTC: 3 contacts "
+      "after them score nothing";
+  EXPECT_NE(std::string::npos, printed.find("\n" + operating + "\n\n"));
+  EXPECT_NE(std::string::npos,
+            ReadFileBytes(fs::path(session_.outDir) / kCheckReportName)
+                .find(" UTC\r\nRules of 2025; category: SOABLP24 (from the "
+                      "log's header): single operator, all bands, low power "
+                      "(100 W or less), the first 24 hours of operating "
+                      "time\r\n" +
+                      operating + "\r\nTime "));
+}
+
+TEST_F(ReplayCheckTest, RulesOfAnotherYearAndUnknownCategories) {
+  options_.start = logs::QsoTime{2027, 6, 19};
+  EXPECT_NE(std::string::npos,
+            Replay("example_asia_cw.adi")
+                .find("\n  Rules of 2025, the latest known (the contest is of "
+                      "2027)\n     Contestant: JA1XYZ\n"));
+  EXPECT_EQ(std::vector<std::string>{}, session_.categoryNotes);
+  options_.category = "SOAB";
+  options_.logs = {TestData("twenty_four_hours.log")};
+  const SessionResult session = RunReplaySession(options_, nullptr);
+  EXPECT_EQ(kExitBadInput, session.exitCode);
+  EXPECT_EQ(
+      "--category SOAB: not a category of the 2025 rules; they are SO160HP, "
+      "SO80HP, SO40HP, SO20HP, SO15HP, SO10HP, SO160LP, SO80LP, SO40LP, "
+      "SO20LP, SO15LP, SO10LP, SOABHP, SOABLP, SOABHP24, SOABLP24, MSHP, "
+      "MSLP, MMHP, MMLP, SOJR, SOSV",
+      session.error);
 }
 
 TEST(ReplayCheckWithoutCountryFileTest, SaysWhyAndWritesNoJson) {

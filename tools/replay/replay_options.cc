@@ -89,7 +89,7 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
                arg == "--continent" || arg == "--start" || arg == "--end" ||
                arg == "--contest" || arg == "--settings" || arg == "--out" ||
                arg == "--check" || arg == "--band" || arg == "--mode" ||
-               arg == "--json") {
+               arg == "--json" || arg == "--category") {
       if (!takeValue()) return OptionsOutcome::kError;
       if (arg == "--library") o.library = value;
       if (arg == "--cty") o.ctyFile = value;
@@ -99,6 +99,8 @@ OptionsOutcome ParseReplayOptions(const std::vector<std::string>& args,
       if (arg == "--settings") o.settingsFile = value;
       if (arg == "--out") o.outDir = value;
       if (arg == "--json") o.jsonFile = value;
+      if (arg == "--category")
+        o.category = AsciiUpperText(logs::TrimBlanks(value));
       if (arg == "--start" || arg == "--end") {
         logs::QsoTime t;
         if (!ParseDateTimeOption(value, &t)) {
@@ -182,6 +184,10 @@ Options:
   --header TAG=VALUE a Cabrillo header value, e.g. CATEGORY-POWER=LOW,
                      NAME=..., SOAPBOX=... (repeatable; ADDRESS and SOAPBOX
                      lines add up). Wins over the input log's own header.
+  --category CODE    your entry's category by JARL's code, e.g. SOABLP24,
+                     SO20HP, MSLP (default: the one the log's CATEGORY-
+                     header lines name, else none: all bands, no time
+                     limit); the sponsor's score follows it
   --settings FILE    start from this plug-in settings file (Name, Address,
                      Email, ... in section [Settings])
   --out DIR          folder the plug-in runs in and writes its files to,

@@ -34,6 +34,7 @@ struct ReplayOptions {
   std::vector<CallCheckRequest> checks;
   std::string jsonFile;      // --json: both scores as one JSON object
   TagValues header;          // --header TAG=VALUE, tags upper case
+  std::string category;      // --category CODE, upper case: JARL's code
   bool logStations = false;  // --log-dxcc: the log's DXCC and CONT
   bool logPrefix = false;    // --log-pfx: the log's PFX
   bool quiet = false;

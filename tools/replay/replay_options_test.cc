@@ -43,7 +43,9 @@ TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
                                          "--header=SOAPBOX=a=b",
                                          "--log-dxcc",
                                          "--log-pfx",
-                                         "--json=s.json"},
+                                         "--json=s.json",
+                                         "--category",
+                                         " soablp24 "},
                                         &o, &error))
       << error;
   EXPECT_EQ("lib.so", o.library);
@@ -58,6 +60,7 @@ TEST(ReplayOptionsTest, EveryOptionInBothSpellings) {
   EXPECT_EQ(59, o.end->minute);
   EXPECT_TRUE(o.endHasTime);
   EXPECT_EQ("s.json", o.jsonFile);
+  EXPECT_EQ("SOABLP24", o.category);
   EXPECT_EQ("CW", o.contestMode);
   EXPECT_TRUE(o.cabrillo);
   EXPECT_TRUE(o.quiet);

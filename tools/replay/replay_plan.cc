@@ -186,6 +186,7 @@ bool BuildReplayPlan(const ReplayOptions& options,
                          "replayed in time order");
   }
   p.header = PlanCabrilloHeader(logHeader, options.header);
+  p.logHeader = logHeader;
   if (!p.exportCabrillo && !options.header.empty()) {
     p.warnings.push_back("--header has effect only with --cabrillo");
   }

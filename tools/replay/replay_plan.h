@@ -44,6 +44,7 @@ struct ReplayPlan {
   std::vector<std::string> warnings;
   callsign::ResolutionCounts resolution;
   HeaderPlan header;
+  TagValues logHeader;  // the input logs' header tags, in file order
 };
 
 // Builds the plan from the options and the logs read, whose contacts it

@@ -14,6 +14,7 @@
 #include "tools/logs/contact_source.h"
 #include "tools/logs/input_file.h"
 #include "tools/replay/dialog_typing.h"
+#include "tools/replay/entry_category.h"
 #include "tools/replay/executable_folder.h"
 #include "tools/replay/output_folder.h"
 
@@ -210,6 +211,10 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     return Fail(result, error);
   }
   const ReplayPlan& plan = result.plan;
+  if (!ResolveEntryCategory(options, plan, countryFile, &result.category,
+                            &result.categoryNotes, &error)) {
+    return Fail(result, error);
+  }
   if (plan.exportCabrillo) {
     result.notes.insert(result.notes.end(), plan.header.notes.begin(),
                         plan.header.notes.end());

@@ -15,6 +15,7 @@
 #include "tools/replay/replay_options.h"
 #include "tools/replay/replay_plan.h"
 #include "tools/replay/replay_run.h"
+#include "tools/sponsor/rule_book.h"
 
 namespace aadx {
 namespace replay {
@@ -41,6 +42,8 @@ struct SessionResult {
       cty;             // the country file read, or null
   std::string outDir;  // absolute
   ReplayPlan plan;
+  sponsor::EntryCategory category;         // for the sponsor's rules
+  std::vector<std::string> categoryNotes;  // on the entrant's category
   ReplayOutcome outcome;
   std::vector<OutputFile> files;
 };

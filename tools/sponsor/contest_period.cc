@@ -2,6 +2,7 @@
 
 #include "base/civil_date.h"
 #include "tools/logs/qso_time.h"
+#include "tools/sponsor/rule_book.h"
 
 namespace aadx {
 namespace sponsor {
@@ -39,9 +40,12 @@ std::string FormatUtc(int64_t seconds) {
 }
 
 Period ContestPeriod(int year, ContestMode mode) {
-  const int64_t saturday = mode == ContestMode::kCw ? NthSaturday(year, 6, 3)
-                                                    : NthSaturday(year, 9, 1);
-  return Period{saturday * kDay, (saturday + 2) * kDay};
+  const YearRules& rules = RulesForYear(year);
+  const int64_t saturday =
+      mode == ContestMode::kCw
+          ? NthSaturday(year, rules.cwMonth, rules.cwSaturday)
+          : NthSaturday(year, rules.phoneMonth, rules.phoneSaturday);
+  return Period{saturday * kDay, saturday * kDay + rules.hours * 3600};
 }
 
 const char* ContestName(ContestMode mode) {

@@ -1,6 +1,7 @@
 // UTC instants as seconds since 1970-01-01, and the All Asian DX contest's
 // period in a given year: 48 hours from 00:00 UTC on the third Saturday of
-// June (CW) or the first Saturday of September (phone).
+// June (CW) or the first Saturday of September (phone), as the year's rules
+// (rule_book.h) say.
 #ifndef AADX_TOOLS_SPONSOR_CONTEST_PERIOD_H_
 #define AADX_TOOLS_SPONSOR_CONTEST_PERIOD_H_
 

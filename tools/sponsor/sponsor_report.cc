@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/ascii.h"
+
 namespace aadx {
 namespace sponsor {
 
@@ -36,6 +38,23 @@ std::string RightTrimmed(std::string line) {
 std::string PeriodText(const Rules& rules) {
   return FormatUtc(rules.period.start) + " to " + FormatUtc(rules.period.end) +
          " UTC";
+}
+
+// "Rules of 2025" and what says why when the year has no table of its own.
+std::string RulesLine(const Rules& rules) {
+  std::string text = RulesYearText(YearOf(rules.period.start));
+  text[0] = AsciiUpper(text[0]);
+  return text;
+}
+
+std::string CategoryText(const EntryCategory& category) {
+  if (category.rule == nullptr) return "none given (all bands, no time limit)";
+  return std::string(category.rule->code) + " (from " + category.from +
+         "): " + DescribeCategory(*category.rule);
+}
+
+std::string HoursMinutes(int minutes) {
+  return Printf("%d h %02d min", minutes / 60, minutes % 60);
 }
 
 std::string JsonString(const std::string& text) {
@@ -79,7 +98,9 @@ std::string FormatSponsorTable(const Rules& rules, const Entrant& entrant,
   std::string text = "Score by the sponsor's rules (JARL), not the plug-in's\n";
   text +=
       Printf("  %s %s\n", ContestName(rules.mode), PeriodText(rules).c_str());
+  text += "  " + RulesLine(rules) + "\n";
   text += "     Contestant: " + entrant.call + "\n";
+  text += "     Category: " + CategoryText(rules.category) + "\n";
   text += "Band\tQSOs\tPoints\tMults\n";
   for (const BandScore& b : table.bands) {
     text += Printf("%s\t %d\t %d\t %d\n", b.band.c_str(), b.qsos, b.points,
@@ -90,6 +111,23 @@ std::string FormatSponsorTable(const Rules& rules, const Entrant& entrant,
   text += Printf("Sponsor's score = %d * %d = %lld\n", table.total.points,
                  table.total.multipliers, static_cast<long long>(table.score));
   return text;
+}
+
+std::string FormatOperatingTime(const SponsorScore& sponsor) {
+  const OperatingTime& t = sponsor.operating;
+  if (!t.limited) return "";
+  std::string text = "Operating time: " + HoursMinutes(t.minutes);
+  if (t.rests > 0) {
+    text +=
+        Printf(" (%d rest%s, %s in all, not counted)", t.rests,
+               t.rests == 1 ? "" : "s", HoursMinutes(t.restMinutes).c_str());
+  }
+  const std::string limit = Printf("the first %d hours", t.limitMinutes / 60);
+  if (t.limitEnd == 0) return text + ", within " + limit + "\n";
+  const int after = sponsor.reasonCount(Reason::kAfter24Hours);
+  return text + "; " + limit + " end at " + FormatUtc(t.limitEnd) +
+         Printf(" UTC: %d contact%s after them score%s nothing\n", after,
+                after == 1 ? "" : "s", after == 1 ? "s" : "");
 }
 
 std::string FormatReconciliation(const ScoreTable& plugin,
@@ -127,6 +165,9 @@ std::string FormatCheckReport(const Rules& rules, const Entrant& entrant,
       ContestName(rules.mode), entrant.call.c_str(),
       OrDash(entrant.station.dxcc).c_str(),
       OrDash(entrant.station.continent).c_str(), PeriodText(rules).c_str());
+  text +=
+      RulesLine(rules) + "; category: " + CategoryText(rules.category) + "\n";
+  text += FormatOperatingTime(sponsor);
   const char* const kLine =
       "%-15s  %-4s  %-12s  %-6s  %-4s  %-6s  %6s  %-8s  %s";
   text += RightTrimmed(Printf(kLine, "Time", "Band", "Call", "Entity", "Cont",
@@ -157,8 +198,14 @@ std::string FormatCheckReport(const Rules& rules, const Entrant& entrant,
 
 std::string FormatScoresJson(const ScoreTable& plugin,
                              const SponsorScore& sponsor) {
-  std::string out = "{\"plugin\": {" + JsonTable(plugin) + "}, \"sponsor\": {" +
-                    JsonTable(sponsor.table) + ", \"reasons\": {";
+  const CategoryRule* category = sponsor.category.rule;
+  std::string out =
+      "{\"plugin\": {" + JsonTable(plugin) + "}, \"sponsor\": {" +
+      Printf("\"rulesYear\": %d, \"category\": ", sponsor.rulesYear) +
+      (category ? JsonString(category->code) : "null") + ", ";
+  if (sponsor.operating.limited)
+    out += Printf("\"operatingMinutes\": %d, ", sponsor.operating.minutes);
+  out += JsonTable(sponsor.table) + ", \"reasons\": {";
   for (int i = 0; i < kReasonCount; ++i) {
     if (i > 0) out += ", ";
     out += Printf("\"%s\": %d", ReasonName(static_cast<Reason>(i)),

@@ -97,13 +97,15 @@ TEST(SponsorReportTest, JsonHoldsBothScoresAndEveryReason) {
       "3, \"multipliers\": 3}, {\"band\": \"a\\\"b\\\\\", \"qsos\": 1, "
       "\"points\": 0, \"multipliers\": 1}], \"total\": {\"qsos\": 5, "
       "\"points\": 3, \"multipliers\": 4, \"score\": 12}}, "
-      "\"sponsor\": {\"bands\": [{\"band\": \"40m\", \"qsos\": 2, \"points\": "
+      "\"sponsor\": {\"rulesYear\": 2024, \"category\": null, \"bands\": "
+      "[{\"band\": \"40m\", \"qsos\": 2, \"points\": "
       "1, \"multipliers\": 1}], \"total\": {\"qsos\": 2, \"points\": 1, "
       "\"multipliers\": 1, \"score\": 1}, \"reasons\": {\"wrong-band\": 1, "
       "\"wrong-mode\": 0, \"outside-period\": 0, \"incomplete-exchange\": 0, "
       "\"dupe\": 0, \"maritime-mobile\": 0, \"unknown-station\": 0, "
       "\"own-entity\": 0, \"non-asian-station\": 1, \"non-asian-prefix\": "
-      "1, \"plugin-refused\": 0}}}\n",
+      "1, \"plugin-refused\": 0, \"after-24-hours\": 0, \"other-band\": "
+      "0}}}\n",
       FormatScoresJson(plugin,
                        Score("DL5XYZ", {sponsor_test::Qso("JA7XYZ", "40m"),
                                         sponsor_test::Qso("DL1AA", "40m"),

@@ -14,9 +14,6 @@ namespace sponsor {
 
 namespace {
 
-const char* const kContestBands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
-constexpr int kContestBandCount = 6;
-
 struct ReasonText {
   const char* name;
   const char* description;
@@ -36,6 +33,9 @@ const ReasonText kReasonTexts[kReasonCount] = {
     {"plugin-refused",
      "counts, but the plug-in refuses it (no sent age, or a mode other than "
      "CW and SSB)"},
+    {"after-24-hours",
+     "after the first 24 hours of operating time: scores nothing"},
+    {"other-band", "not the band of the single-band entry: scores nothing"},
 };
 
 std::string Compact(const std::string& text, bool upper) {
@@ -48,19 +48,49 @@ std::string Compact(const std::string& text, bool upper) {
   return result;
 }
 
-int BandIndex(const std::string& band) {
-  for (int i = 0; i < kContestBandCount; ++i) {
-    if (band == kContestBands[i]) return i;
+int BandIndex(const YearRules& year, const std::string& band) {
+  for (size_t i = 0; i < year.bands.size(); ++i) {
+    if (band == year.bands[i].band) return static_cast<int>(i);
   }
   return -1;
 }
 
-// 3 on 160 m, 2 on 80 and 10 m, 1 on the other contest bands.
-int BandFactor(const std::string& band) {
-  if (band == "160m") return 3;
-  if (band == "80m" || band == "10m") return 2;
-  return 1;
-}
+// The minute of each contact of the contest on the operating-time clock:
+// the first contact's minute is 1, the minutes between two contacts count
+// unless they are rest.
+class OperatingClock {
+ public:
+  explicit OperatingClock(int restMinutes) : restMinutes_(restMinutes) {}
+
+  int Add(int64_t time, OperatingTime* operating) {
+    const int64_t minute = time >= 0 ? time / 60 : (time - 59) / 60;
+    if (count_ == 0) {
+      count_ = 1;
+      last_ = minute;
+    } else if (minute > last_) {
+      const int64_t empty = minute - last_ - 1;
+      const int64_t before = count_;
+      if (empty >= restMinutes_) {
+        ++operating->rests;
+        operating->restMinutes += static_cast<int>(empty);
+        count_ += 1;
+      } else {
+        count_ += minute - last_;
+      }
+      const int64_t limit = operating->limitMinutes;
+      if (operating->limited && before < limit && count_ >= limit)
+        operating->limitEnd = (minute - (count_ - limit) + 1) * 60;
+    }
+    last_ = std::max(last_, minute);
+    operating->minutes = static_cast<int>(count_);
+    return static_cast<int>(count_);
+  }
+
+ private:
+  int restMinutes_;
+  int64_t count_ = 0;
+  int64_t last_ = 0;
+};
 
 bool IsTwoDigitAge(const std::string& exchange) {
   const size_t begin = exchange.find_first_not_of(" \t");
@@ -92,16 +122,25 @@ std::vector<bool> PluginNewPrefixes(const std::vector<Contact>& contacts) {
   return result;
 }
 
-// The first rule that keeps a contact out of the QSOs column, if any.
-bool FailsToCount(const Rules& rules, const Contact& c, const std::string& band,
-                  Reason* reason) {
-  if (!IsContestBand(band)) {
+// The first rule that keeps a contact out of the QSOs column, if any. A
+// contact of the contest moves a time-limited entry's clock on.
+bool FailsToCount(const Rules& rules, const YearRules& year, const Contact& c,
+                  const std::string& band, OperatingClock* clock,
+                  OperatingTime* operating, Reason* reason) {
+  const CategoryRule* category = rules.category.rule;
+  if (BandIndex(year, band) < 0) {
     *reason = Reason::kWrongBand;
+  } else if (category != nullptr && *category->band && band != category->band) {
+    *reason = Reason::kOtherBand;
   } else if (!IsContestModeText(c.mode, rules.mode)) {
     *reason = Reason::kWrongMode;
   } else if (c.time < rules.period.start || c.time >= rules.period.end) {
     *reason = Reason::kOutsidePeriod;
-  } else if (!IsTwoDigitAge(c.exchRcvd)) {
+  } else if (operating->limited &&
+             clock->Add(c.time, operating) > operating->limitMinutes) {
+    *reason = Reason::kAfter24Hours;
+  } else if (year.exchange == ExchangeRule::kTwoDigitAge &&
+             !IsTwoDigitAge(c.exchRcvd)) {
     *reason = Reason::kIncompleteExchange;
   } else {
     return false;
@@ -112,8 +151,9 @@ bool FailsToCount(const Rules& rules, const Contact& c, const std::string& band,
 // A counting contact's points and the multiplier it is worth (new on its
 // band or not); the reasons it scores nothing go to `v`.
 std::string PointsAndMultiplier(bool asian, const Entrant& entrant,
-                                const Station& s, int factor,
-                                bool pluginNewPrefix, Verdict* v) {
+                                const Station& s, const BandPoints& points,
+                                const YearRules& year, bool pluginNewPrefix,
+                                Verdict* v) {
   if (s.maritime) {
     v->reasons.push_back(Reason::kMaritimeMobile);
   } else if (!s.located) {
@@ -121,14 +161,18 @@ std::string PointsAndMultiplier(bool asian, const Entrant& entrant,
   } else if (asian && s.dxcc == entrant.station.dxcc) {
     v->reasons.push_back(Reason::kOwnEntity);
   } else if (asian) {
-    v->points = (s.continent == "AS" ? 1 : 3) * factor;
-    return s.dxcc;
+    v->points = s.continent == "AS" ? points.asianToAsia : points.asianToOther;
+    return year.asianMultipliers == MultiplierRule::kDxccEntityPerBand
+               ? s.dxcc
+               : s.prefix;
   } else if (s.continent != "AS") {
     v->reasons.push_back(Reason::kNonAsianStation);
     if (pluginNewPrefix) v->reasons.push_back(Reason::kNonAsianPrefix);
   } else {
-    v->points = factor;
-    return s.prefix;
+    v->points = points.otherToAsia;
+    return year.otherMultipliers == MultiplierRule::kAsianWpxPrefixPerBand
+               ? s.prefix
+               : s.dxcc;
   }
   return "";
 }
@@ -148,7 +192,7 @@ std::string NormalizeBand(const std::string& band) {
 }
 
 bool IsContestBand(const std::string& normalizedBand) {
-  return BandIndex(normalizedBand) >= 0;
+  return BandIndex(AllYearRules().back(), normalizedBand) >= 0;
 }
 
 bool IsContestModeText(const std::string& mode, ContestMode contest) {
@@ -173,9 +217,19 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
     return contacts[a].time < contacts[b].time;
   });
 
+  const YearRules& year = RulesForYear(YearOf(rules.period.start));
   SponsorScore result;
-  BandScore bands[kContestBandCount];
-  bool bandWorked[kContestBandCount] = {};
+  result.rulesYear = year.year;
+  result.category = rules.category;
+  OperatingTime& operating = result.operating;
+  if (rules.category.rule != nullptr && rules.category.rule->hours > 0) {
+    operating.limited = true;
+    operating.limitMinutes = rules.category.rule->hours * 60;
+  }
+  OperatingClock clock(year.restMinutes);
+  const size_t bandCount = year.bands.size();
+  std::vector<BandScore> bands(bandCount);
+  std::vector<bool> bandWorked(bandCount);
   std::set<std::pair<std::string, std::string>> countedCalls;
   std::set<std::pair<std::string, std::string>> multipliers;
 
@@ -183,20 +237,21 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
     const Contact& c = contacts[index];
     CheckedContact checked{c, NormalizeBand(c.band), Verdict{}};
     Verdict& v = checked.verdict;
-    const int slot = BandIndex(checked.band);
+    const int slot = BandIndex(year, checked.band);
     if (slot >= 0) bandWorked[slot] = true;
 
     Reason reason;
-    if (FailsToCount(rules, c, checked.band, &reason)) {
+    if (FailsToCount(rules, year, c, checked.band, &clock, &operating,
+                     &reason)) {
       v.reasons.push_back(reason);
     } else if (!countedCalls.emplace(checked.band, Compact(c.call, true))
                     .second) {
       v.reasons.push_back(Reason::kDupe);
     } else {
       v.counts = true;
-      const std::string multiplier = PointsAndMultiplier(
-          asian, entrant, c.station, BandFactor(checked.band),
-          pluginNewPrefix[index], &v);
+      const std::string multiplier =
+          PointsAndMultiplier(asian, entrant, c.station, year.bands[slot], year,
+                              pluginNewPrefix[index], &v);
       if (!multiplier.empty() &&
           multipliers.emplace(checked.band, multiplier).second) {
         v.newMultiplier = multiplier;
@@ -216,9 +271,9 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
 
   ScoreTable& table = result.table;
   table.total.band = "Total";
-  for (int i = 0; i < kContestBandCount; ++i) {
+  for (size_t i = 0; i < bandCount; ++i) {
     if (!bandWorked[i]) continue;
-    bands[i].band = kContestBands[i];
+    bands[i].band = year.bands[i].band;
     table.bands.push_back(bands[i]);
     table.total.qsos += bands[i].qsos;
     table.total.points += bands[i].points;

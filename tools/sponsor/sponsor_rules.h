@@ -1,9 +1,12 @@
-// The All Asian DX contest scored by the sponsor's published rules, beside
-// (and independent of) the plug-in's own scoring: contest period, bands and
-// mode, a two-digit age in the exchange, dupes in time order, DXCC entities
-// with WAE entries folded, 0 points for one's own entity and for maritime
-// mobile stations, and for entrants outside Asia only Asian stations with
-// their WPX prefixes as multipliers.
+// The All Asian DX contest scored by the sponsor's published rules of the
+// contest's year (rule_book.h), beside (and independent of) the plug-in's
+// own scoring: contest period, bands and mode, a two-digit age in the
+// exchange, dupes in time order, DXCC entities with WAE entries folded, 0
+// points for one's own entity and for maritime mobile stations, for
+// entrants outside Asia only Asian stations with their WPX prefixes as
+// multipliers, and the entrant's category: a single band's entry scores
+// only that band, a 24-hour entry only its first 24 hours of operating
+// time.
 #ifndef AADX_TOOLS_SPONSOR_SPONSOR_RULES_H_
 #define AADX_TOOLS_SPONSOR_SPONSOR_RULES_H_
 
@@ -14,6 +17,7 @@
 
 #include "tools/callsign/station.h"
 #include "tools/sponsor/contest_period.h"
+#include "tools/sponsor/rule_book.h"
 #include "tools/sponsor/score_table.h"
 
 namespace aadx {
@@ -37,12 +41,15 @@ enum class Reason {
   kNonAsianStation,     // entrant outside Asia, station outside Asia
   kNonAsianPrefix,      // ...whose prefix the plug-in counted as a new mult
   kPluginRefused,       // counts, but the plug-in refuses it
+  kAfter24Hours,        // a 24-hour entry's contact after its 24th hour
+  kOtherBand,           // a single band's entry, contact on another band
 };
-constexpr int kReasonCount = 11;
+constexpr int kReasonCount = 13;
 
 // "wrong-band", "wrong-mode", "outside-period", "incomplete-exchange",
 // "dupe", "maritime-mobile", "unknown-station", "own-entity",
-// "non-asian-station", "non-asian-prefix", "plugin-refused".
+// "non-asian-station", "non-asian-prefix", "plugin-refused",
+// "after-24-hours", "other-band".
 const char* ReasonName(Reason reason);
 // One line for a person, e.g. "own DXCC entity: 0 points, no multiplier".
 const char* ReasonDescription(Reason reason);
@@ -66,9 +73,11 @@ struct Entrant {
   Station station;  // Asian entrant when its continent is "AS"
 };
 
+// The year's rules are those of the period's start (RulesForYear).
 struct Rules {
   ContestMode mode = ContestMode::kCw;
   Period period;  // ContestPeriod(year, mode) unless overridden
+  EntryCategory category{};
 };
 
 struct Verdict {
@@ -84,7 +93,24 @@ struct CheckedContact {
   Verdict verdict;
 };
 
+// A 24-hour entry's operating time: counted in minutes from the first
+// contact's minute (the first minute is 1), a gap of `restMinutes` or more
+// without a contact being rest that is not counted. Every contact of the
+// contest (its bands and mode, in the period) counts, whether it scores or
+// not.
+struct OperatingTime {
+  bool limited = false;  // the category has a time limit
+  int limitMinutes = 0;  // 1440 for 24 hours
+  int minutes = 0;       // up to and with the last contact's minute
+  int rests = 0;
+  int restMinutes = 0;
+  int64_t limitEnd = 0;  // where the last counted minute ends; 0: not reached
+};
+
 struct SponsorScore {
+  int rulesYear = 0;  // the table used (RulesForYear)
+  EntryCategory category;
+  OperatingTime operating;
   ScoreTable table;                      // contest bands that were worked
   std::vector<CheckedContact> contacts;  // in time order
   std::array<int, kReasonCount> reasonCounts{};  // contacts per reason
@@ -99,6 +125,7 @@ SponsorScore ScoreBySponsorRules(const Rules& rules, const Entrant& entrant,
 // "160m" for " 160M"; the text unchanged (lower-cased, blanks removed) when
 // it is no contest band.
 std::string NormalizeBand(const std::string& band);
+// A band of the latest rules.
 bool IsContestBand(const std::string& normalizedBand);
 bool IsContestModeText(const std::string& mode, ContestMode contest);
 

@@ -96,6 +96,8 @@ TEST(SponsorRulesTest, ContestPeriodFromYearAndMode) {
       {2022, ContestMode::kCw, "2022-06-18 0000", "2022-06-20 0000"},
       {2024, ContestMode::kCw, "2024-06-15 0000", "2024-06-17 0000"},
       {2024, ContestMode::kPhone, "2024-09-07 0000", "2024-09-09 0000"},
+      {2025, ContestMode::kCw, "2025-06-21 0000", "2025-06-23 0000"},
+      {2025, ContestMode::kPhone, "2025-09-06 0000", "2025-09-08 0000"},
   };
   for (const Case& c : cases) {
     Period p = ContestPeriod(c.year, c.mode);
@@ -289,6 +291,56 @@ TEST(SponsorRulesTest, ContactsThePluginRefusesMayCount) {
                 phone);
   ExpectContacts(score,
                  {{"DL1AA", 3, "DL", "plugin-refused"}, {"DL1AB", 3, "", ""}});
+}
+
+// The test log's operating time: 50-minute steps, one of 55 minutes that
+// counts, rests of 3 and 5 hours that do not; its contacts at 23 h 30 min of
+// operating time and before count, those at 24 h 25 min and after do not.
+TEST(SponsorRulesTest, TwentyFourHourEntryScoresItsFirst24Hours) {
+  const std::vector<Contact> log =
+      sponsor_test::LogContacts("twenty_four_hours.log");
+  SponsorScore score =
+      Score("JA1XYZ", log, sponsor_test::RulesOf(2025, "SOABLP24"));
+  const OperatingTime& t = score.operating;
+  EXPECT_EQ(1523, t.minutes);
+  EXPECT_EQ(2, t.rests);
+  EXPECT_EQ(478, t.restMinutes);
+  EXPECT_EQ("2025-06-22 0758", FormatUtc(t.limitEnd));
+  ASSERT_EQ(34u, score.contacts.size());
+  for (const CheckedContact& c : score.contacts) {
+    const bool after = c.contact.time > sponsor_test::At("2025-06-22 0800");
+    EXPECT_EQ(after ? "after-24-hours" : "", Reasons(c.verdict))
+        << FormatUtc(c.contact.time);
+  }
+  EXPECT_EQ(3, score.reasonCount(Reason::kAfter24Hours));
+  // Without the category, or with one without a time limit, all count.
+  for (const Rules& rules :
+       {sponsor_test::RulesOf(2025), sponsor_test::RulesOf(2025, "SOABLP")}) {
+    score = Score("JA1XYZ", log, rules);
+    EXPECT_FALSE(score.operating.limited);
+    EXPECT_EQ(34, score.table.total.qsos);
+  }
+}
+
+TEST(SponsorRulesTest, SingleBandEntryScoresOnlyItsBand) {
+  const struct {
+    int year;
+    const char* code;
+    const char* own;
+  } kCases[] = {{2025, "SO20HP", "JA1XYZ"}, {2024, "SO20", "DL5XYZ"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.code);
+    const char* when = c.year == 2025 ? "2025-06-21 1200" : "2024-06-15 1200";
+    SponsorScore score =
+        Score(c.own,
+              {Qso("BY1AA", "20m", when), Qso("BY1AA", "40m", when),
+               Qso("BY1AB", "30m", when)},
+              sponsor_test::RulesOf(c.year, c.code));
+    ExpectContacts(score, {{"BY1AA", 1, c.year == 2025 ? "BY" : "BY1", ""},
+                           {"BY1AA", 0, "", "other-band"},
+                           {"BY1AB", 0, "", "wrong-band"}});
+    ExpectTotals(score, 1, 1, 1);
+  }
 }
 
 TEST(SponsorRulesTest, TableListsTheWorkedContestBandsInOrder) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tools/callsign/cty_file.h"
+#include "tools/logs/contact_source.h"
 #include "tools/sponsor/sponsor_rules.h"
 
 namespace aadx {
@@ -58,6 +59,33 @@ inline Contact Qso(const std::string& call, const std::string& band,
   c.station = Locate(call);
   c.pluginPrefix = c.station.prefix;
   return c;
+}
+
+// The contacts of a test log, as the replay tool hands them over.
+inline std::vector<Contact> LogContacts(const std::string& name) {
+  logs::ParsedLog log;
+  std::string error;
+  EXPECT_TRUE(logs::ReadLogFile(
+      std::string(AADX_TOOLS_TESTDATA_DIR) + "/" + name, &log, &error))
+      << error;
+  std::vector<Contact> contacts;
+  for (const logs::LogContact& c : log.contacts) {
+    const logs::QsoTime& t = c.time;
+    Contact contact = Qso(c.call, c.band);
+    contact.time = UtcSeconds(t.year, t.month, t.day, t.hour, t.minute);
+    contact.exchRcvd = c.exchRcvd;
+    contacts.push_back(contact);
+  }
+  return contacts;
+}
+
+// The rules of `year` for `mode`, entered in the category `code`.
+inline Rules RulesOf(int year, const char* code = nullptr,
+                     ContestMode mode = ContestMode::kCw) {
+  const CategoryRule* category =
+      code ? FindCategory(RulesForYear(year), code) : nullptr;
+  EXPECT_TRUE(code == nullptr || category != nullptr) << code;
+  return Rules{mode, ContestPeriod(year, mode), {category, "--category"}};
 }
 
 inline Entrant EntrantOf(const std::string& call) {
@@ -112,7 +140,9 @@ inline std::vector<Contact> NonAsianExample() {
 constexpr char kAsianTable[] =
     "Score by the sponsor's rules (JARL), not the plug-in's\n"
     "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
+    "  Rules of 2024, the earliest known (the contest is of 2021)\n"
     "     Contestant: JA1XYZ\n"
+    "     Category: none given (all bands, no time limit)\n"
     "Band\tQSOs\tPoints\tMults\n"
     "160m\t 1\t 3\t 1\n80m\t 1\t 6\t 1\n40m\t 5\t 10\t 3\n"
     "20m\t 1\t 0\t 0\n10m\t 0\t 0\t 0\n"
@@ -121,7 +151,9 @@ constexpr char kAsianTable[] =
 constexpr char kNonAsianTable[] =
     "Score by the sponsor's rules (JARL), not the plug-in's\n"
     "  AADX-CW 2021-06-19 0000 to 2021-06-21 0000 UTC\n"
+    "  Rules of 2024, the earliest known (the contest is of 2021)\n"
     "     Contestant: DL5XYZ\n"
+    "     Category: none given (all bands, no time limit)\n"
     "Band\tQSOs\tPoints\tMults\n"
     "160m\t 1\t 3\t 1\n80m\t 1\t 2\t 1\n40m\t 4\t 3\t 2\n"
     "20m\t 1\t 0\t 0\n10m\t 1\t 2\t 1\n"
@@ -158,6 +190,8 @@ constexpr char kNonAsianReconciliation[] =
 constexpr char kAsianCheckReport[] =
     "Check by the sponsor's rules (JARL): AADX-CW, JA1XYZ (JA, AS), "
     "2021-06-19 0000 to 2021-06-21 0000 UTC\n"
+    "Rules of 2024, the earliest known (the contest is of 2021); category: "
+    "none given (all bands, no time limit)\n"
     "Time             Band  Call          Entity  Cont  Prefix  Points  "
     "New mult  Reason\n"
     "2021-06-19 0100  80m   DL1AA         DL      EU    DL1          6  DL\n"
