@@ -323,41 +323,6 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
   }
 }
 
-// What a log is, said plainly: another contest's log is named and scored;
-// LoTW's maritime mobile (DXCC 0) has no entity from the log. The plug-in's
-// title stays its own across a year end (the report names the year).
-TEST_F(ReplaySessionTest, WhatALogIsIsSaid) {
-  const struct {
-    const char* log;
-    const char* title;
-    const char* warning;  // after the folder
-    int dxccFromLog;
-    int dxccUnknown;
-  } cases[] = {
-      {"cq_ww_cw.adi", "  AADX-CW 27.11-27.11.2021 \r\n",
-       "cq_ww_cw.adi: a log of another contest, CQ-WW-CW (2 contacts), not "
-       "the All Asian DX; scored as AADX-CW all the same",
-       0, 0},
-      {"lotw_download.adi", "  AADX-CW 24.09-10.01.2021 \r\n", "", 0, 1},
-  };
-  for (const auto& c : cases) {
-    options_.logs = {TestData(c.log)};
-    SessionResult result = Run();
-    ASSERT_EQ(0, result.exitCode) << result.error;
-    EXPECT_EQ(0u, result.outcome.summary.find(c.title))
-        << result.outcome.summary;
-    std::string warnings;
-    for (const std::string& w : result.plan.warnings)
-      warnings += w.substr(w.rfind('/') + 1);
-    EXPECT_EQ(c.warning, warnings);
-    EXPECT_EQ("the mode of most contacts: " +
-                  std::to_string(result.outcome.sent) + " CW, 0 SSB",
-              result.plan.contestModeFrom);
-    EXPECT_EQ(c.dxccFromLog, result.plan.resolution.dxccFromLog) << c.log;
-    EXPECT_EQ(c.dxccUnknown, result.plan.resolution.dxccUnknown) << c.log;
-  }
-}
-
 #if !defined(_WIN32)
 // Logs as real loggers write them, through the plug-in: what reaches it is
 // checked in the Cabrillo file it writes, its UBN report and its summary.
