@@ -109,7 +109,12 @@ bool ToContact(const Fields& fields, LogContact* contact, std::string* problem,
   SplitReportFromExchange(&contact->rstSent, &contact->exchSent);
   SplitReportFromExchange(&contact->rstRcvd, &contact->exchRcvd);
   contact->prefix = AsciiUpperText(Field(fields, "PFX"));
-  contact->dxcc = FirstOf(fields, "DXCC", "COUNTRY");
+  // DXCC 0 is ADIF's "in no entity" (LoTW gives it to maritime mobiles,
+  // with COUNTRY "NONE"): the log names no entity then.
+  const std::string dxcc = Field(fields, "DXCC");
+  const bool noEntity =
+      !dxcc.empty() && dxcc.find_first_not_of('0') == std::string::npos;
+  contact->dxcc = noEntity ? "" : FirstOf(fields, "DXCC", "COUNTRY");
   contact->continent = AsciiUpperText(Field(fields, "CONT"));
   contact->ownCall =
       AsciiUpperText(FirstOf(fields, "STATION_CALLSIGN", "OPERATOR"));
@@ -327,8 +332,10 @@ class AdifParser {
     if (problem.empty() && ToContact(fields_, &contact, &problem, &note)) {
       if (!note.empty()) log_.notes.push_back(where + ": " + note);
       if (log_.ownCall.empty()) log_.ownCall = contact.ownCall;
-      if (log_.contestMode.empty()) {
-        log_.contestMode = ContestModeOf(Field(fields_, "CONTEST_ID"));
+      const std::string contest = Field(fields_, "CONTEST_ID");
+      if (!contest.empty()) ++log_.contests[contest];
+      if (log_.contestMode.empty() && IsAllAsianContest(contest)) {
+        log_.contestMode = ContestModeOf(contest);
       }
       log_.contacts.push_back(std::move(contact));
     } else {

@@ -173,10 +173,17 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
       }
     } else {
       if (tag == "CALLSIGN") log.ownCall = AsciiUpperText(TrimBlanks(value));
-      if (tag == "CONTEST") log.contestMode = ContestModeOf(value);
+      if (tag == "CONTEST") {
+        const std::string name = TrimBlanks(value);
+        if (!name.empty()) log.contests[name] = 0;
+        if (IsAllAsianContest(name)) log.contestMode = ContestModeOf(name);
+      }
       log.header.emplace_back(tag, TrimBlanks(value));
     }
   }
+  // The header names the contest of every contact.
+  for (auto& [name, contacts] : log.contests)
+    contacts = static_cast<int>(log.contacts.size());
   if (progress) progress(bytes);
   return log;
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tests/test_util.h"
 
@@ -69,6 +70,38 @@ TEST_F(ContactSourceTest, EachUnusableFileGetsItsOwnMessage) {
     EXPECT_FALSE(ReadLogFile(c.path, &log, &error)) << c.path;
     EXPECT_NE(std::string::npos, error.find(c.message)) << error;
     EXPECT_LT(error.size(), c.path.size() + 120) << "short: " << error;
+  }
+}
+
+// Logs as real loggers write them: the contests they name (another one's,
+// or the All Asian DX in a mode) and LoTW's DXCC 0, which names no entity.
+TEST(RealLogTest, ContestsNamedAndEntitiesGiven) {
+  const struct {
+    const char* file;
+    const char* contests;  // name=contacts, between bars
+    const char* mode;
+    const char* dxccs;  // of the contacts, between bars
+  } cases[] = {
+      {"cq_ww_cw.log", "CQ-WW-CW=2", "", "|"},
+      {"cq_ww_cw.adi", "CQ-WW-CW=2", "", "|"},
+      {"worked_example_asia_cw.log", "AADX-CW=8", "CW", "|||||||"},
+      {"lotw_download.adi", "", "", "339||318"},
+  };
+  for (const auto& c : cases) {
+    ParsedLog log;
+    std::string error;
+    ASSERT_TRUE(ReadLogFile(std::string(AADX_TOOLS_TESTDATA_DIR) + "/" + c.file,
+                            &log, &error))
+        << error;
+    std::vector<std::string> contests;
+    for (const auto& [name, n] : log.contests)
+      contests.push_back(name + "=" + std::to_string(n));
+    EXPECT_EQ(c.contests, BarJoined(contests)) << c.file;
+    EXPECT_EQ(c.mode, log.contestMode) << c.file;
+    EXPECT_EQ(c.dxccs,
+              BarJoined(LinesOf(log.contacts,
+                                [](const LogContact& x) { return x.dxcc; })))
+        << c.file;
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,8 +36,12 @@ struct LogContact {
 
 struct ParsedLog {
   std::string file;
-  std::string ownCall;      // the log's own callsign, if it names one
-  std::string contestMode;  // "CW" or "SSB" when the log names its contest
+  std::string ownCall;  // the log's own callsign, if it names one
+  // "CW" or "SSB" when the log names the All Asian DX contest in a mode.
+  std::string contestMode;
+  // Every contest the log names (Cabrillo's CONTEST header, ADIF's
+  // CONTEST_ID) with the number of its contacts under that name.
+  std::map<std::string, int> contests;
   std::vector<LogContact> contacts;
   // One message per skipped record, naming the file and the record or line.
   std::vector<std::string> problems;

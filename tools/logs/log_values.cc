@@ -77,6 +77,20 @@ std::string ContestModeOf(const std::string& contest) {
   return "";
 }
 
+bool IsAllAsianContest(const std::string& contest) {
+  std::string c;
+  for (char ch : AsciiUpperText(contest)) {
+    if (std::isalnum(static_cast<unsigned char>(ch))) c += ch;
+  }
+  if (c.find("AADX") != std::string::npos ||
+      c.find("ALLASIAN") != std::string::npos)
+    return true;
+  for (const char* mode : {"CW", "SSB", "PH", "PHONE"}) {
+    if (c == std::string("AA") + mode) return true;
+  }
+  return false;
+}
+
 namespace {
 
 // A decimal number in a unit of 10^unitDigits Hz, at most maxWholeDigits

@@ -32,6 +32,10 @@ std::string Excerpt(const std::string& bytes, size_t max = 40);
 // "CW" or "SSB" when a contest name such as "AADX-CW" names its mode.
 std::string ContestModeOf(const std::string& contest);
 
+// True when a contest name, as logs and loggers spell it, is the All Asian
+// DX contest's: "AADX-CW", "ALL-ASIAN-DX-PHONE" (ADIF's names), "AA-CW".
+bool IsAllAsianContest(const std::string& contest);
+
 // Reads a decimal number of MHz ("14.025", "7", "1.8305") into Hz exactly,
 // digits past the hertz dropped. Returns false for anything else or values
 // of 4295 MHz and more.

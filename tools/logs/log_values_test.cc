@@ -25,6 +25,20 @@ TEST(LogValuesTest, ModesTakeTheHostSpellingAndContestNamesTellTheMode) {
   ExpectTexts(ContestModeOf, contests);
 }
 
+TEST(LogValuesTest, TheAllAsianDxIsKnownByItsNames) {
+  const std::vector<TextCase> names = {
+      {"AADX-CW", "yes"},       {"ALL-ASIAN-DX-PHONE", "yes"},
+      {"all asian dx", "yes"},  {"AA-PH", "yes"},
+      {"CQ-WW-CW", "no"},       {"AA-RTTY", "no"},
+      {"JARL-AA-DX-CW", "yes"}, {"", "no"},
+  };
+  ExpectTexts(
+      [](const std::string& name) {
+        return IsAllAsianContest(name) ? "yes" : "no";
+      },
+      names);
+}
+
 TEST(LogValuesTest, MegahertzAreReadExactlyAndMalformedOnesRefused) {
   const struct {
     const char* text;

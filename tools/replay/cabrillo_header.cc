@@ -14,6 +14,7 @@ struct Place {
   const char* key;                   // settings key, null: reset by the plug-in
   std::string CabrilloForm::*field;  // the dialog control showing it
   const char* lineBreak;             // how the operator types a line break
+  bool written = true;               // false: the file has no line for it
 };
 
 using F = CabrilloForm;
@@ -27,6 +28,7 @@ const Place kPlaces[] = {
      nullptr},
     {"ADDRESS-COUNTRY", "Address-Country", &F::addressCountry, nullptr},
     {"EMAIL", "Email", &F::email, nullptr},
+    {"E-MAIL", "Email", &F::email, nullptr},  // the dialog's own label
     {"CLUB", "Club", &F::club, nullptr},
     {"OPERATORS", "Operators", &F::operators, nullptr},
     {"SOAPBOX", "SoapBox", &F::soapbox, "<CR><LF>"},
@@ -34,8 +36,9 @@ const Place kPlaces[] = {
     {"CATEGORY-BAND", nullptr, &F::categoryBand, nullptr},
     {"CATEGORY-MODE", nullptr, &F::categoryMode, nullptr},
     {"CATEGORY-POWER", nullptr, &F::categoryPower, nullptr},
-    {"CATEGORY-TRANSMITTER", nullptr, &F::categoryTransmitter, nullptr},
-    {"CATEGORY-OVERLAY", nullptr, &F::categoryOverlay, nullptr},
+    // Typed as the operator would, though the file gets no line for them.
+    {"CATEGORY-TRANSMITTER", nullptr, &F::categoryTransmitter, nullptr, false},
+    {"CATEGORY-OVERLAY", nullptr, &F::categoryOverlay, nullptr, false},
     {"CALLSIGN", nullptr, &F::callsign, nullptr},
 };
 
@@ -103,8 +106,42 @@ HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
     } else {
       plan.typed.emplace_back(HeaderControlOf(place->field).label, text);
     }
+    if (!place->written) {
+      plan.notes.push_back(tag +
+                           ": typed into the plug-in's Cabrillo dialog, but "
+                           "its Cabrillo file has no such line; left out");
+    }
   }
   return plan;
+}
+
+std::string FilledInHeaderNote(const HeaderPlan& plan, const std::string& mode,
+                               const std::string& ownCall, bool operatorsKept) {
+  // The category lines the plug-in writes, with the values it sets before
+  // its dialog opens.
+  const std::pair<const char*, std::string> kCategories[] = {
+      {"CATEGORY-OPERATOR", "SINGLE-OP"},
+      {"CATEGORY-BAND", "ALL"},
+      {"CATEGORY-MODE", mode},
+      {"CATEGORY-POWER", "HIGH"},
+  };
+  auto given = [](const TagValues& values, const std::string& name) {
+    for (const auto& [key, value] : values) {
+      if (key == name) return true;
+    }
+    return false;
+  };
+  std::string filled;
+  for (const auto& [tag, value] : kCategories) {
+    if (given(plan.typed, tag)) continue;
+    filled += (filled.empty() ? "" : ", ") + std::string(tag) + " " + value;
+  }
+  if (!operatorsKept && !given(plan.settings, "Operators"))
+    filled += (filled.empty() ? "" : ", ") + ("OPERATORS " + ownCall);
+  if (filled.empty()) return "";
+  return "the Cabrillo header gets the plug-in's own values where the input "
+         "gives none: " +
+         filled;
 }
 
 }  // namespace replay

@@ -18,9 +18,10 @@ namespace replay {
 using TagValues = std::vector<std::pair<std::string, std::string>>;
 
 struct HeaderPlan {
-  TagValues settings;              // settings key, value
-  TagValues typed;                 // header dialog control label, text to type
-  std::vector<std::string> notes;  // tags the plug-in has no place for
+  TagValues settings;  // settings key, value
+  TagValues typed;     // header dialog control label, text to type
+  // Tags whose value does not reach the Cabrillo file, one note each.
+  std::vector<std::string> notes;
 };
 
 // `fromLog` in file order, upper-case tags; `fromOptions` replace the
@@ -28,6 +29,13 @@ struct HeaderPlan {
 // the operator types them in the dialog ("<CR>", "<CR><LF>").
 HeaderPlan PlanCabrilloHeader(const TagValues& fromLog,
                               const TagValues& fromOptions);
+
+// What the plug-in fills in by itself where `plan` gives nothing, in one
+// note: the category lines it writes (CATEGORY-MODE as `mode`, "CW" or
+// "SSB") and OPERATORS, the own call, unless `operatorsKept` (the settings
+// file holds them). Empty when the input gives them all.
+std::string FilledInHeaderNote(const HeaderPlan& plan, const std::string& mode,
+                               const std::string& ownCall, bool operatorsKept);
 
 }  // namespace replay
 }  // namespace aadx

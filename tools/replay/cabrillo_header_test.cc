@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cabrillo/header_controls.h"
 
@@ -68,6 +69,14 @@ const HeaderCase kCases[] = {
      {},
      {},
      2},
+    {"typed tags the file has no line for are noted; E-MAIL is EMAIL",
+     {{"CATEGORY-TRANSMITTER", "TWO"},
+      {"E-MAIL", "p@x.org"},
+      {"CATEGORY-OVERLAY", "ROOKIE"}},
+     {{"CATEGORY-TRANSMITTER", "ONE"}},
+     {{"Email", "p@x.org"}},
+     {{"CATEGORY-TRANSMITTER", "ONE"}, {"CATEGORY-OVERLAY", "ROOKIE"}},
+     2},
 };
 
 TEST(CabrilloHeaderTest, EachValueTakesThePlugInsWay) {
@@ -77,6 +86,22 @@ TEST(CabrilloHeaderTest, EachValueTakesThePlugInsWay) {
     EXPECT_EQ(c.typed, plan.typed) << c.name;
     EXPECT_EQ(c.notes, plan.notes.size()) << c.name;
   }
+}
+
+TEST(CabrilloHeaderTest, ValuesThePlugInFillsInAreNamed) {
+  // All given, the operators in the settings file: nothing to name.
+  const HeaderPlan given =
+      PlanCabrilloHeader({{"CATEGORY-OPERATOR", "MULTI-OP"},
+                          {"CATEGORY-BAND", "20M"},
+                          {"CATEGORY-MODE", "SSB"},
+                          {"CATEGORY-POWER", "LOW"}},
+                         {});
+  EXPECT_EQ("", FilledInHeaderNote(given, "SSB", "JA1ZZZ", true));
+  EXPECT_EQ(
+      "the Cabrillo header gets the plug-in's own values where the input "
+      "gives none: CATEGORY-OPERATOR SINGLE-OP, CATEGORY-BAND ALL, "
+      "CATEGORY-MODE SSB, CATEGORY-POWER HIGH, OPERATORS JA1ZZZ",
+      FilledInHeaderNote(PlanCabrilloHeader({}, {}), "SSB", "JA1ZZZ", false));
 }
 
 // Whatever goes to the dialog is typed into a control the operator can edit,

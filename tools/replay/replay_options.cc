@@ -204,7 +204,8 @@ Options:
   --json FILE        also write both scores, per band and in total, and the
                      sponsor's reasons as one JSON object to FILE
   --library FILE     plug-in library (default: the one beside this program)
-  --quiet            no progress and no list of skipped records
+  --quiet            no progress, no list of skipped records and none of
+                     the header values the plug-in fills in itself
   --version          print the tool's version
   --help             show this text
 
@@ -213,9 +214,10 @@ the host logger passes them (ResetStats0, AddData0 for each, CheckCall0 for
 each --check, GetResult0).
 
 Exit status: 0 when the log was scored (skipped records included), 2 for a
-bad option, a log that cannot be read or holds no contacts, an unusable
-country or settings file, or a plug-in library that cannot be loaded, or
-when the sponsor's check or the --json file cannot be written.
+bad option, a log that cannot be read or holds no contacts (or none in CW
+or phone, the contest's modes), an unusable country or settings file, or a
+plug-in library that cannot be loaded, or when the sponsor's check or the
+--json file cannot be written.
 )";
 }
 

@@ -1,8 +1,11 @@
 #include "tools/replay/replay_plan.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "tools/callsign/wpx_prefix.h"
+#include "tools/logs/log_values.h"
 
 namespace aadx {
 namespace replay {
@@ -23,12 +26,22 @@ std::string OwnCallOf(const ReplayOptions& options,
   return "";
 }
 
-// The contest named in a log, else the mode most of its contacts use.
+// The All Asian DX contest named in a log, else the mode most of its
+// contacts use; `from` says which decided.
 std::string ChooseContestMode(const ReplayOptions& options,
-                              const std::vector<logs::ParsedLog>& logs) {
-  if (!options.contestMode.empty()) return options.contestMode;
+                              const std::vector<logs::ParsedLog>& logs,
+                              std::string* from) {
+  if (!options.contestMode.empty()) {
+    *from = "--contest";
+    return options.contestMode;
+  }
   for (const logs::ParsedLog& log : logs) {
-    if (!log.contestMode.empty()) return log.contestMode;
+    if (log.contestMode.empty()) continue;
+    *from = "the log's contest name";
+    for (const auto& [name, contacts] : log.contests) {
+      if (logs::IsAllAsianContest(name)) *from = "the log names " + name;
+    }
+    return log.contestMode;
   }
   int cw = 0;
   int ssb = 0;
@@ -38,8 +51,46 @@ std::string ChooseContestMode(const ReplayOptions& options,
       if (contact.mode == "SSB") ++ssb;
     }
   }
-  if (cw == 0 && ssb == 0) return "";
+  if (cw == 0 && ssb == 0) {
+    *from = "the plug-in's settings: no CW or SSB contact tells";
+    return "";
+  }
+  *from = "the mode of most contacts: " + std::to_string(cw) + " CW, " +
+          std::to_string(ssb) + " SSB";
   return cw > ssb ? "CW" : "SSB";
+}
+
+// The contests a log names that are not the All Asian DX, with their
+// contacts, e.g. "CQ-WW-CW (120 contacts)"; empty when there are none.
+std::string OtherContests(const logs::ParsedLog& log) {
+  std::string text;
+  for (const auto& [name, contacts] : log.contests) {
+    if (logs::IsAllAsianContest(name)) continue;
+    text += (text.empty() ? "" : ", ") + name + " (" +
+            std::to_string(contacts) + " contacts)";
+  }
+  return text;
+}
+
+// Why nothing of `contacts` can be scored, or empty when some can: every
+// contact is in a mode that is neither CW nor phone (SSB, AM, FM), e.g.
+// "no contact in CW or phone, the contest's modes: 2 FT8, 1 RTTY".
+std::string NothingToScore(const std::vector<logs::LogContact>& contacts) {
+  std::map<std::string, int> others;
+  for (const logs::LogContact& contact : contacts) {
+    const std::string& m = contact.mode;
+    if (m == "CW" || m == "SSB" || m == "AM" || m == "FM") return "";
+    ++others[m.empty() ? "without a mode" : m];
+  }
+  std::vector<std::pair<int, std::string>> sorted;
+  for (const auto& [mode, n] : others) sorted.emplace_back(-n, mode);
+  std::sort(sorted.begin(), sorted.end());
+  std::string text = "no contact in CW or phone, the contest's modes:";
+  for (size_t i = 0; i < sorted.size(); ++i) {
+    text += (i == 0 ? " " : ", ") + std::to_string(-sorted[i].first) + " " +
+            sorted[i].second;
+  }
+  return text + "; nothing to score";
 }
 
 // Warns when the log's own entity came for some contacts only: the others
@@ -78,7 +129,19 @@ bool BuildReplayPlan(const ReplayOptions& options,
     }
     p.ownContinent = own.continent;
   }
-  p.contestMode = ChooseContestMode(options, logs);
+  p.contestMode = ChooseContestMode(options, logs, &p.contestModeFrom);
+  const std::string contestName =
+      p.contestMode.empty() ? std::string("the All Asian DX contest")
+                            : (p.contestMode == "CW" ? "AADX-CW" : "AADX-SSB");
+  std::string others;
+  for (const logs::ParsedLog& log : logs) {
+    const std::string named = OtherContests(log);
+    if (named.empty()) continue;
+    others += (others.empty() ? "" : ", ") + named;
+    p.warnings.push_back(log.file + ": a log of another contest, " + named +
+                         ", not the All Asian DX; scored as " + contestName +
+                         " all the same");
+  }
   p.exportCabrillo = options.cabrillo;
 
   callsign::StationResolver resolver(
@@ -101,6 +164,13 @@ bool BuildReplayPlan(const ReplayOptions& options,
     }
     log.contacts.clear();
     log.contacts.shrink_to_fit();
+  }
+  const std::string nothing = NothingToScore(p.contacts);
+  if (!nothing.empty()) {
+    *error = (logs.size() == 1 ? logs[0].file : std::string("the logs")) +
+             ": " + (others.empty() ? "" : "a log of " + others + ", ") +
+             nothing;
+    return false;
   }
   // The host passes its log in time order; equal times keep file order.
   std::stable_sort(p.contacts.begin(), p.contacts.end(),

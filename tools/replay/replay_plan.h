@@ -31,7 +31,8 @@ struct ReplayPlan {
   std::string ownContinent;
   std::optional<logs::QsoTime> start;  // none: the host's null date-time
   std::optional<logs::QsoTime> end;
-  std::string contestMode;  // "CW", "SSB" or empty: settings left alone
+  std::string contestMode;      // "CW", "SSB" or empty: settings left alone
+  std::string contestModeFrom;  // what decided the mode, for the report
   bool exportCabrillo = false;
   std::vector<logs::LogContact> contacts;  // in time order
   std::vector<PlannedCheck> checks;
@@ -48,7 +49,8 @@ struct ReplayPlan {
 
 // Builds the plan from the options and the logs read, whose contacts it
 // takes over. `cty` may be null. Fails when the own callsign or continent
-// cannot be told.
+// cannot be told, or when no contact is in the contest's modes. A log of
+// another contest is scored all the same, with a warning naming it.
 bool BuildReplayPlan(const ReplayOptions& options,
                      std::vector<logs::ParsedLog> logs,
                      const callsign::CtyFile* cty, ReplayPlan* plan,

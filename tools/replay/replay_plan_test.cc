@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,61 @@ TEST_F(ReplayPlanTest, TheLogsContestNameBeatsItsModes) {
   log_.contestMode.clear();
   log_.contacts = {At("DL1ABC", 20, 3, "FM")};
   EXPECT_EQ("", Build().contestMode);
+}
+
+// The contest a log names, its contacts' modes and --contest decide the
+// mode, and say which did; another contest is named, and a log without a
+// contact in CW or phone cannot be scored.
+TEST_F(ReplayPlanTest, TheContestIsNamedAndOnlyItsModesCanBeScored) {
+  const struct {
+    std::map<std::string, int> contests;
+    const char* logMode;
+    const char* option;
+    std::vector<std::string> modes;  // of the three contacts
+    const char* said;  // mode, where from and warnings; or the error
+  } cases[] = {
+      {{{"CQ-WW-CW", 3}},
+       "",
+       "",
+       {"CW", "CW", "SSB"},
+       "CW|the mode of most contacts: 2 CW, 1 SSB|x.adi: a log of another "
+       "contest, CQ-WW-CW (3 contacts), not the All Asian DX; scored as "
+       "AADX-CW all the same"},
+      {{{"ALL-ASIAN-DX-PHONE", 3}},
+       "SSB",
+       "",
+       {"CW", "CW", "SSB"},
+       "SSB|the log names ALL-ASIAN-DX-PHONE"},
+      {{}, "", "SSB", {"CW", "CW", "FM"}, "SSB|--contest"},
+      {{},
+       "",
+       "",
+       {"FT8", "RTTY", "FT8"},
+       "x.adi: no contact in CW or phone, the contest's modes: 2 FT8, 1 "
+       "RTTY; nothing to score"},
+      {{{"CQ-WW-RTTY", 3}},
+       "",
+       "CW",
+       {"RTTY", "RTTY", "RTTY"},
+       "x.adi: a log of CQ-WW-RTTY (3 contacts), no contact in CW or "
+       "phone, the contest's modes: 3 RTTY; nothing to score"},
+  };
+  log_.file = "x.adi";
+  for (const auto& c : cases) {
+    log_.contests = c.contests;
+    log_.contestMode = c.logMode;
+    options_.contestMode = c.option;
+    for (size_t i = 0; i < log_.contacts.size(); ++i)
+      log_.contacts[i].mode = c.modes[i];
+    ReplayPlan plan;
+    std::string said;
+    if (BuildReplayPlan(options_, {log_}, &cty_, &plan, &said)) {
+      plan.warnings.erase(plan.warnings.end() - 1);  // the time order's
+      said = BarJoined({plan.contestMode, plan.contestModeFrom});
+      for (const std::string& warning : plan.warnings) said += "|" + warning;
+    }
+    EXPECT_EQ(c.said, said);
+  }
 }
 
 TEST_F(ReplayPlanTest, ContactsAndChecksAreCompleted) {

@@ -28,8 +28,41 @@ std::string WithLineFeeds(const std::string& text) {
   return result;
 }
 
+// In the one form the report, the Cabrillo file and err.txt give times:
+// "2021-06-19 0005", the seconds left out.
 std::string DateText(const std::optional<logs::QsoTime>& time) {
-  return time ? logs::FormatQsoTime(*time) : "(none)";
+  if (!time) return "(none)";
+  logs::QsoTime minute = *time;
+  minute.second = 0;
+  return logs::FormatQsoTime(minute);
+}
+
+// The contest's mode; when the replay left it to the plug-in's settings,
+// the one its summary names.
+std::string ModeText(const SessionResult& r) {
+  if (!r.plan.contestMode.empty()) return r.plan.contestMode;
+  if (r.outcome.summary.rfind("  AADX-CW ", 0) == 0) return "CW";
+  if (r.outcome.summary.rfind("  AADX-SSB ", 0) == 0) return "SSB";
+  return "(not known)";
+}
+
+// The plug-in's title gives the start as day and month alone, which across
+// a year end reads as a span running backwards ("24.09-10.01.2021"); the
+// report's copy of the summary names the start's year there. True when it
+// did.
+bool NameTheStartsYear(const ReplayPlan& plan, std::string* summary) {
+  if (!plan.start || !plan.end || plan.start->year == plan.end->year)
+    return false;
+  char dayMonth[16];
+  char withYear[24];
+  std::snprintf(dayMonth, sizeof dayMonth, " %02d.%02d-", plan.start->day,
+                plan.start->month);
+  std::snprintf(withYear, sizeof withYear, " %02d.%02d.%04d-", plan.start->day,
+                plan.start->month, plan.start->year);
+  const size_t at = summary->find(dayMonth);
+  if (at == std::string::npos || at > summary->find('\n')) return false;
+  summary->replace(at, std::string(dayMonth).size(), withYear);
+  return true;
 }
 
 // Skipped records counted by reason, most frequent first.
@@ -71,6 +104,7 @@ std::string FormatReport(const SessionResult& r,
   const ReplayPlan& plan = r.plan;
   const ReplayOutcome& outcome = r.outcome;
   std::string text = WithLineFeeds(outcome.summary);
+  const bool yearNamed = NameTheStartsYear(plan, &text);
   if (!afterSummary.empty()) text += "\n" + afterSummary;
 
   text += "\nRecords\n";
@@ -111,11 +145,15 @@ std::string FormatReport(const SessionResult& r,
   text += "\nRun\n";
   text += "  own station    " + plan.ownCall + ", continent " +
           plan.ownContinent + "\n";
-  text += "  contest        " +
-          (plan.contestMode.empty() ? std::string("mode as set")
-                                    : plan.contestMode) +
-          ", " + DateText(plan.start) + " to " + DateText(plan.end) +
+  text += "  contest        " + ModeText(r) + ", " + DateText(plan.start) +
+          " to " + DateText(plan.end) +
           (plan.exportCabrillo ? ", Cabrillo export" : "") + "\n";
+  if (!plan.contestModeFrom.empty())
+    text += "  mode from      " + plan.contestModeFrom + "\n";
+  if (yearNamed)
+    text +=
+        "  title          the start's year added above; the plug-in's "
+        "summary leaves it out\n";
   text += "  plug-in        " + r.libraryPath + "\n";
   text += "  country file   " +
           (r.ctyPath.empty() ? std::string("(none)") : r.ctyPath) + "\n";

@@ -9,7 +9,8 @@
 namespace aadx {
 namespace replay {
 
-// The plug-in's summary (its CR LF line ends as plain line feeds), then
+// The plug-in's summary (its CR LF line ends as plain line feeds; across a
+// year end its title names the start's year, and the Run lines say so), then
 // `afterSummary` (the sponsor's score, if any) after a blank line, the
 // counts of what happened to the records, the call checks, and where the
 // plug-in's files are.

@@ -111,6 +111,33 @@ TEST(ReplayReportTest, ChecksRunAndFiles) {
             text.find("  Cabrillo log   /tmp/out/JA1QZZ.cbr  (not written)\n"));
 }
 
+TEST(ReplayReportTest, TheRunLineHasOneTimeFormAndNamesWhereTheModeIsFrom) {
+  SessionResult r = Finished();
+  r.plan.start = logs::QsoTime{2022, 4, 1, 19, 3, 3};
+  r.plan.end = logs::QsoTime{2022, 4, 2, 18, 53};
+  r.plan.contestModeFrom = "the log names AADX-CW";
+  EXPECT_NE(std::string::npos,
+            FormatReport(r).find("  contest        CW, 2022-04-01 1903 to "
+                                 "2022-04-02 1853, Cabrillo export\n"
+                                 "  mode from      the log names AADX-CW\n"))
+      << FormatReport(r);
+  // Across a year end the title names the start's year, and says so.
+  r.outcome.summary = "  AADX-CW 24.09-10.01.2021 \r\nBand\r\n";
+  r.plan.start = logs::QsoTime{2020, 9, 24, 19, 3, 3};
+  r.plan.end = logs::QsoTime{2021, 1, 10, 18, 53};
+  EXPECT_EQ(0u, FormatReport(r).find("  AADX-CW 24.09.2020-10.01.2021 \n"));
+  EXPECT_NE(std::string::npos,
+            FormatReport(r).find("  title          the start's year added "
+                                 "above; the plug-in's summary leaves it "
+                                 "out\n"));
+  // Left to the plug-in's settings: the mode its summary names.
+  r.plan.contestMode.clear();
+  r.outcome.summary = "  AADX-SSB 01.04-02.04.2022 \r\n";
+  EXPECT_NE(std::string::npos,
+            FormatReport(r).find("  contest        SSB, 2020-09-24 1903 to "))
+      << FormatReport(r);
+}
+
 TEST(ReplayReportTest, ACabrilloLogNotProducedNamesTheReason) {
   SessionResult r = Finished();
   r.files.back().problem = "a folder is in its place";

@@ -235,9 +235,20 @@ SessionResult RunReplaySession(const ReplayOptions& options,
     return Fail(result, error);
   }
   const fs::path folder(result.outDir);
-  if (!PrepareSettings(options, plan, folder / "Plugins" / "AADX.ini",
-                       &error)) {
+  const fs::path settings = folder / "Plugins" / "AADX.ini";
+  if (!PrepareSettings(options, plan, settings, &error)) {
     return Fail(result, error);
+  }
+  if (plan.exportCabrillo && !options.quiet) {
+    // What the plug-in reads when it fills in the header itself.
+    std::string mode;
+    std::string operators;
+    IniReadFile(settings.string(), kSettingsSection, "Mode", &mode);
+    const bool operatorsKept = IniReadFile(settings.string(), kSettingsSection,
+                                           "Operators", &operators);
+    const std::string filled = FilledInHeaderNote(
+        plan.header, mode == "CW" ? "CW" : "SSB", plan.ownCall, operatorsKept);
+    if (!filled.empty()) result.notes.push_back(filled);
   }
 
   const FileStates before = StatesOf(folder);

@@ -287,6 +287,10 @@ TEST_F(ReplaySessionTest, ErrorsEndTheSessionWithStatusTwo) {
        "binary.adi: holds binary data (byte 0x02 at offset 4)"},
       {"log without contacts", noQsos, lib, cty, out_.string(),
        "no_qsos.log: no contacts in the log"},
+      {"log without a contact in CW or phone", TestData("wsjtx_ft8_rtty.adi"),
+       lib, cty, out_.string(),
+       "wsjtx_ft8_rtty.adi: no contact in CW or phone, the contest's modes: "
+       "2 FT8, 1 RTTY; nothing to score"},
       {"country file is a folder", log, lib, TestData(""), out_.string(),
        "testdata/: is a folder, not a country file"},
       {"missing log", TestData("no_such.adi"), AADX_PLUGIN_PATH,
@@ -440,6 +444,38 @@ TEST_F(RealLoggerTest, CabrilloHeaderAndBandCodesReachTheWrittenLog) {
   cabrillo = Export("header_and_band_codes.log");
   EXPECT_NE(std::string::npos, cabrillo.find("\r\nCATEGORY-POWER: QRP\r\n"));
   EXPECT_NE(std::string::npos, cabrillo.find("\r\nSOAPBOX: One line.\r\nQSO:"));
+}
+
+// Header tags the plug-in does not write are named once each, as are the
+// values it fills in itself; the file holds exactly what the notes say.
+TEST_F(RealLoggerTest, HeaderTagsLeftOutAndValuesFilledInAreNamed) {
+  options_.quiet = false;  // which hides the values filled in
+  options_.header = {{"CATEGORY-TIME", "6-HOURS"},
+                     {"CATEGORY-OVERLAY", "YOUTH"}};
+  const std::string cabrillo = Export("header_tags.log");
+  const std::string leftOut =
+      ": the plug-in's Cabrillo file has no such line; left out";
+  const std::string typed =
+      ": typed into the plug-in's Cabrillo dialog, but its Cabrillo file has "
+      "no such line; left out";
+  EXPECT_EQ((std::vector<std::string>{
+                "CATEGORY-TRANSMITTER" + typed, "CATEGORY-TIME" + leftOut,
+                "CATEGORY-OVERLAY" + typed, "CATEGORY-STATION" + leftOut,
+                "LOCATION" + leftOut, "GRID-LOCATOR" + leftOut,
+                "the Cabrillo header gets the plug-in's own values where the "
+                "input gives none: CATEGORY-BAND ALL, CATEGORY-MODE CW, "
+                "CATEGORY-POWER HIGH, OPERATORS W1QZZ"}),
+            result_.notes);
+  EXPECT_EQ(
+      "START-OF-LOG: 3.0\r\nCALLSIGN: W1QZZ\r\nCATEGORY-BAND: ALL\r\n"
+      "CATEGORY-MODE: CW\r\nCATEGORY-OPERATOR: MULTI-OP\r\n"
+      "CATEGORY-POWER: HIGH\r\nCLAIMED-SCORE: 4\r\nCLUB: \r\n"
+      "CONTEST: AADX-CW\r\n",
+      cabrillo.substr(0, cabrillo.find("CREATED-BY:")));
+  EXPECT_NE(std::string::npos,
+            cabrillo.find("\r\nEMAIL: pat@example.org\r\nNAME: \r\n"));
+  EXPECT_NE(std::string::npos,
+            cabrillo.find("\r\nOPERATORS: W1QZZ\r\nSOAPBOX: \r\nQSO:"));
 }
 
 // A line break inside a header value, in a log line or a --header option,
