@@ -19,21 +19,7 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/summary_totals.h"
 #include "loader/host_calls.h"
-#include "plugin/stats_exports.h"
-
-extern "C" {
-int AddData0(STATS_CONTACT_PARAMS);
-int RemoveData0(STATS_CONTACT_PARAMS);
-int CheckCall0(STATS_CHECK_PARAMS);
-int ResetStats0(STATS_RESET_PARAMS);
-const char* GetResult0(int* status);
-const char* GetSetName(int index);
-int GetNumberOfSets(void);
-void SetupSet0(void);
-int GetExchgCount0(const char*, const char*, const char*);
-int IsValidExchg0(const char*, const char*, const char*, const char*, int, int,
-                  int);
-}
+#include "plugin/linked_exports.h"
 
 namespace aadx {
 namespace {

@@ -6,20 +6,7 @@
 #include <cstring>
 
 #include "loader/plugin_library.h"
-
-extern "C" {
-int AddData0(STATS_CONTACT_PARAMS);
-int RemoveData0(STATS_CONTACT_PARAMS);
-int CheckCall0(STATS_CHECK_PARAMS);
-int ResetStats0(STATS_RESET_PARAMS);
-const char* GetResult0(int* status);
-const char* GetSetName(int index);
-int GetNumberOfSets(void);
-void SetupSet0(void);
-int GetExchgCount0(const char*, const char*, const char*);
-int IsValidExchg0(const char* exchange, const char*, const char*, const char*,
-                  int, int, int);
-}
+#include "plugin/linked_exports.h"
 
 namespace aadx {
 

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <exception>
 
+#include "plugin/linked_exports.h"
 #include "plugin/plugin.h"
-#include "plugin/stats_exports.h"
 
 // The host's argument lists carry many values the plug-in does not read.
 #pragma GCC diagnostic ignored "-Wunused-parameter"
