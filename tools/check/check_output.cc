@@ -122,6 +122,9 @@ std::string FormatResultsCsv(const ContestLogs& contest,
   std::stable_sort(order.begin(), order.end(),
                    [](const LogScore* a, const LogScore* b) {
                      if (a->ranked != b->ranked) return a->ranked;
+                     // Logs that name no category after the others.
+                     if (a->category.empty() != b->category.empty())
+                       return b->category.empty();
                      if (a->category != b->category)
                        return a->category < b->category;
                      return a->finalScore > b->finalScore;

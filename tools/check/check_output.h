@@ -18,8 +18,8 @@ std::string FormatLogReport(const ContestLogs& contest,
                             const ContestScores& scores, const LogScore& score);
 
 // "category,rank,call,file,claimed_score,checked_score,qsos,points,
-// multipliers,penalty_points": ranked logs by category (none named: "")
-// then score; check logs last with rank "check".
+// multipliers,penalty_points": ranked logs by category (none named: "",
+// after the others) then score; check logs last with rank "check".
 std::string FormatResultsCsv(const ContestLogs& contest,
                              const ContestScores& scores);
 

@@ -143,6 +143,50 @@ TEST(CheckRunTest, KeepsTheCheckInADatabaseThatReopens) {
                  "WHERE a.call = 'JA1AAA' AND m.line = 4"));
 }
 
+// The bundled contest's entrant who miscopied a call and an exchange,
+// worked a station without a log and one whose log lacks the QSO, and
+// logged a station twice on a band; his report in full.
+TEST(CheckRunTest, WritesTheEntrantsReport) {
+  ScopedTempDir temp(ScopedTempDir::kEmpty);
+  CheckOptions options;
+  options.logDir = AADX_TOOLS_TESTDATA_DIR "/check_contest";
+  options.outDir = temp.path().string();
+  options.ctyFile = kCty;
+  const CheckRunResult result = RunCheck(options);
+  ASSERT_EQ(0, result.exitCode) << result.error;
+  EXPECT_EQ(
+      "Log check of JA1ABC (ja1abc.log), AADX-CW 2025\n"
+      "Category        SOABHP\n"
+      "Claimed score   8 QSOs, 17 points, 7 multipliers = 119\n"
+      "Checked score   5 QSOs, 11 points, 5 multipliers = 55\n"
+      "Clock offset    0 min\n"
+      "\nBusted calls (1)\n"
+      "  line 9     2025-06-21 0120  40m  DL1ABD -> DL1ABC\n"
+      "\nNot in log (1)\n"
+      "  line 12    2025-06-21 0150  40m  JA2XYZ\n"
+      "\nBusted exchanges (1)\n"
+      "  line 10    2025-06-21 0130  40m  OH2AB     44 -> 40\n"
+      "\nUniques (1)\n"
+      "  line 11    2025-06-21 0140  20m  K1XX\n"
+      "\nDupes (1)\n"
+      "  line 14    2025-06-21 0210  20m  DL1ABC\n"
+      "\nWho miscopied your call (0)\n"
+      "\nWho miscopied your exchange (0)\n",
+      ReadFileBytes(temp.path() / "reports" / "JA1ABC.txt"));
+  // The other side of a miscopy, and a log an hour ahead.
+  const std::string xyz = ReadFileBytes(temp.path() / "reports" / "JA2XYZ.txt");
+  EXPECT_NE(std::string::npos,
+            xyz.find("Who miscopied your call (1)\n  DL1ABC    line 11    "
+                     "2025-06-21 0150  20m  logged JA2XYX\n"));
+  const std::string oh = ReadFileBytes(temp.path() / "reports" / "OH2AB.txt");
+  EXPECT_NE(std::string::npos,
+            oh.find("Who miscopied your exchange (1)\n  JA1ABC    line 10    "
+                    "2025-06-21 0130  40m  logged 44, you sent 40\n"));
+  EXPECT_NE(std::string::npos,
+            ReadFileBytes(temp.path() / "reports" / "BY1AA.txt")
+                .find("Clock offset    +60 min\n"));
+}
+
 TEST(CheckRunTest, RefusesBadOptions) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{}, "no folder of logs given"},

@@ -128,7 +128,10 @@ bool ReadContestFolder(const std::string& folder, ContestLogs* contest,
       log.file = path.filename().string();
       log.path = path.string();
       log.status = LogStatus::kBad;
-      log.note = problem;
+      // The notice names the file already.
+      const std::string prefix = path.string() + ": ";
+      log.note = problem.rfind(prefix, 0) == 0 ? problem.substr(prefix.size())
+                                               : problem;
     } else {
       log = ToEntry(path, parsed);
       mode = ModeOfLog(parsed, &other);
