@@ -146,7 +146,7 @@ TEST(CheckRunTest, KeepsTheCheckInADatabaseThatReopens) {
 // The bundled contest's entrant who miscopied a call and an exchange,
 // worked a station without a log and one whose log lacks the QSO, and
 // logged a station twice on a band; his report in full.
-TEST(CheckRunTest, WritesTheEntrantsReport) {
+TEST(CheckRunTest, WritesTheReportsAndTheResults) {
   ScopedTempDir temp(ScopedTempDir::kEmpty);
   CheckOptions options;
   options.logDir = AADX_TOOLS_TESTDATA_DIR "/check_contest";
@@ -185,6 +185,17 @@ TEST(CheckRunTest, WritesTheEntrantsReport) {
   EXPECT_NE(std::string::npos,
             ReadFileBytes(temp.path() / "reports" / "BY1AA.txt")
                 .find("Clock offset    +60 min\n"));
+  // Ranked per category, logs without one after, the check log last.
+  EXPECT_EQ(
+      "category,rank,call,file,claimed_score,checked_score,qsos,points,"
+      "multipliers,penalty_points\n"
+      "SOABHP,1,JA1ABC,ja1abc.log,119,55,5,11,5,0\n"
+      "SOABHP,2,BY1AA,by1aa.log,32,32,4,8,4,0\n"
+      "SOABLP,1,JA2XYZ,ja2xyz.log,40,40,4,10,4,0\n"
+      "SOABLP,2,DL1ABC,dl1abc.log,49,36,6,6,6,0\n"
+      ",1,OH2AB,oh2ab.adi,16,16,4,4,4,0\n"
+      ",check,JA9CHK,ja9chk.log,3,3,1,3,1,0\n",
+      ReadFileBytes(temp.path() / "results.csv"));
 }
 
 TEST(CheckRunTest, RefusesBadOptions) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "base/ascii.h"
 #include "tools/sponsor/rule_book.h"
 #include "tools/sponsor/sponsor_rules.h"
 
@@ -15,7 +16,9 @@ using sponsor::SponsorScore;
 
 bool IsCheckLog(const EntryLog& log) {
   for (const auto& [tag, value] : log.header) {
-    if (value.find("CHECKLOG") != std::string::npos) return true;
+    if (tag.rfind("CATEGORY", 0) == 0 &&
+        AsciiUpperText(value).find("CHECKLOG") != std::string::npos)
+      return true;
   }
   return false;
 }

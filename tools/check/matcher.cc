@@ -78,11 +78,13 @@ class Matcher {
       : contest_(*contest), options_(options) {
     const int n = static_cast<int>(contest_.logs.size());
     index_.resize(n);
+    elements_.resize(n);
     for (int i = 0; i < n; ++i) {
       const EntryLog& log = contest_.logs[i];
       if (log.status != LogStatus::kChecked) continue;
       byCall_[log.call] = i;
       checked_.push_back(i);
+      elements_[i] = Elements(log.call);
       std::vector<int> order(log.qsos.size());
       for (size_t q = 0; q < order.size(); ++q) order[q] = static_cast<int>(q);
       std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
@@ -232,8 +234,12 @@ class Matcher {
       }
     }
     // A station one miscopy away that sent a log and has us then.
+    const std::string elements = Elements(qso.call);
     for (int y : checked_) {
-      if (y == a || !SimilarCalls(qso.call, Log(y).call)) continue;
+      const std::string& call = Log(y).call;
+      if (y == a || call == qso.call ||
+          (!OneEditApart(call, qso.call) && elements_[y] != elements))
+        continue;
       // We worked that station too, then: the two are different QSOs.
       if (Nearest(a, qso, a, window,
                   [&](const Qso& o) { return o.call == Log(y).call; }) >= 0)
@@ -260,6 +266,7 @@ class Matcher {
   MatchOptions options_;
   std::vector<TimeIndex> index_;
   std::vector<int> checked_;
+  std::vector<std::string> elements_;  // each checked log's call in Morse
   std::map<std::string, int> byCall_;
   std::map<std::string, std::set<int>> loggedBy_;
 };
