@@ -198,6 +198,31 @@ TEST(CheckRunTest, WritesTheReportsAndTheResults) {
       ReadFileBytes(temp.path() / "results.csv"));
 }
 
+TEST(CheckRunTest, FailsPlainlyWithoutItsInputsOrWhereItCannotWrite) {
+  ScopedTempDir temp(ScopedTempDir::kEmpty);
+  const std::string dir = temp.path().string();
+  WriteContest(temp.path() / "logs");
+  struct Case {
+    std::string logDir, cty, db, message;
+  };
+  const std::vector<Case> cases = {
+      {dir + "/none", kCty, "", dir + "/none: not a folder of logs"},
+      {dir + "/logs", dir + "/none.dat", "", dir + "/none.dat: no such file"},
+      {dir + "/logs", kCty, dir + "/no/such/folder/check.db",
+       dir + "/no/such/folder/check.db: cannot be opened: unable to open "
+             "database file"}};
+  for (const Case& c : cases) {
+    CheckOptions options;
+    options.logDir = c.logDir;
+    options.outDir = dir + "/out";
+    options.ctyFile = c.cty;
+    options.dbFile = c.db;
+    const CheckRunResult result = RunCheck(options);
+    EXPECT_EQ(2, result.exitCode) << c.message;
+    EXPECT_EQ(c.message, result.error);
+  }
+}
+
 TEST(CheckRunTest, RefusesBadOptions) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{}, "no folder of logs given"},

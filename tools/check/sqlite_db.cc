@@ -13,7 +13,7 @@ bool Database::Open(const std::string& path) {
   if (sqlite3_open_v2(path.c_str(), &db_,
                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                       nullptr) != SQLITE_OK) {
-    SetError(path);
+    SetError("cannot be opened");
     Close();
     return false;
   }

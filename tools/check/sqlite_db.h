@@ -23,7 +23,7 @@ class Database {
   Database& operator=(const Database&) = delete;
 
   // Opens (creating when missing) the database file at `path`; false with
-  // error() set when it cannot.
+  // error() set when it cannot (the path is not in it).
   bool Open(const std::string& path);
   void Close();
   bool is_open() const { return db_ != nullptr; }
