@@ -25,6 +25,8 @@ plant tools/callsign/cty_file.cc tools/logs/log_values.h
 plant tools/sponsor/sponsor_rules.h tools/callsign/station.h
 plant tools/replay/replay_run.cc tools/sponsor/sponsor_rules.h loader/host_calls.h
 plant tools/aadx_replay_main.cc tools/replay/replay_run.h
+plant tools/check/matcher.cc tools/sponsor/sponsor_rules.h tools/logs/log_values.h
+plant tools/aadx_check_main.cc tools/check/check_run.h
 plant tools/logs/band_plan_test.cc tools/replay/replay_run.h
 if ! out="$(bash "$check" "$root" 2>&1)"; then
   echo "a tree of downward includes failed the check:"
@@ -38,6 +40,9 @@ cases=(
   "tools/logs/log_contact.h|tools/replay/replay_plan.h"
   "tools/callsign/station.h|tools/sponsor/score_table.h"
   "tools/sponsor/score_table.cc|tools/replay/replay_check.h"
+  "tools/check/matcher.cc|tools/replay/replay_plan.h"
+  "tools/sponsor/rule_book.cc|tools/check/matcher.h"
+  "tools/check/check_run.cc|plugin/plugin.h"
   "loader/plugin_library.h|tools/replay/replay_run.h"
   "base/ole_date.cc|tools/logs/qso_time.h"
   "plugin/plugin.cc|loader/host_calls.h"

@@ -327,6 +327,7 @@ class AdifParser {
                         " (line " + std::to_string(recordLine_) + ")";
     LogContact contact;
     contact.source = where;
+    contact.line = recordLine_;
     std::string problem = error_;
     std::string note;
     if (problem.empty() && ToContact(fields_, &contact, &problem, &note)) {

@@ -165,6 +165,7 @@ ParsedLog ReadCabrillo(std::istream& in, const std::string& file,
       ++log.recordsRead;
       LogContact contact;
       contact.source = where;
+      contact.line = lineNumber;
       std::string problem;
       if (ToContact(Tokens(value), &contact, &problem)) {
         log.contacts.push_back(std::move(contact));

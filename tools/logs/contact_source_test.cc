@@ -49,6 +49,30 @@ TEST_F(ContactSourceTest, ReadsEitherFormat) {
   ASSERT_EQ(1u, log.contacts.size());
 }
 
+TEST_F(ContactSourceTest, KeepsTheLineEachContactStartsOn) {
+  // A skipped line and a record spread over lines count as the file has
+  // them.
+  const std::vector<std::pair<std::string, std::vector<int>>> cases = {
+      {"START-OF-LOG: 3.0\nCALLSIGN: JA1ZZZ\n\nQSO: 14025 CW 2021-06-19 "
+       "0005 JA1ZZZ 599 45 K1ABC 599 30\nQSO: bad\nQSO: 7010 CW 2021-06-19 "
+       "0105 JA1ZZZ 599 45 K1ABD 599 31\r\n",
+       {4, 6}},
+      {"header\n<EOH>\n<CALL:5>K1ABC<QSO_DATE:8>20210619<TIME_ON:4>0100"
+       "<BAND:3>20m<EOR>\n\n<CALL:5>K1ABD\n<QSO_DATE:8>20210619\n"
+       "<TIME_ON:4>0110<BAND:3>20m<EOR>\n",
+       {3, 5}}};
+  const char* const names[] = {"lines.log", "lines.adi"};
+  for (size_t i = 0; i < cases.size(); ++i) {
+    ParsedLog log;
+    std::string error;
+    ASSERT_TRUE(ReadLogFile(Write(names[i], cases[i].first), &log, &error))
+        << error;
+    std::vector<int> lines;
+    for (const LogContact& c : log.contacts) lines.push_back(c.line);
+    EXPECT_EQ(cases[i].second, lines) << names[i];
+  }
+}
+
 TEST_F(ContactSourceTest, EachUnusableFileGetsItsOwnMessage) {
   std::string hugeBinary(200 * 1024, '\x01');
   const struct {

@@ -32,6 +32,9 @@ struct LogContact {
   std::string prefix;
   std::string dxcc;
   std::string continent;
+  // The 1-based line of the file the record starts on (last, so that the
+  // fields above keep their places in brace initializers).
+  int line = 0;
 };
 
 struct ParsedLog {

@@ -1,0 +1,172 @@
+#include "tools/check/check_output.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "tools/sponsor/contest_period.h"
+
+namespace aadx {
+namespace check {
+
+namespace {
+
+std::string Csv(const std::string& field) {
+  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+  std::string out = "\"";
+  for (char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+std::string Padded(const std::string& text, size_t width) {
+  return text.size() >= width ? text + " "
+                              : text + std::string(width - text.size(), ' ');
+}
+
+std::string Where(const Qso& qso) {
+  return Padded("line " + std::to_string(qso.line), 11) +
+         sponsor::FormatUtc(qso.time) + "  " + Padded(qso.band, 5);
+}
+
+std::string ScoreLine(const sponsor::ScoreTable& t) {
+  return std::to_string(t.total.qsos) + " QSOs, " +
+         std::to_string(t.total.points) + " points, " +
+         std::to_string(t.total.multipliers) + " multipliers";
+}
+
+void Section(const std::string& title, const std::vector<std::string>& lines,
+             std::string* out) {
+  *out += "\n" + title + " (" + std::to_string(lines.size()) + ")\n";
+  for (const std::string& line : lines) *out += "  " + line + "\n";
+}
+
+}  // namespace
+
+std::string FormatOffset(int64_t seconds) {
+  const int64_t minutes = (seconds + (seconds < 0 ? -30 : 30)) / 60;
+  return (minutes > 0 ? "+" : "") + std::to_string(minutes) + " min";
+}
+
+std::string FormatLogReport(const ContestLogs& contest,
+                            const ContestScores& scores,
+                            const LogScore& score) {
+  const EntryLog& log = contest.logs[score.log];
+  std::string out = "Log check of " + log.call + " (" + log.file + "), " +
+                    (contest.mode == "SSB" ? "AADX-SSB " : "AADX-CW ") +
+                    std::to_string(scores.year) + "\n";
+  out += "Category        " +
+         (score.category.empty() ? std::string("none named") : score.category) +
+         (score.ranked ? "" : ", check log (not ranked)") + "\n";
+  out += "Claimed score   " + ScoreLine(score.claimed) + " = " +
+         std::to_string(score.claimed.score) + "\n";
+  out += "Checked score   " + ScoreLine(score.checked);
+  if (score.penaltyPoints > 0)
+    out += ", less " + std::to_string(score.penaltyPoints) + " penalty points";
+  out += " = " + std::to_string(score.finalScore) + "\n";
+  out += "Clock offset    " + FormatOffset(log.clockOffset) + "\n";
+
+  std::vector<std::string> busted, nil, exchanges, uniques, dupes;
+  for (const Qso& q : log.qsos) {
+    switch (q.check) {
+      case Check::kBustedCall:
+        busted.push_back(Where(q) + q.call + " -> " + q.correctCall);
+        break;
+      case Check::kNotInLog:
+        nil.push_back(Where(q) + q.call);
+        break;
+      case Check::kBustedExchange:
+        exchanges.push_back(Where(q) + Padded(q.call, 10) + q.exchRcvd +
+                            " -> " + q.sentExchange);
+        break;
+      case Check::kUnique:
+        uniques.push_back(Where(q) + q.call);
+        break;
+      case Check::kDupe:
+        dupes.push_back(Where(q) + q.call);
+        break;
+      default:
+        break;
+    }
+  }
+  // Other logs' lines that matched ours with our call or exchange wrong.
+  std::vector<std::string> ourCall, ourExchange;
+  for (const EntryLog& other : contest.logs) {
+    if (other.status != LogStatus::kChecked) continue;
+    for (const Qso& q : other.qsos) {
+      if (q.otherLog != score.log) continue;
+      if (q.check == Check::kBustedCall)
+        ourCall.push_back(Padded(other.call, 10) + Where(q) + "logged " +
+                          q.call);
+      if (q.check == Check::kBustedExchange)
+        ourExchange.push_back(Padded(other.call, 10) + Where(q) + "logged " +
+                              q.exchRcvd + ", you sent " + q.sentExchange);
+    }
+  }
+  Section("Busted calls", busted, &out);
+  Section("Not in log", nil, &out);
+  Section("Busted exchanges", exchanges, &out);
+  Section("Uniques", uniques, &out);
+  Section("Dupes", dupes, &out);
+  Section("Who miscopied your call", ourCall, &out);
+  Section("Who miscopied your exchange", ourExchange, &out);
+  return out;
+}
+
+std::string FormatResultsCsv(const ContestLogs& contest,
+                             const ContestScores& scores) {
+  std::vector<const LogScore*> order;
+  for (const LogScore& s : scores.logs) order.push_back(&s);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const LogScore* a, const LogScore* b) {
+                     if (a->ranked != b->ranked) return a->ranked;
+                     // Logs that name no category after the others.
+                     if (a->category.empty() != b->category.empty())
+                       return b->category.empty();
+                     if (a->category != b->category)
+                       return a->category < b->category;
+                     return a->finalScore > b->finalScore;
+                   });
+  std::string out =
+      "category,rank,call,file,claimed_score,checked_score,qsos,points,"
+      "multipliers,penalty_points\n";
+  std::string category;
+  int rank = 0;
+  for (const LogScore* s : order) {
+    if (rank == 0 || s->category != category) rank = 0;
+    category = s->category;
+    ++rank;
+    const EntryLog& log = contest.logs[s->log];
+    out += Csv(s->category) + "," +
+           (s->ranked ? std::to_string(rank) : std::string("check")) + "," +
+           Csv(log.call) + "," + Csv(log.file) + "," +
+           std::to_string(s->claimed.score) + "," +
+           std::to_string(s->finalScore) + "," +
+           std::to_string(s->checked.total.qsos) + "," +
+           std::to_string(s->checked.total.points) + "," +
+           std::to_string(s->checked.total.multipliers) + "," +
+           std::to_string(s->penaltyPoints) + "\n";
+  }
+  return out;
+}
+
+std::string FormatVerdictsCsv(const ContestLogs& contest,
+                              const ContestScores& scores) {
+  std::string out = "log,line,check,correct_call,sent_exchange,reason,points\n";
+  for (const LogScore& s : scores.logs) {
+    const EntryLog& log = contest.logs[s.log];
+    for (size_t q = 0; q < log.qsos.size(); ++q) {
+      const Qso& qso = log.qsos[q];
+      out += Csv(log.file) + "," + std::to_string(qso.line) + "," +
+             CheckName(qso.check) + "," + Csv(qso.correctCall) + "," +
+             Csv(qso.sentExchange) + "," + Csv(s.reasons[q]) + "," +
+             std::to_string(s.points[q]) + "\n";
+    }
+  }
+  return out;
+}
+
+}  // namespace check
+}  // namespace aadx

@@ -1,0 +1,295 @@
+#include "tools/check/matcher.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "base/ascii.h"
+#include "tools/logs/log_values.h"
+
+namespace aadx {
+namespace check {
+
+namespace {
+
+const char* MorseOf(char c) {
+  static const char* const kLetters[26] = {
+      ".-",   "-...", "-.-.", "-..",  ".",   "..-.", "--.",  "....", "..",
+      ".---", "-.-",  ".-..", "--",   "-.",  "---",  ".--.", "--.-", ".-.",
+      "...",  "-",    "..-",  "...-", ".--", "-..-", "-.--", "--.."};
+  static const char* const kDigits[10] = {"-----", ".----", "..---", "...--",
+                                          "....-", ".....", "-....", "--...",
+                                          "---..", "----."};
+  if (c >= 'A' && c <= 'Z') return kLetters[c - 'A'];
+  if (c >= '0' && c <= '9') return kDigits[c - '0'];
+  if (c == '/') return "-..-.";
+  return "?";
+}
+
+std::string Elements(const std::string& call) {
+  std::string out;
+  for (char c : call) out += MorseOf(c);
+  return out;
+}
+
+// One substitution, insertion or deletion, or two neighbours swapped.
+bool OneEditApart(const std::string& a, const std::string& b) {
+  if (a.size() == b.size()) {
+    std::vector<size_t> diff;
+    for (size_t i = 0; i < a.size() && diff.size() <= 2; ++i) {
+      if (a[i] != b[i]) diff.push_back(i);
+    }
+    if (diff.size() == 1) return true;
+    return diff.size() == 2 && diff[1] == diff[0] + 1 &&
+           a[diff[0]] == b[diff[1]] && a[diff[1]] == b[diff[0]];
+  }
+  const std::string& longer = a.size() > b.size() ? a : b;
+  const std::string& shorter = a.size() > b.size() ? b : a;
+  if (longer.size() != shorter.size() + 1) return false;
+  size_t i = 0;
+  while (i < shorter.size() && shorter[i] == longer[i]) ++i;
+  return shorter.compare(i, std::string::npos, longer, i + 1,
+                         std::string::npos) == 0;
+}
+
+bool Digits(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+  }
+  return true;
+}
+
+constexpr int64_t kAgreeSeconds = 2 * 60;
+
+// A log's QSO indices in time order, for the window searches.
+struct TimeIndex {
+  std::vector<int64_t> times;
+  std::vector<int> qsos;
+};
+
+class Matcher {
+ public:
+  Matcher(ContestLogs* contest, const MatchOptions& options)
+      : contest_(*contest), options_(options) {
+    const int n = static_cast<int>(contest_.logs.size());
+    index_.resize(n);
+    elements_.resize(n);
+    for (int i = 0; i < n; ++i) {
+      const EntryLog& log = contest_.logs[i];
+      if (log.status != LogStatus::kChecked) continue;
+      byCall_[log.call] = i;
+      checked_.push_back(i);
+      elements_[i] = Elements(log.call);
+      std::vector<int> order(log.qsos.size());
+      for (size_t q = 0; q < order.size(); ++q) order[q] = static_cast<int>(q);
+      std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+        return log.qsos[x].time < log.qsos[y].time;
+      });
+      for (int q : order) {
+        index_[i].times.push_back(log.qsos[q].time);
+        index_[i].qsos.push_back(q);
+        loggedBy_[log.qsos[q].call].insert(i);
+      }
+    }
+  }
+
+  void Run() {
+    for (int a : checked_) MarkDupes(a);
+    EstimateOffsets();
+    for (int a : checked_) {
+      EntryLog& log = contest_.logs[a];
+      for (size_t q = 0; q < log.qsos.size(); ++q)
+        Judge(a, static_cast<int>(q));
+    }
+  }
+
+ private:
+  EntryLog& Log(int i) { return contest_.logs[i]; }
+
+  void MarkDupes(int a) {
+    std::set<std::tuple<std::string, std::string, std::string>> seen;
+    EntryLog& log = Log(a);
+    for (int q : index_[a].qsos) {
+      Qso& qso = log.qsos[q];
+      if (!seen.emplace(qso.call, qso.band, qso.mode).second)
+        qso.check = Check::kDupe;
+    }
+  }
+
+  // The QSO of log `b` nearest in time to `qso` of log `a` (offsets
+  // removed) within `window`, on its band and mode, not a dupe, that
+  // `accept` takes; -1 when none.
+  template <typename Accept>
+  int Nearest(int a, const Qso& qso, int b, int64_t window, Accept accept) {
+    const TimeIndex& index = index_[b];
+    const int64_t at = qso.time - Log(a).clockOffset + Log(b).clockOffset;
+    auto it =
+        std::lower_bound(index.times.begin(), index.times.end(), at - window);
+    int best = -1;
+    int64_t bestGap = 0;
+    for (; it != index.times.end() && *it <= at + window; ++it) {
+      const int q = index.qsos[it - index.times.begin()];
+      const Qso& other = Log(b).qsos[q];
+      if (other.check == Check::kDupe || other.band != qso.band ||
+          other.mode != qso.mode || !accept(other))
+        continue;
+      const int64_t gap = std::llabs(*it - at);
+      if (best < 0 || gap < bestGap) {
+        best = q;
+        bestGap = gap;
+      }
+    }
+    return best;
+  }
+
+  static int64_t Median(std::vector<int64_t> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2,
+                     values.end());
+    return values[values.size() / 2];
+  }
+
+  // How far log `a`'s clock is ahead: each log it has QSOs with gives one
+  // vote, the median time difference of their QSOs found by call, band and
+  // mode in the wide window. The votes that most agree (within two
+  // minutes) decide when they are at least two and more than half; else
+  // the log is taken as right. Of two logs an hour apart, neither alone
+  // says which is off.
+  // Whether the station log `b` logged in `qso` sent a log that has the
+  // QSO too.
+  bool HasQso(int b, const Qso& qso) {
+    auto found = byCall_.find(qso.call);
+    return found != byCall_.end() && found->second != b &&
+           Nearest(b, qso, found->second, options_.windowSeconds,
+                   [&](const Qso& o) { return o.call == Log(b).call; }) >= 0;
+  }
+
+  int64_t EstimateOffset(int a) {
+    std::map<int, std::vector<int64_t>> gapsByLog;
+    const EntryLog& log = Log(a);
+    for (const Qso& qso : log.qsos) {
+      auto found = byCall_.find(qso.call);
+      if (qso.check == Check::kDupe || found == byCall_.end() ||
+          found->second == a)
+        continue;
+      const int b = found->second;
+      const int q = Nearest(a, qso, b, options_.offsetWindowSeconds,
+                            [&](const Qso& o) { return o.call == log.call; });
+      if (q >= 0) gapsByLog[b].push_back(qso.time - Log(b).qsos[q].time);
+    }
+    std::vector<int64_t> votes;
+    for (const auto& [b, gaps] : gapsByLog) votes.push_back(Median(gaps));
+    std::vector<int64_t> best;
+    for (int64_t vote : votes) {
+      std::vector<int64_t> agreeing;
+      for (int64_t other : votes) {
+        if (std::llabs(other - vote) <= kAgreeSeconds)
+          agreeing.push_back(other);
+      }
+      if (agreeing.size() > best.size()) best = agreeing;
+    }
+    if (best.size() < 2 || best.size() * 2 <= votes.size()) return 0;
+    return Median(best);
+  }
+
+  void EstimateOffsets() {
+    std::vector<int64_t> offsets;
+    for (int a : checked_) offsets.push_back(EstimateOffset(a));
+    for (size_t i = 0; i < checked_.size(); ++i)
+      Log(checked_[i]).clockOffset = offsets[i];
+  }
+
+  void Judge(int a, int q) {
+    EntryLog& log = Log(a);
+    Qso& qso = log.qsos[q];
+    if (qso.check == Check::kDupe) return;
+    const int64_t window = options_.windowSeconds;
+    auto found = byCall_.find(qso.call);
+    if (found != byCall_.end() && found->second != a) {
+      const int b = found->second;
+      // The other log has us.
+      int match = Nearest(a, qso, b, window,
+                          [&](const Qso& o) { return o.call == log.call; });
+      // ...or has us with our call miscopied: our QSO stands. (Unless
+      // that call's own log has the QSO: then it is another QSO.)
+      if (match < 0) {
+        match = Nearest(a, qso, b, window, [&](const Qso& o) {
+          return SimilarCalls(o.call, log.call) && !HasQso(b, o);
+        });
+      }
+      if (match >= 0) {
+        qso.otherLog = b;
+        qso.otherQso = match;
+        const Qso& other = Log(b).qsos[match];
+        if (other.call == log.call &&
+            !ExchangeAgrees(qso.exchRcvd, other.exchSent)) {
+          qso.check = Check::kBustedExchange;
+          qso.sentExchange = other.exchSent;
+        }
+        return;
+      }
+    }
+    // A station one miscopy away that sent a log and has us then.
+    const std::string elements = Elements(qso.call);
+    for (int y : checked_) {
+      const std::string& call = Log(y).call;
+      if (y == a || call == qso.call ||
+          (!OneEditApart(call, qso.call) && elements_[y] != elements))
+        continue;
+      // We worked that station too, then: the two are different QSOs.
+      if (Nearest(a, qso, a, window,
+                  [&](const Qso& o) { return o.call == Log(y).call; }) >= 0)
+        continue;
+      const int match = Nearest(
+          a, qso, y, window, [&](const Qso& o) { return o.call == log.call; });
+      if (match < 0) continue;
+      qso.check = Check::kBustedCall;
+      qso.correctCall = Log(y).call;
+      qso.otherLog = y;
+      qso.otherQso = match;
+      return;
+    }
+    if (found != byCall_.end()) {
+      qso.check = Check::kNotInLog;
+      return;
+    }
+    const auto& loggers = loggedBy_[qso.call];
+    const size_t others = loggers.size() - (loggers.count(a) ? 1 : 0);
+    qso.check = others > 0 ? Check::kUnchecked : Check::kUnique;
+  }
+
+  ContestLogs& contest_;
+  MatchOptions options_;
+  std::vector<TimeIndex> index_;
+  std::vector<int> checked_;
+  std::vector<std::string> elements_;  // each checked log's call in Morse
+  std::map<std::string, int> byCall_;
+  std::map<std::string, std::set<int>> loggedBy_;
+};
+
+}  // namespace
+
+bool SimilarCalls(const std::string& a, const std::string& b) {
+  if (a == b || a.empty() || b.empty()) return false;
+  return OneEditApart(a, b) || Elements(a) == Elements(b);
+}
+
+bool ExchangeAgrees(const std::string& received, const std::string& sent) {
+  const std::string r = AsciiUpperText(logs::TrimBlanks(received));
+  const std::string s = AsciiUpperText(logs::TrimBlanks(sent));
+  if (s.empty()) return true;
+  if (Digits(r) && Digits(s) && r.size() < 10 && s.size() < 10)
+    return std::stol(r) == std::stol(s);
+  return r == s;
+}
+
+void CrossCheck(ContestLogs* contest, const MatchOptions& options) {
+  Matcher(contest, options).Run();
+}
+
+}  // namespace check
+}  // namespace aadx
