@@ -10,11 +10,12 @@
 #define AADX_BASE_PLUGIN_STATE_H_
 
 #include <array>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "base/mutex.h"
 #include "base/qso_store.h"
+#include "base/thread_annotations.h"
 
 namespace aadx {
 
@@ -48,14 +49,14 @@ class SharedState {
   // must not call the host (a host call may wait for the host's thread) nor
   // enter WithLock again.
   template <typename Fn>
-  decltype(auto) WithLock(Fn&& fn) {
-    std::lock_guard<std::mutex> lock(mu_);
+  decltype(auto) WithLock(Fn&& fn) EXCLUDES(mu_) {
+    MutexLock lock(&mu_);
     return fn(fields_);
   }
 
  private:
-  std::mutex mu_;
-  SharedFields fields_;
+  Mutex mu_;
+  SharedFields fields_ GUARDED_BY(mu_);
 };
 
 struct PluginState {

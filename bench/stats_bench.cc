@@ -17,6 +17,7 @@
 #include "bench/bench_table.h"
 #include "loader/host_calls.h"
 #include "loader/plugin_library.h"
+#include "scoring/band_order.h"
 #include "tests/test_contacts.h"
 #include "tests/test_util.h"
 #include "ui/grid_picture.h"
@@ -59,12 +60,31 @@ const PluginExports& Plugin() { return Loaded().library.exports(); }
 
 void Reset() { CallResetStats(Plugin(), TestReset("AS")); }
 
+// The band texts of a log: the six contest bands in turn, a text of each
+// contact's own ("B7"), or texts of their own that share their padded keys
+// in pairs ("B3" and "0B3"), logged in rising key order.
+enum class Bands { kContest, kOwn, kSharedKeys };
+
+std::string SharedKeyBand(int i) {
+  return (i % 2 == 0 ? "B" : "0B") + std::to_string(i / 2);
+}
+
+std::string BandOf(int i, Bands bands) {
+  switch (bands) {
+    case Bands::kOwn:
+      return "B" + std::to_string(i);
+    case Bands::kSharedKeys:
+      return SharedKeyBand(i);
+    default:
+      return kBands[i % 6];
+  }
+}
+
 // Contact number i of a log: a distinct call, spread over the six bands
-// (or a band text of its own), a few hundred prefixes, two continents.
-ContactArgs LogContact(int i, bool ownBand = false) {
+// (or band texts of their own), a few hundred prefixes, two continents.
+ContactArgs LogContact(int i, Bands bands = Bands::kContest) {
   ContactArgs c =
-      TestContact("JA" + std::to_string(i) + "X", "JA",
-                  ownBand ? "B" + std::to_string(i) : kBands[i % 6]);
+      TestContact("JA" + std::to_string(i) + "X", "JA", BandOf(i, bands));
   c.info.prefix = "JA" + std::to_string(i % 400);
   c.info.dxcc = i % 3 == 0 ? "UA" : "JA";
   c.info.continent = i % 5 == 0 ? "EU" : "AS";
@@ -75,17 +95,17 @@ ContactArgs LogContact(int i, bool ownBand = false) {
 
 // The first count contacts of the log, made once, so that timed loops
 // spend nothing on making them.
-const std::vector<ContactArgs>& LogContacts(int count, bool ownBands) {
-  static std::vector<ContactArgs> logs[2];
-  std::vector<ContactArgs>& log = logs[ownBands ? 1 : 0];
+const std::vector<ContactArgs>& LogContacts(int count, Bands bands) {
+  static std::vector<ContactArgs> logs[3];
+  std::vector<ContactArgs>& log = logs[static_cast<int>(bands)];
   for (int i = static_cast<int>(log.size()); i < count; ++i) {
-    log.push_back(LogContact(i, ownBands));
+    log.push_back(LogContact(i, bands));
   }
   return log;
 }
 
-void Fill(int count, bool ownBands = false) {
-  const std::vector<ContactArgs>& log = LogContacts(count, ownBands);
+void Fill(int count, Bands bands = Bands::kContest) {
+  const std::vector<ContactArgs>& log = LogContacts(count, bands);
   Reset();
   for (int i = 0; i < count; ++i) CallAddData(Plugin(), log[i]);
 }
@@ -153,7 +173,7 @@ void BM_CheckCall(benchmark::State& state) {
 void BM_Rebuild(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
   int reps = std::max(3, 20000 / n);  // a few runs even at the largest
-  LogContacts(n, false);
+  LogContacts(n, Bands::kContest);
   double seconds = 0;
   RunOnce(state, [&] {
     for (int r = 0; r < reps; ++r) {
@@ -195,7 +215,7 @@ double RemovePerCallMicros(int n) {
   for (int i = 0; i < reps; ++i) {
     // A copy, so the timed call does not wait on the log's memory: the
     // host passes a contact it has at hand.
-    ContactArgs c = LogContacts(n, false)[(n / 2 + i * 7919) % n];
+    ContactArgs c = LogContacts(n, Bands::kContest)[(n / 2 + i * 7919) % n];
     auto start = Clock::now();
     CallRemoveData(Plugin(), c);
     timed += Seconds(start);
@@ -216,7 +236,7 @@ void BM_RemoveData(benchmark::State& state) {
 // contact removed one by one in log order.
 void BM_Bulk(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
-  const std::vector<ContactArgs>& log = LogContacts(n, false);
+  const std::vector<ContactArgs>& log = LogContacts(n, Bands::kContest);
   RunOnce(state, [&] {
     auto start = Clock::now();
     Fill(n);
@@ -248,13 +268,86 @@ void BM_GetResult(benchmark::State& state) {
 
 void BM_GetResultOwnBands(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
-  Fill(n, true);
+  Fill(n, Bands::kOwn);
   double seconds = 0;
   RunOnce(state, [&] {
     seconds = GetResultSeconds(1);
     if (seconds < 1.0) seconds = GetResultSeconds(5);
   });
   Figure(state, Cell("GetResultOwnBands", n), seconds * 1e3);
+}
+
+// The first GetResult0 after the log is added, its band texts sharing
+// their padded keys in pairs, so the whole band list must be put in the
+// exchange sort's order.
+void BM_GetResultSharedKeys(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  LogContacts(n, Bands::kSharedKeys);
+  const int reps = 3;
+  double seconds = 0;
+  RunOnce(state, [&] {
+    for (int r = 0; r < reps; ++r) {
+      Fill(n, Bands::kSharedKeys);
+      seconds += GetResultSeconds(1);
+    }
+  });
+  Figure(state, Cell("GetResultSharedKeys", n), seconds / reps * 1e3);
+}
+
+// The band order as the exchange sort computes it, swap for swap, on the
+// keys' ranks (the highest key ranking highest): what BandSortOrder spares.
+std::vector<int> ExchangeSortOrder(const std::vector<std::string>& names) {
+  std::vector<std::string> keys;
+  for (const std::string& name : names) {
+    keys.push_back(
+        name.size() >= 20 ? name : std::string(20 - name.size(), '0') + name);
+  }
+  std::vector<std::string> distinct = keys;
+  std::sort(distinct.begin(), distinct.end());
+  std::vector<int> rank;
+  for (const std::string& key : keys) {
+    rank.push_back(static_cast<int>(
+        std::lower_bound(distinct.begin(), distinct.end(), key) -
+        distinct.begin()));
+  }
+  std::vector<int> order;
+  for (size_t i = 0; i < names.size(); ++i)
+    order.push_back(static_cast<int>(i));
+  for (size_t i = 0; i + 1 < order.size(); ++i) {
+    for (size_t j = i + 1; j < order.size(); ++j) {
+      if (rank[i] < rank[j]) {
+        std::swap(rank[i], rank[j]);
+        std::swap(order[i], order[j]);
+      }
+    }
+  }
+  return order;
+}
+
+// The score's band order of n band texts that share their padded keys in
+// pairs, in rising key order: as computed, and by the exchange sort. The
+// two orders must be the same.
+void BM_BandOrder(benchmark::State& state) {
+  int n = static_cast<int>(state.range(0));
+  std::vector<std::string> names;
+  for (int i = 0; i < n; ++i) names.push_back(SharedKeyBand(i));
+  std::vector<const std::string*> pointers;
+  for (const std::string& name : names) pointers.push_back(&name);
+  const int reps = 20;
+  double computed = 0;
+  double exchanged = 0;
+  RunOnce(state, [&] {
+    std::vector<int> order;
+    auto start = Clock::now();
+    for (int r = 0; r < reps; ++r) order = BandSortOrder(pointers);
+    computed = Seconds(start) / reps;
+    start = Clock::now();
+    std::vector<int> expected = ExchangeSortOrder(names);
+    exchanged = Seconds(start);
+    if (order != expected) state.SkipWithError("the orders differ");
+  });
+  Figure(state, Cell("BandOrder", n), computed * 1e3);
+  Figure(state, Cell("BandOrderExchange", n), exchanged * 1e3);
 }
 
 // A host that answers every poll at once: entry text and frequency fixed.
@@ -345,7 +438,7 @@ size_t HeapBytes() {
 // run's capacity is reused.
 void BM_Memory(benchmark::State& state) {
   int n = static_cast<int>(state.range(0));
-  const std::vector<ContactArgs>& log = LogContacts(n, false);
+  const std::vector<ContactArgs>& log = LogContacts(n, Bands::kContest);
   RunOnce(state, [&] {
     Loaded().Load();
     Reset();
@@ -369,6 +462,8 @@ AADX_BENCH(BM_RemoveData)->Arg(1000);
 AADX_BENCH(BM_Bulk)->Arg(100000);
 AADX_BENCH(BM_GetResult)->Arg(1000)->Arg(20000);
 AADX_BENCH(BM_GetResultOwnBands)->Arg(20000);
+AADX_BENCH(BM_GetResultSharedKeys)->Arg(20000);
+AADX_BENCH(BM_BandOrder)->Arg(20000);
 AADX_BENCH(BM_PollTick)->Arg(100)->Arg(20000);
 AADX_BENCH(BM_GridSnapshot)->Arg(10000);
 

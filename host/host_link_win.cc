@@ -6,9 +6,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <mutex>
 #include <utility>
 
+#include "base/mutex.h"
+#include "base/thread_annotations.h"
 #include "host/dispatch_driver_win.h"
 #include "host/host_link.h"
 
@@ -104,7 +105,7 @@ class HostRegistration {
 
 class ComHostLink : public HostLink {
  public:
-  void Connect() override {
+  void Connect() override EXCLUDES(mu_) {
     try {
       ComScope com;
       if (!com.usable()) return;
@@ -130,7 +131,7 @@ class ComHostLink : public HostLink {
       // the host's apartment.
       std::shared_ptr<HostRegistration> previous;
       {
-        std::lock_guard<std::mutex> lock(mu_);
+        MutexLock lock(&mu_);
         previous = std::move(held_);
         held_ = std::move(fresh);
       }
@@ -138,8 +139,8 @@ class ComHostLink : public HostLink {
     }
   }
 
-  bool HasHost() override {
-    std::lock_guard<std::mutex> lock(mu_);
+  bool HasHost() override EXCLUDES(mu_) {
+    MutexLock lock(&mu_);
     return held_ != nullptr;
   }
 
@@ -197,12 +198,12 @@ class ComHostLink : public HostLink {
     });
   }
 
-  void Release() override {
+  void Release() override EXCLUDES(mu_) {
     try {
       ComScope com;
       std::shared_ptr<HostRegistration> previous;
       {
-        std::lock_guard<std::mutex> lock(mu_);
+        MutexLock lock(&mu_);
         previous = std::move(held_);
       }
     } catch (...) {
@@ -215,13 +216,13 @@ class ComHostLink : public HostLink {
   // while the host is called: a call may wait for the host's thread, which
   // may itself be about to connect.
   template <typename Call>
-  bool WithHost(Call call) {
+  bool WithHost(Call call) EXCLUDES(mu_) {
     try {
       ComScope com;
       if (!com.usable()) return false;
       std::shared_ptr<HostRegistration> held;
       {
-        std::lock_guard<std::mutex> lock(mu_);
+        MutexLock lock(&mu_);
         held = held_;
       }
       if (held == nullptr) return false;
@@ -234,8 +235,8 @@ class ComHostLink : public HostLink {
     }
   }
 
-  std::mutex mu_;
-  std::shared_ptr<HostRegistration> held_;  // guarded by mu_
+  Mutex mu_;
+  std::shared_ptr<HostRegistration> held_ GUARDED_BY(mu_);
 };
 
 }  // namespace

@@ -1,60 +1,19 @@
 #include "scoring/score.h"
 
-#include <algorithm>
-#include <functional>
 #include <memory>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
 
+#include "scoring/band_order.h"
+
 namespace aadx {
 namespace {
-
-// A band's sort key is its name left-padded with '0' to this width; longer
-// names are their own key.
-constexpr size_t kBandKeyWidth = 20;
-
-// Every name's key, the padded ones laid out in *buffer, so that a list of
-// thousands of odd band texts costs one allocation, not one per name.
-std::vector<std::string_view> BandKeys(
-    const std::vector<const std::string*>& names, std::string* buffer) {
-  buffer->assign(names.size() * kBandKeyWidth, '0');
-  std::vector<std::string_view> keys;
-  keys.reserve(names.size());
-  for (size_t i = 0; i < names.size(); ++i) {
-    const std::string& band = *names[i];
-    if (band.size() >= kBandKeyWidth) {
-      keys.emplace_back(band);
-      continue;
-    }
-    char* key = &(*buffer)[i * kBandKeyWidth];
-    band.copy(key + kBandKeyWidth - band.size(), band.size());
-    keys.emplace_back(key, kBandKeyWidth);
-  }
-  return keys;
-}
 
 // Wraps on overflow like the 32-bit arithmetic the host expects, without
 // the undefined behaviour of signed overflow.
 int32_t Wrap(int64_t value) {
   return static_cast<int32_t>(static_cast<uint32_t>(value));
-}
-
-// The exchange sort the band order is defined by: each place in turn takes
-// every later entry whose key is higher than its current one. Run on key
-// ranks, for the lists where two names share a key and the order among
-// them depends on how the exchanges went.
-void ExchangeSortByRank(std::vector<int>* ranks, std::vector<int>* order) {
-  std::vector<int>& r = *ranks;
-  std::vector<int>& o = *order;
-  for (size_t i = 0; i + 1 < r.size(); ++i) {
-    for (size_t j = i + 1; j < r.size(); ++j) {
-      if (r[i] < r[j]) {
-        std::swap(r[i], r[j]);
-        std::swap(o[i], o[j]);
-      }
-    }
-  }
 }
 
 // Counts a band's distinct DXCC or prefix values. The first is kept in
@@ -101,38 +60,6 @@ struct BandWork {
 void AddDistinct(DistinctValues* values, const std::string& value,
                  std::vector<std::string>* slotList) {
   if (values->Add(value) && slotList != nullptr) slotList->push_back(value);
-}
-
-// Where each place of the band-sorted list takes its name from: positions
-// into names.
-std::vector<int> BandSortOrder(const std::vector<const std::string*>& names) {
-  std::string keyBuffer;
-  std::vector<std::string_view> keys = BandKeys(names, &keyBuffer);
-  std::vector<int> order(names.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  // A list in order already, as the last computation left it, is its own
-  // exchange sort: no later key is ever higher.
-  if (std::is_sorted(keys.begin(), keys.end(), std::greater<>())) return order;
-  std::sort(order.begin(), order.end(),
-            [&](int x, int y) { return keys[y] < keys[x]; });
-
-  bool tie = false;
-  for (size_t i = 1; i < order.size() && !tie; ++i) {
-    tie = keys[order[i - 1]] == keys[order[i]];
-  }
-  if (tie) {
-    // Keys all distinct give one order only, the sorted one; shared keys
-    // need the exchanges themselves, on ranks instead of texts.
-    std::vector<int> rank(names.size());
-    int next = 0;
-    for (size_t i = 0; i < order.size(); ++i) {
-      if (i > 0 && keys[order[i - 1]] != keys[order[i]]) ++next;
-      rank[order[i]] = -next;  // the highest key has the highest rank
-    }
-    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-    ExchangeSortByRank(&rank, &order);
-  }
-  return order;
 }
 
 }  // namespace

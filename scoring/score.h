@@ -45,13 +45,13 @@ int BandFactor(const std::string& band);
 // Tallies every band of the store, in band order, and refills the six
 // per-slot DXCC and prefix lists the worked-before grid paints. A band
 // outside the six contest bands is tallied but fills no slot list.
-// Bands are sorted highest band key first: the name left-padded with '0'
-// to 20 characters, compared byte by byte, so 160m comes first, 10m last of
-// the contest bands, 6m after it. *bandOrder holds the store's band numbers
-// as the last computation sorted them; the bands first logged since are added
-// and the whole list sorted again, so names that share a band key keep the
-// order the exchange sort gave them before. Empty it whenever the store is
-// cleared.
+// Bands are sorted highest band key first (scoring/band_order.h): the name
+// left-padded with '0' to 20 characters, compared byte by byte, so 160m
+// comes first, 10m last of the contest bands, 6m after it. *bandOrder holds
+// the store's band numbers as the last computation sorted them; the bands
+// first logged since are added and the whole list sorted again, so names
+// that share a band key keep the order the exchange sort gave them before.
+// Empty it whenever the store is cleared.
 ScoreResult ComputeScore(std::vector<int>* bandOrder, const QsoStore& store,
                          bool asia, const std::string& ownContinent,
                          BandValueLists* dxccLists,

@@ -19,12 +19,13 @@
 // thread is posted to the window as kArmPollTimer.
 #include <windows.h>
 
-#include <mutex>
 #include <new>
 #include <string>
 
 #include "base/module_win.h"
+#include "base/mutex.h"
 #include "base/settings.h"
+#include "base/thread_annotations.h"
 #include "host/host_link.h"
 #include "ui/info_button_win.h"
 #include "ui/multiplier_view.h"
@@ -85,18 +86,18 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     poller_ = new MultiplierPoller(state, host);
   }
 
-  bool IsRunning() override {
-    std::lock_guard<std::mutex> lock(mu_);
+  bool IsRunning() override EXCLUDES(mu_) {
+    MutexLock lock(&mu_);
     return window_ != nullptr;
   }
 
-  void Start() override {
+  void Start() override EXCLUDES(mu_) {
     if (IsRunning()) Close();
     if (poller_ == nullptr) return;  // never attached
     Multiplier* window = new (std::nothrow) Multiplier(this);
     if (window == nullptr) return;
     {
-      std::lock_guard<std::mutex> lock(mu_);
+      MutexLock lock(&mu_);
       if (window_ != nullptr) {
         // The old window did not close in time; it stays the only one.
         delete window;
@@ -108,7 +109,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     }
     HANDLE thread = CreateThread(nullptr, 0, &ThreadProc, this, 0, nullptr);
     if (thread == nullptr) {
-      std::lock_guard<std::mutex> lock(mu_);
+      MutexLock lock(&mu_);
       window_ = nullptr;
       delete window;
       return;
@@ -116,16 +117,16 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     ForgetThread();
     thread_ = thread;
     WaitUntil([this, window] {
-      std::lock_guard<std::mutex> lock(mu_);
+      MutexLock lock(&mu_);
       return hwnd_ != nullptr || window_ != window;
     });
   }
 
-  void Close() override {
+  void Close() override EXCLUDES(mu_) {
     HWND hwnd;
     bool running;
     {
-      std::lock_guard<std::mutex> lock(mu_);
+      MutexLock lock(&mu_);
       running = window_ != nullptr;
       closeRequested_ = running;
       hwnd = hwnd_;
@@ -139,7 +140,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       if (hwnd != nullptr) PostMessageA(hwnd, WM_CLOSE, 0, 0);
       settings_->WriteText("Talq_Good", "0");
       WaitUntil([this] {
-        std::lock_guard<std::mutex> lock(mu_);
+        MutexLock lock(&mu_);
         return window_ == nullptr;
       });
     }
@@ -151,10 +152,10 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     }
   }
 
-  void ArmPollTimer() override {
+  void ArmPollTimer() override EXCLUDES(mu_) {
     HWND hwnd;
     {
-      std::lock_guard<std::mutex> lock(mu_);
+      MutexLock lock(&mu_);
       hwnd = hwnd_;
     }
     // Before the dialog exists there is nothing to re-arm: it arms its
@@ -166,15 +167,15 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
   // The dialog's window exists: publishes its handle. True when a close
   // was requested before, so the dialog ends without being shown.
-  bool Opened(HWND hwnd) {
-    std::lock_guard<std::mutex> lock(mu_);
+  bool Opened(HWND hwnd) EXCLUDES(mu_) {
+    MutexLock lock(&mu_);
     hwnd_ = hwnd;
     return closeRequested_;
   }
 
   // The dialog's window is going away: no more messages for it.
-  void Closing() {
-    std::lock_guard<std::mutex> lock(mu_);
+  void Closing() EXCLUDES(mu_) {
+    MutexLock lock(&mu_);
     hwnd_ = nullptr;
   }
 
@@ -194,10 +195,10 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     }
   }
 
-  DWORD RunThread() {
+  DWORD RunThread() EXCLUDES(mu_) {
     Multiplier* window;
     {
-      std::lock_guard<std::mutex> lock(mu_);
+      MutexLock lock(&mu_);
       window = window_;
     }
     if (window == nullptr) return 1;  // no window to run
@@ -209,7 +210,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     delete window;
     // The last step: once the pointer is clear the library may be
     // unloaded, so nothing of it may run after this but the return.
-    std::lock_guard<std::mutex> lock(mu_);
+    MutexLock lock(&mu_);
     window_ = nullptr;
     hwnd_ = nullptr;
     return 0;
@@ -262,11 +263,11 @@ class WindowsMultiplierWindow : public MultiplierWindow {
   MultiplierPoller* poller_ = nullptr;  // keeps the macro frequency
   WindowPosition savedPosition_;
 
-  std::mutex mu_;
-  Multiplier* window_ = nullptr;  // guarded by mu_
-  HWND hwnd_ = nullptr;           // guarded by mu_
-  bool closeRequested_ = false;   // guarded by mu_
-  HANDLE thread_ = nullptr;       // the last window thread; host thread only
+  Mutex mu_;
+  Multiplier* window_ GUARDED_BY(mu_) = nullptr;
+  HWND hwnd_ GUARDED_BY(mu_) = nullptr;
+  bool closeRequested_ GUARDED_BY(mu_) = false;
+  HANDLE thread_ = nullptr;  // the last window thread; host thread only
 };
 
 void Multiplier::DoModal() {
