@@ -1,5 +1,7 @@
 #include "tools/check/check_run.h"
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -133,10 +135,27 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   if (!ReadContestFolder(options.logDir, &contest, &error))
     return Fail(result, error);
   result.notices = contest.notices;
+  size_t lines = 0;
+  for (const EntryLog& log : contest.logs) {
+    if (log.status == LogStatus::kChecked) lines += log.qsos.size();
+  }
+  const auto start = std::chrono::steady_clock::now();
+  auto progress = [&](const std::string& done) {
+    if (!options.progress || lines < 50000) return;
+    const std::chrono::duration<double> spent =
+        std::chrono::steady_clock::now() - start;
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, " (%.1f s)", spent.count());
+    options.progress(done + seconds);
+  };
+  progress("read " + std::to_string(contest.logs.size()) + " files, " +
+           std::to_string(lines) + " QSO lines");
   CrossCheck(&contest);
+  progress("cross-checked");
   const callsign::CtyStationLocator locator(cty);
   const ContestScores scores =
       ScoreContest(contest, locator, {options.year, options.penalty});
+  progress("scored");
 
   const fs::path out(options.outDir);
   fs::create_directories(out / "reports", ec);
@@ -152,6 +171,7 @@ CheckRunResult RunCheck(const CheckOptions& options) {
                    FormatLogReport(contest, scores, s), &error))
       return Fail(result, error);
   }
+  progress("reports written");
   if (!WriteText(out / "results.csv", FormatResultsCsv(contest, scores),
                  &error))
     return Fail(result, error);
@@ -163,6 +183,7 @@ CheckRunResult RunCheck(const CheckOptions& options) {
       options.dbFile.empty() ? (out / "check.db").string() : options.dbFile;
   if (!WriteCheckDatabase(db, contest, scores, &error))
     return Fail(result, db + ": " + error);
+  progress("database written");
 
   std::map<std::string, int> verdicts;
   int qsos = 0;
