@@ -50,9 +50,30 @@ std::string FormatOffset(int64_t seconds) {
   return (minutes > 0 ? "+" : "") + std::to_string(minutes) + " min";
 }
 
-std::string FormatLogReport(const ContestLogs& contest,
-                            const ContestScores& scores,
-                            const LogScore& score) {
+namespace {
+
+// Other logs' lines that matched a line of log `log` with its call or
+// exchange wrong: (log, QSO) pairs, in the logs' order.
+using Miscopies = std::vector<std::pair<int, int>>;
+
+std::vector<Miscopies> MiscopiesByLog(const ContestLogs& contest) {
+  std::vector<Miscopies> out(contest.logs.size());
+  for (size_t i = 0; i < contest.logs.size(); ++i) {
+    const EntryLog& other = contest.logs[i];
+    if (other.status != LogStatus::kChecked) continue;
+    for (size_t q = 0; q < other.qsos.size(); ++q) {
+      const Qso& qso = other.qsos[q];
+      if (qso.otherLog >= 0 && (qso.check == Check::kBustedCall ||
+                                qso.check == Check::kBustedExchange))
+        out[qso.otherLog].emplace_back(static_cast<int>(i),
+                                       static_cast<int>(q));
+    }
+  }
+  return out;
+}
+
+std::string Report(const ContestLogs& contest, const ContestScores& scores,
+                   const LogScore& score, const Miscopies& miscopies) {
   const EntryLog& log = contest.logs[score.log];
   std::string out = "Log check of " + log.call + " (" + log.file + "), " +
                     (contest.mode == "SSB" ? "AADX-SSB " : "AADX-CW ") +
@@ -93,17 +114,14 @@ std::string FormatLogReport(const ContestLogs& contest,
   }
   // Other logs' lines that matched ours with our call or exchange wrong.
   std::vector<std::string> ourCall, ourExchange;
-  for (const EntryLog& other : contest.logs) {
-    if (other.status != LogStatus::kChecked) continue;
-    for (const Qso& q : other.qsos) {
-      if (q.otherLog != score.log) continue;
-      if (q.check == Check::kBustedCall)
-        ourCall.push_back(Padded(other.call, 10) + Where(q) + "logged " +
-                          q.call);
-      if (q.check == Check::kBustedExchange)
-        ourExchange.push_back(Padded(other.call, 10) + Where(q) + "logged " +
-                              q.exchRcvd + ", you sent " + q.sentExchange);
-    }
+  for (const auto& [i, line] : miscopies) {
+    const EntryLog& other = contest.logs[i];
+    const Qso& q = other.qsos[line];
+    if (q.check == Check::kBustedCall)
+      ourCall.push_back(Padded(other.call, 10) + Where(q) + "logged " + q.call);
+    if (q.check == Check::kBustedExchange)
+      ourExchange.push_back(Padded(other.call, 10) + Where(q) + "logged " +
+                            q.exchRcvd + ", you sent " + q.sentExchange);
   }
   Section("Busted calls", busted, &out);
   Section("Not in log", nil, &out);
@@ -112,6 +130,23 @@ std::string FormatLogReport(const ContestLogs& contest,
   Section("Dupes", dupes, &out);
   Section("Who miscopied your call", ourCall, &out);
   Section("Who miscopied your exchange", ourExchange, &out);
+  return out;
+}
+
+}  // namespace
+
+std::string FormatLogReport(const ContestLogs& contest,
+                            const ContestScores& scores,
+                            const LogScore& score) {
+  return Report(contest, scores, score, MiscopiesByLog(contest)[score.log]);
+}
+
+std::vector<std::string> FormatLogReports(const ContestLogs& contest,
+                                          const ContestScores& scores) {
+  const std::vector<Miscopies> miscopies = MiscopiesByLog(contest);
+  std::vector<std::string> out;
+  for (const LogScore& score : scores.logs)
+    out.push_back(Report(contest, scores, score, miscopies[score.log]));
   return out;
 }
 

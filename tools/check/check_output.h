@@ -4,6 +4,7 @@
 #define AADX_TOOLS_CHECK_CHECK_OUTPUT_H_
 
 #include <string>
+#include <vector>
 
 #include "tools/check/check_score.h"
 #include "tools/check/contest_logs.h"
@@ -16,6 +17,9 @@ namespace check {
 // and exchange, and the clock offset.
 std::string FormatLogReport(const ContestLogs& contest,
                             const ContestScores& scores, const LogScore& score);
+// Every checked log's report, in the scores' order.
+std::vector<std::string> FormatLogReports(const ContestLogs& contest,
+                                          const ContestScores& scores);
 
 // "category,rank,call,file,claimed_score,checked_score,qsos,points,
 // multipliers,penalty_points": ranked logs by category (none named: "",

@@ -121,6 +121,7 @@ CheckOutcome ParseCheckOptions(const std::vector<std::string>& args,
 }
 
 CheckRunResult RunCheck(const CheckOptions& options) {
+  const auto start = std::chrono::steady_clock::now();
   CheckRunResult result;
   std::error_code ec;
   if (!fs::is_directory(options.logDir, ec))
@@ -139,7 +140,6 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   for (const EntryLog& log : contest.logs) {
     if (log.status == LogStatus::kChecked) lines += log.qsos.size();
   }
-  const auto start = std::chrono::steady_clock::now();
   auto progress = [&](const std::string& done) {
     if (!options.progress || lines < 50000) return;
     const std::chrono::duration<double> spent =
@@ -161,14 +161,14 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   fs::create_directories(out / "reports", ec);
   if (ec)
     return Fail(result, options.outDir + ": cannot be made: " + ec.message());
-  for (const LogScore& s : scores.logs) {
-    const EntryLog& log = contest.logs[s.log];
+  const std::vector<std::string> reports = FormatLogReports(contest, scores);
+  for (size_t r = 0; r < reports.size(); ++r) {
+    const EntryLog& log = contest.logs[scores.logs[r].log];
     std::string name = log.call;
     for (char& c : name) {
       if (c == '/' || c == '\\') c = '_';
     }
-    if (!WriteText(out / "reports" / (name + ".txt"),
-                   FormatLogReport(contest, scores, s), &error))
+    if (!WriteText(out / "reports" / (name + ".txt"), reports[r], &error))
       return Fail(result, error);
   }
   progress("reports written");
