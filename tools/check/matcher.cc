@@ -67,6 +67,11 @@ bool Digits(const std::string& text) {
 }
 
 constexpr int64_t kAgreeSeconds = 2 * 60;
+// A call in this many other logs is a real station's...
+constexpr size_t kRealStationLogs = 3;
+// ...and a QSO with it taken for a miscopy of another station's call only
+// when the two logs' times agree within this.
+constexpr int64_t kCloseSeconds = 3 * 60;
 
 // A log's QSO indices in time order, for the window searches.
 struct TimeIndex {
@@ -156,26 +161,29 @@ class Matcher {
     return best;
   }
 
-  // Nearest() for the QSOs of log `b` with `call`, through its index.
+  // The QSO of log `b` with `call` nearest in time to `qso` of log `a`
+  // (offsets removed) within `window`, on its band and mode; a dupe line
+  // only when no other is there (a station that logged the call wrongly
+  // earlier still logged this QSO). -1 when none.
   int NearestWith(int a, const Qso& qso, int b, int64_t window,
                   const std::string& call) {
     const auto found = index_[b].byCall.find(call);
     if (found == index_[b].byCall.end()) return -1;
     const int64_t at = qso.time - Log(a).clockOffset + Log(b).clockOffset;
-    int best = -1;
-    int64_t bestGap = 0;
+    int best[2] = {-1, -1};  // not a dupe, a dupe
+    int64_t bestGap[2] = {0, 0};
     for (int q : found->second) {
       const Qso& other = Log(b).qsos[q];
       const int64_t gap = std::llabs(other.time - at);
-      if (gap > window || other.check == Check::kDupe ||
-          other.band != qso.band || other.mode != qso.mode)
+      if (gap > window || other.band != qso.band || other.mode != qso.mode)
         continue;
-      if (best < 0 || gap < bestGap) {
-        best = q;
-        bestGap = gap;
+      const int dupe = other.check == Check::kDupe ? 1 : 0;
+      if (best[dupe] < 0 || gap < bestGap[dupe]) {
+        best[dupe] = q;
+        bestGap[dupe] = gap;
       }
     }
-    return best;
+    return best[0] >= 0 ? best[0] : best[1];
   }
 
   static int64_t Median(std::vector<int64_t> values) {
@@ -248,7 +256,9 @@ class Matcher {
       // that call's own log has the QSO: then it is another QSO.)
       if (match < 0) {
         match = Nearest(a, qso, b, window, [&](const Qso& o) {
-          return SimilarCalls(o.call, log.call) && !HasQso(b, o);
+          return SimilarCalls(o.call, log.call) && !HasQso(b, o) &&
+                 (!RealStation(o.call, b) ||
+                  Gap(a, qso, b, o) <= kCloseSeconds);
         });
       }
       if (match >= 0) {
@@ -263,7 +273,10 @@ class Matcher {
         return;
       }
     }
-    // A station one miscopy away that sent a log and has us then.
+    // A station one miscopy away that sent a log and has us then (a real
+    // station's call only when the times agree closely).
+    const int64_t bustWindow =
+        RealStation(qso.call, a) ? std::min(window, kCloseSeconds) : window;
     const std::string elements = Elements(qso.call);
     for (int y : Candidates(qso.call, elements)) {
       const std::string& call = Log(y).call;
@@ -272,7 +285,7 @@ class Matcher {
         continue;
       // We worked that station too, then: the two are different QSOs.
       if (NearestWith(a, qso, a, window, Log(y).call) >= 0) continue;
-      const int match = NearestWith(a, qso, y, window, log.call);
+      const int match = NearestWith(a, qso, y, bustWindow, log.call);
       if (match < 0) continue;
       qso.check = Check::kBustedCall;
       qso.correctCall = Log(y).call;
@@ -284,11 +297,32 @@ class Matcher {
       qso.check = Check::kNotInLog;
       return;
     }
-    const std::vector<int>& loggers = loggedBy_[qso.call];
-    const size_t others =
-        loggers.size() -
-        (std::binary_search(loggers.begin(), loggers.end(), a) ? 1 : 0);
-    qso.check = others > 0 ? Check::kUnchecked : Check::kUnique;
+    qso.check =
+        OtherLogsWith(qso.call, a) > 0 ? Check::kUnchecked : Check::kUnique;
+  }
+
+  // How many logs but `a` have a QSO with `call`.
+  size_t OtherLogsWith(const std::string& call, int a) {
+    const auto found = loggedBy_.find(call);
+    if (found == loggedBy_.end()) return 0;
+    const std::vector<int>& loggers = found->second;
+    return loggers.size() -
+           (std::binary_search(loggers.begin(), loggers.end(), a) ? 1 : 0);
+  }
+
+  // A call without a log that several logs but `a` have: a real station,
+  // taken for a miscopy of another's call only when the times agree
+  // closely.
+  bool RealStation(const std::string& call, int a) {
+    return byCall_.find(call) == byCall_.end() &&
+           OtherLogsWith(call, a) >= kRealStationLogs;
+  }
+
+  // How far apart `other` of log `b` is from `qso` of log `a`, offsets
+  // removed.
+  int64_t Gap(int a, const Qso& qso, int b, const Qso& other) {
+    return std::llabs(other.time -
+                      (qso.time - Log(a).clockOffset + Log(b).clockOffset));
   }
 
   // The call and the call with each one character dropped: two calls one
