@@ -136,29 +136,29 @@ class Matcher {
   }
 
   // The QSO of log `b` nearest in time to `qso` of log `a` (offsets
-  // removed) within `window`, on its band and mode, not a dupe, that
-  // `accept` takes; -1 when none.
+  // removed) within `window`, on its band and mode, that `accept` takes;
+  // a dupe line only when no other is there. -1 when none.
   template <typename Accept>
   int Nearest(int a, const Qso& qso, int b, int64_t window, Accept accept) {
     const TimeIndex& index = index_[b];
     const int64_t at = qso.time - Log(a).clockOffset + Log(b).clockOffset;
     auto it =
         std::lower_bound(index.times.begin(), index.times.end(), at - window);
-    int best = -1;
-    int64_t bestGap = 0;
+    int best[2] = {-1, -1};  // not a dupe, a dupe
+    int64_t bestGap[2] = {0, 0};
     for (; it != index.times.end() && *it <= at + window; ++it) {
       const int q = index.qsos[it - index.times.begin()];
       const Qso& other = Log(b).qsos[q];
-      if (other.check == Check::kDupe || other.band != qso.band ||
-          other.mode != qso.mode || !accept(other))
+      if (other.band != qso.band || other.mode != qso.mode || !accept(other))
         continue;
+      const int dupe = other.check == Check::kDupe ? 1 : 0;
       const int64_t gap = std::llabs(*it - at);
-      if (best < 0 || gap < bestGap) {
-        best = q;
-        bestGap = gap;
+      if (best[dupe] < 0 || gap < bestGap[dupe]) {
+        best[dupe] = q;
+        bestGap[dupe] = gap;
       }
     }
-    return best;
+    return best[0] >= 0 ? best[0] : best[1];
   }
 
   // The QSO of log `b` with `call` nearest in time to `qso` of log `a`

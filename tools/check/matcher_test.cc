@@ -135,6 +135,15 @@ TEST(MatcherTest, GivesEachQsoLineOneVerdict) {
                      {QsoLine("0030", "DL1AAA", "50", "JA1AAA", "61"),
                       QsoLine("0100", "DL1AAA", "50", "JA1AAA", "45")})}},
        {"a.log|4|ok||", "b.log|4|not-in-log||", "b.log|5|dupe||"}},
+      {"the other log has our call miscopied as a call it logged before on "
+       "the band: our QSO stands",
+       {{"a.log", CabrilloLog("JA1AAA", {QsoLine("0100", "JA1AAA", "45",
+                                                 "DL1AAA", "50")})},
+        {"b.log",
+         CabrilloLog("DL1AAA",
+                     {QsoLine("0030", "DL1AAA", "50", "JA1AAB", "33"),
+                      QsoLine("0100", "DL1AAA", "50", "JA1AAB", "45")})}},
+       {"a.log|4|ok||", "b.log|4|unique||", "b.log|5|dupe||"}},
   };
   for (const MatchCase& c : cases) {
     ContestLogs contest;
