@@ -27,6 +27,11 @@ std::vector<std::string> FormatLogReports(const ContestLogs& contest,
 std::string FormatResultsCsv(const ContestLogs& contest,
                              const ContestScores& scores);
 
+// A static page (nothing loaded from elsewhere) of the ranked logs: per
+// category, then per continent and per country, each by category.
+std::string FormatResultsHtml(const ContestLogs& contest,
+                              const ContestScores& scores);
+
 // "log,line,check,correct_call,sent_exchange,reason,points", one row per
 // QSO line of every checked log.
 std::string FormatVerdictsCsv(const ContestLogs& contest,

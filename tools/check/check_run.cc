@@ -173,6 +173,8 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   }
   progress("reports written");
   if (!WriteText(out / "results.csv", FormatResultsCsv(contest, scores),
+                 &error) ||
+      !WriteText(out / "results.html", FormatResultsHtml(contest, scores),
                  &error))
     return Fail(result, error);
   if (!options.verdictsFile.empty() &&
@@ -202,7 +204,8 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   for (const auto& [name, count] : verdicts)
     text += "  " + name + " " + std::to_string(count) + "\n";
   text += "Database   " + db + "\nResults    " +
-          (out / "results.csv").string() + "\nReports    " +
+          (out / "results.csv").string() + "\nPage       " +
+          (out / "results.html").string() + "\nReports    " +
           (out / "reports").string() + "\n";
   if (!options.verdictsFile.empty())
     text += "Verdicts   " + options.verdictsFile + "\n";

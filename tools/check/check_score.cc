@@ -92,6 +92,8 @@ ContestScores ScoreContest(const ContestLogs& contest,
     s.log = static_cast<int>(i);
     s.ranked = !IsCheckLog(log);
     sponsor::Entrant entrant{log.call, locator.Locate(log.call)};
+    s.continent = entrant.station.continent;
+    s.country = entrant.station.dxccName;
     std::string why;
     rules.category.rule = sponsor::CategoryFromHeader(
         book, log.header, entrant.station.continent == "AS",
