@@ -245,7 +245,8 @@ std::string FormatResultsHtml(const ContestLogs& contest,
       "table{border-collapse:collapse;margin:0 0 1.5em}\n"
       "caption{text-align:left;font-weight:bold;padding:.3em 0}\n"
       "th,td{border:1px solid #bbb;padding:.2em .6em;text-align:right}\n"
-      "td:nth-child(2),td:nth-child(3),td:nth-child(4){text-align:left}\n"
+      "td:nth-child(2),td:nth-child(3),td:nth-child(4),th:nth-child(2),"
+      "th:nth-child(3),th:nth-child(4){text-align:left}\n"
       "th{background:#eee}tbody tr:nth-child(even){background:#f7f7f7}\n"
       "nav a{margin-right:1em}\n</style></head><body>\n<h1>" +
       contestName +
