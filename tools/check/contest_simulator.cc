@@ -67,6 +67,7 @@ struct Station {
   std::string age;
   double weight = 1;
   int64_t clockOffset = 0;
+  int sloppiness = 40;  // seconds a logged time may lag the QSO
 };
 
 const char* const kBands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
@@ -248,6 +249,8 @@ SimulatedContest SimulateContest(const SimulationOptions& options) {
       s.clockOffset = (i % 2 ? 3600 : -3600) + 60 * random.Below(2);
     else if (s.sendsLog && i % 7 == 2)
       s.clockOffset = 60 * (1 + random.Below(6)) * (random.Below(2) ? 1 : -1);
+    // Some log their QSOs up to three minutes late.
+    if (i % 5 == 1) s.sloppiness = 180;
     stations.push_back(std::move(s));
   }
   std::vector<double> weights;
@@ -272,7 +275,8 @@ SimulatedContest SimulateContest(const SimulationOptions& options) {
     l.station = station;
     l.partner = partner;
     l.trueTime = t;
-    const int64_t seen = t + stations[station].clockOffset + random.Below(40);
+    const int64_t seen = t + stations[station].clockOffset +
+                         random.Below(stations[station].sloppiness);
     l.time = seen - seen % 60;
     l.band = band;
     l.call = call;
@@ -334,6 +338,16 @@ SimulatedContest SimulateContest(const SimulationOptions& options) {
     if (aLogs) logLine(a, b, t, band, aCall, aRcvd, aIntent);
     if (bLogs) logLine(b, a, t, band, bCall, bRcvd, bIntent);
     made += (aLogs && sa.sendsLog) + (bLogs && sb.sendsLog);
+    // One side logged the QSO twice, a minute or two apart.
+    if (aIntent == Intent::kOk && bIntent == Intent::kOk && aLogs && bLogs &&
+        random.Chance(options.doubleEntryRate)) {
+      const int64_t again = t + 60 + random.Below(120);
+      if (sideA)
+        logLine(a, b, again, band, sb.call, sb.age, Intent::kOk);
+      else
+        logLine(b, a, again, band, sa.call, sa.age, Intent::kOk);
+      made += 1;
+    }
     // Worked again on the band later: both log it, a dupe on each side.
     if (aIntent == Intent::kOk && bIntent == Intent::kOk && aLogs && bLogs &&
         random.Chance(options.dupeRate)) {

@@ -26,6 +26,7 @@ struct SimulationOptions {
   double bustedCallRate = 0.02;      // one side miscopied the call
   double bustedExchangeRate = 0.01;  // one side miscopied the age
   double dupeRate = 0.01;            // the two worked again on the band
+  double doubleEntryRate = 0.005;    // one side logged the QSO twice
   int year = 2025;
 };
 
