@@ -310,11 +310,11 @@ class Matcher {
            (std::binary_search(loggers.begin(), loggers.end(), a) ? 1 : 0);
   }
 
-  // A call without a log that several logs but `a` have: a real station,
-  // taken for a miscopy of another's call only when the times agree
-  // closely.
+  // A call that sent a log, or that several logs but `a` have: a real
+  // station, taken for a miscopy of another's call only when the times
+  // agree closely.
   bool RealStation(const std::string& call, int a) {
-    return byCall_.find(call) == byCall_.end() &&
+    return byCall_.find(call) != byCall_.end() ||
            OtherLogsWith(call, a) >= kRealStationLogs;
   }
 
