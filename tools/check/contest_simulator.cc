@@ -503,6 +503,9 @@ TruthComparison CompareWithTruth(const std::string& truthCsv,
     ++out.lines;
     const Check expected = CheckFromName(f[2]);
     ++out.classes[expected].truth;
+    const bool correct = expected == Check::kOk || expected == Check::kUnique ||
+                         expected == Check::kUnchecked;
+    out.correct += correct;
     auto found = verdicts.find(f[0] + "," + f[1]);
     if (found == verdicts.end()) {
       ++out.missing;
@@ -513,11 +516,7 @@ TruthComparison CompareWithTruth(const std::string& truthCsv,
     if (row.check == expected && row.correctCall == f[3] &&
         row.sentExchange == f[4])
       ++out.classes[expected].right;
-    if (expected == Check::kOk || expected == Check::kUnique ||
-        expected == Check::kUnchecked) {
-      ++out.correct;
-      if (Removed(row.check)) ++out.penalised;
-    }
+    if (correct && Removed(row.check)) ++out.penalised;
   }
   return out;
 }
