@@ -28,6 +28,9 @@ int Run(const std::vector<std::string>& args) {
     case CheckOutcome::kRun:
       break;
   }
+  options.progress = [](const std::string& line) {
+    std::fprintf(stderr, "aadx-check: %s\n", line.c_str());
+  };
   const CheckRunResult result = RunCheck(options);
   for (const std::string& notice : result.notices)
     std::fprintf(stderr, "aadx-check: %s\n", notice.c_str());

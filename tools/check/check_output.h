@@ -4,6 +4,7 @@
 #define AADX_TOOLS_CHECK_CHECK_OUTPUT_H_
 
 #include <string>
+#include <vector>
 
 #include "tools/check/check_score.h"
 #include "tools/check/contest_logs.h"
@@ -16,12 +17,20 @@ namespace check {
 // and exchange, and the clock offset.
 std::string FormatLogReport(const ContestLogs& contest,
                             const ContestScores& scores, const LogScore& score);
+// Every checked log's report, in the scores' order.
+std::vector<std::string> FormatLogReports(const ContestLogs& contest,
+                                          const ContestScores& scores);
 
 // "category,rank,call,file,claimed_score,checked_score,qsos,points,
 // multipliers,penalty_points": ranked logs by category (none named: "",
 // after the others) then score; check logs last with rank "check".
 std::string FormatResultsCsv(const ContestLogs& contest,
                              const ContestScores& scores);
+
+// A static page (nothing loaded from elsewhere) of the ranked logs: per
+// category, then per continent and per country, each by category.
+std::string FormatResultsHtml(const ContestLogs& contest,
+                              const ContestScores& scores);
 
 // "log,line,check,correct_call,sent_exchange,reason,points", one row per
 // QSO line of every checked log.

@@ -1,5 +1,7 @@
 #include "tools/check/check_run.h"
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -119,6 +121,7 @@ CheckOutcome ParseCheckOptions(const std::vector<std::string>& args,
 }
 
 CheckRunResult RunCheck(const CheckOptions& options) {
+  const auto start = std::chrono::steady_clock::now();
   CheckRunResult result;
   std::error_code ec;
   if (!fs::is_directory(options.logDir, ec))
@@ -133,26 +136,45 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   if (!ReadContestFolder(options.logDir, &contest, &error))
     return Fail(result, error);
   result.notices = contest.notices;
+  size_t lines = 0;
+  for (const EntryLog& log : contest.logs) {
+    if (log.status == LogStatus::kChecked) lines += log.qsos.size();
+  }
+  auto progress = [&](const std::string& done) {
+    if (!options.progress || lines < 50000) return;
+    const std::chrono::duration<double> spent =
+        std::chrono::steady_clock::now() - start;
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, " (%.1f s)", spent.count());
+    options.progress(done + seconds);
+  };
+  progress("read " + std::to_string(contest.logs.size()) + " files, " +
+           std::to_string(lines) + " QSO lines");
   CrossCheck(&contest);
+  progress("cross-checked");
   const callsign::CtyStationLocator locator(cty);
   const ContestScores scores =
       ScoreContest(contest, locator, {options.year, options.penalty});
+  progress("scored");
 
   const fs::path out(options.outDir);
   fs::create_directories(out / "reports", ec);
   if (ec)
     return Fail(result, options.outDir + ": cannot be made: " + ec.message());
-  for (const LogScore& s : scores.logs) {
-    const EntryLog& log = contest.logs[s.log];
+  const std::vector<std::string> reports = FormatLogReports(contest, scores);
+  for (size_t r = 0; r < reports.size(); ++r) {
+    const EntryLog& log = contest.logs[scores.logs[r].log];
     std::string name = log.call;
     for (char& c : name) {
       if (c == '/' || c == '\\') c = '_';
     }
-    if (!WriteText(out / "reports" / (name + ".txt"),
-                   FormatLogReport(contest, scores, s), &error))
+    if (!WriteText(out / "reports" / (name + ".txt"), reports[r], &error))
       return Fail(result, error);
   }
+  progress("reports written");
   if (!WriteText(out / "results.csv", FormatResultsCsv(contest, scores),
+                 &error) ||
+      !WriteText(out / "results.html", FormatResultsHtml(contest, scores),
                  &error))
     return Fail(result, error);
   if (!options.verdictsFile.empty() &&
@@ -163,6 +185,7 @@ CheckRunResult RunCheck(const CheckOptions& options) {
       options.dbFile.empty() ? (out / "check.db").string() : options.dbFile;
   if (!WriteCheckDatabase(db, contest, scores, &error))
     return Fail(result, db + ": " + error);
+  progress("database written");
 
   std::map<std::string, int> verdicts;
   int qsos = 0;
@@ -181,7 +204,8 @@ CheckRunResult RunCheck(const CheckOptions& options) {
   for (const auto& [name, count] : verdicts)
     text += "  " + name + " " + std::to_string(count) + "\n";
   text += "Database   " + db + "\nResults    " +
-          (out / "results.csv").string() + "\nReports    " +
+          (out / "results.csv").string() + "\nPage       " +
+          (out / "results.html").string() + "\nReports    " +
           (out / "reports").string() + "\n";
   if (!options.verdictsFile.empty())
     text += "Verdicts   " + options.verdictsFile + "\n";

@@ -3,6 +3,7 @@
 #ifndef AADX_TOOLS_CHECK_CHECK_RUN_H_
 #define AADX_TOOLS_CHECK_CHECK_RUN_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct CheckOptions {
   std::string ctyFile;       // default: the system's country file
   int year = 0;              // 0: the contest's own
   int penalty = 0;
+  // Hears a line after each step of a long run (a contest of 50,000 QSO
+  // lines or more): what is done and the seconds since the start.
+  std::function<void(const std::string&)> progress;
 };
 
 enum class CheckOutcome { kRun, kHelp, kVersion, kError };

@@ -196,6 +196,38 @@ TEST(CheckRunTest, WritesTheReportsAndTheResults) {
       ",1,OH2AB,oh2ab.adi,16,16,4,4,4,0\n"
       ",check,JA9CHK,ja9chk.log,3,3,1,3,1,0\n",
       ReadFileBytes(temp.path() / "results.csv"));
+  // The page: per category, then per continent and per country, in this
+  // order; nothing loaded from elsewhere, the check log not ranked.
+  const std::string page = ReadFileBytes(temp.path() / "results.html");
+  size_t at = 0;
+  for (const char* part :
+       {"<!DOCTYPE html>",
+        "<h2 id=\"category\">",
+        "<caption>All &middot; SOABHP</caption>",
+        "<tr><td>1</td><td>JA1ABC</td><td>Japan</td><td>AS</td><td>119</td>"
+        "<td>55</td><td>5</td><td>11</td><td>5</td><td>0</td></tr>",
+        "<td>2</td><td>BY1AA</td><td>China</td>",
+        "<caption>All &middot; SOABLP</caption>",
+        "<td>1</td><td>JA2XYZ</td>",
+        "<td>2</td><td>DL1ABC</td><td>Germany</td><td>EU</td>",
+        "<caption>All &middot; no category named</caption>",
+        "<td>1</td><td>OH2AB</td><td>Finland</td>",
+        "<h2 id=\"continent\">",
+        "<caption>AS &middot; SOABLP</caption>",
+        "<td>1</td><td>JA2XYZ</td>",
+        "<caption>EU &middot; SOABLP</caption>",
+        "<td>1</td><td>DL1ABC</td>",
+        "<h2 id=\"country\">",
+        "<caption>China &middot; SOABHP</caption>",
+        "<td>1</td><td>BY1AA</td>",
+        "<caption>Japan &middot; SOABHP</caption>",
+        "</body></html>\n"}) {
+    const size_t found = page.find(part, at);
+    ASSERT_NE(std::string::npos, found) << part << "\n" << page;
+    at = found;
+  }
+  for (const char* absent : {"http", "src=", "@import", "JA9CHK"})
+    EXPECT_EQ(std::string::npos, page.find(absent)) << absent;
 }
 
 TEST(CheckRunTest, FailsPlainlyWithoutItsInputsOrWhereItCannotWrite) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 #include "base/ascii.h"
 #include "tools/sponsor/rule_book.h"
@@ -25,10 +26,28 @@ bool IsCheckLog(const EntryLog& log) {
 
 // Scores the QSOs `take` allows; `points`/`reasons` (file order) hear each
 // scored QSO's figures.
+// Each call located once for the whole contest: most calls are in many
+// logs, and every log is scored twice.
+class LocatedCalls {
+ public:
+  explicit LocatedCalls(const callsign::StationLocator& locator)
+      : locator_(locator) {}
+  const callsign::Station& Locate(const std::string& call) {
+    auto found = located_.find(call);
+    if (found == located_.end())
+      found = located_.emplace(call, locator_.Locate(call)).first;
+    return found->second;
+  }
+
+ private:
+  const callsign::StationLocator& locator_;
+  std::unordered_map<std::string, callsign::Station> located_;
+};
+
 template <typename Take>
 SponsorScore Score(const sponsor::Rules& rules, const sponsor::Entrant& entrant,
-                   const EntryLog& log, const callsign::StationLocator& locator,
-                   Take take, std::vector<int>* points,
+                   const EntryLog& log, LocatedCalls& locator, Take take,
+                   std::vector<int>* points,
                    std::vector<std::string>* reasons) {
   std::vector<int> taken;
   std::vector<sponsor::Contact> contacts;
@@ -85,6 +104,7 @@ ContestScores ScoreContest(const ContestLogs& contest,
                                      : sponsor::ContestMode::kCw;
   rules.period = sponsor::ContestPeriod(scores.year, rules.mode);
 
+  LocatedCalls located(locator);
   for (size_t i = 0; i < contest.logs.size(); ++i) {
     const EntryLog& log = contest.logs[i];
     if (log.status != LogStatus::kChecked) continue;
@@ -92,6 +112,8 @@ ContestScores ScoreContest(const ContestLogs& contest,
     s.log = static_cast<int>(i);
     s.ranked = !IsCheckLog(log);
     sponsor::Entrant entrant{log.call, locator.Locate(log.call)};
+    s.continent = entrant.station.continent;
+    s.country = entrant.station.dxccName;
     std::string why;
     rules.category.rule = sponsor::CategoryFromHeader(
         book, log.header, entrant.station.continent == "AS",
@@ -103,13 +125,13 @@ ContestScores ScoreContest(const ContestLogs& contest,
     std::vector<std::string> claimedReasons(log.qsos.size());
     s.claimed =
         Score(
-            rules, entrant, log, locator, [](const Qso&) { return true; },
+            rules, entrant, log, located, [](const Qso&) { return true; },
             &claimedPoints, &claimedReasons)
             .table;
     s.points.assign(log.qsos.size(), 0);
     s.reasons = claimedReasons;
     s.checked = Score(
-                    rules, entrant, log, locator,
+                    rules, entrant, log, located,
                     [](const Qso& q) { return !Removed(q.check); }, &s.points,
                     &s.reasons)
                     .table;

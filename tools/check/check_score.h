@@ -22,9 +22,11 @@ struct ScoreOptions {
 };
 
 struct LogScore {
-  int log = -1;          // in ContestLogs::logs
-  std::string category;  // JARL's code, or "" when the header names none
-  bool ranked = true;    // false for a check log
+  int log = -1;           // in ContestLogs::logs
+  std::string category;   // JARL's code, or "" when the header names none
+  bool ranked = true;     // false for a check log
+  std::string continent;  // of the entrant's call, "" when not located
+  std::string country;    // its entity's name
   sponsor::ScoreTable claimed;
   sponsor::ScoreTable checked;  // before the penalty
   int64_t penaltyPoints = 0;

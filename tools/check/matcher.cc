@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "base/ascii.h"
@@ -65,11 +67,18 @@ bool Digits(const std::string& text) {
 }
 
 constexpr int64_t kAgreeSeconds = 2 * 60;
+// A call in this many other logs is a real station's...
+constexpr size_t kRealStationLogs = 3;
+// ...and a QSO with it taken for a miscopy of another station's call only
+// when the two logs' times agree within this.
+constexpr int64_t kCloseSeconds = 3 * 60;
 
 // A log's QSO indices in time order, for the window searches.
 struct TimeIndex {
   std::vector<int64_t> times;
   std::vector<int> qsos;
+  // The QSOs with each call, in time order.
+  std::unordered_map<std::string, std::vector<int>> byCall;
 };
 
 class Matcher {
@@ -85,6 +94,9 @@ class Matcher {
       byCall_[log.call] = i;
       checked_.push_back(i);
       elements_[i] = Elements(log.call);
+      byElements_[elements_[i]].push_back(i);
+      for (const std::string& key : DeletionKeys(log.call))
+        byDeletion_[key].push_back(i);
       std::vector<int> order(log.qsos.size());
       for (size_t q = 0; q < order.size(); ++q) order[q] = static_cast<int>(q);
       std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
@@ -93,7 +105,9 @@ class Matcher {
       for (int q : order) {
         index_[i].times.push_back(log.qsos[q].time);
         index_[i].qsos.push_back(q);
-        loggedBy_[log.qsos[q].call].insert(i);
+        index_[i].byCall[log.qsos[q].call].push_back(q);
+        std::vector<int>& loggers = loggedBy_[log.qsos[q].call];
+        if (loggers.empty() || loggers.back() != i) loggers.push_back(i);
       }
     }
   }
@@ -122,29 +136,54 @@ class Matcher {
   }
 
   // The QSO of log `b` nearest in time to `qso` of log `a` (offsets
-  // removed) within `window`, on its band and mode, not a dupe, that
-  // `accept` takes; -1 when none.
+  // removed) within `window`, on its band and mode, that `accept` takes;
+  // a dupe line only when no other is there. -1 when none.
   template <typename Accept>
   int Nearest(int a, const Qso& qso, int b, int64_t window, Accept accept) {
     const TimeIndex& index = index_[b];
     const int64_t at = qso.time - Log(a).clockOffset + Log(b).clockOffset;
     auto it =
         std::lower_bound(index.times.begin(), index.times.end(), at - window);
-    int best = -1;
-    int64_t bestGap = 0;
+    int best[2] = {-1, -1};  // not a dupe, a dupe
+    int64_t bestGap[2] = {0, 0};
     for (; it != index.times.end() && *it <= at + window; ++it) {
       const int q = index.qsos[it - index.times.begin()];
       const Qso& other = Log(b).qsos[q];
-      if (other.check == Check::kDupe || other.band != qso.band ||
-          other.mode != qso.mode || !accept(other))
+      if (other.band != qso.band || other.mode != qso.mode || !accept(other))
         continue;
+      const int dupe = other.check == Check::kDupe ? 1 : 0;
       const int64_t gap = std::llabs(*it - at);
-      if (best < 0 || gap < bestGap) {
-        best = q;
-        bestGap = gap;
+      if (best[dupe] < 0 || gap < bestGap[dupe]) {
+        best[dupe] = q;
+        bestGap[dupe] = gap;
       }
     }
-    return best;
+    return best[0] >= 0 ? best[0] : best[1];
+  }
+
+  // The QSO of log `b` with `call` nearest in time to `qso` of log `a`
+  // (offsets removed) within `window`, on its band and mode; a dupe line
+  // only when no other is there (a station that logged the call wrongly
+  // earlier still logged this QSO). -1 when none.
+  int NearestWith(int a, const Qso& qso, int b, int64_t window,
+                  const std::string& call) {
+    const auto found = index_[b].byCall.find(call);
+    if (found == index_[b].byCall.end()) return -1;
+    const int64_t at = qso.time - Log(a).clockOffset + Log(b).clockOffset;
+    int best[2] = {-1, -1};  // not a dupe, a dupe
+    int64_t bestGap[2] = {0, 0};
+    for (int q : found->second) {
+      const Qso& other = Log(b).qsos[q];
+      const int64_t gap = std::llabs(other.time - at);
+      if (gap > window || other.band != qso.band || other.mode != qso.mode)
+        continue;
+      const int dupe = other.check == Check::kDupe ? 1 : 0;
+      if (best[dupe] < 0 || gap < bestGap[dupe]) {
+        best[dupe] = q;
+        bestGap[dupe] = gap;
+      }
+    }
+    return best[0] >= 0 ? best[0] : best[1];
   }
 
   static int64_t Median(std::vector<int64_t> values) {
@@ -164,8 +203,8 @@ class Matcher {
   bool HasQso(int b, const Qso& qso) {
     auto found = byCall_.find(qso.call);
     return found != byCall_.end() && found->second != b &&
-           Nearest(b, qso, found->second, options_.windowSeconds,
-                   [&](const Qso& o) { return o.call == Log(b).call; }) >= 0;
+           NearestWith(b, qso, found->second, options_.windowSeconds,
+                       Log(b).call) >= 0;
   }
 
   int64_t EstimateOffset(int a) {
@@ -177,8 +216,8 @@ class Matcher {
           found->second == a)
         continue;
       const int b = found->second;
-      const int q = Nearest(a, qso, b, options_.offsetWindowSeconds,
-                            [&](const Qso& o) { return o.call == log.call; });
+      const int q =
+          NearestWith(a, qso, b, options_.offsetWindowSeconds, log.call);
       if (q >= 0) gapsByLog[b].push_back(qso.time - Log(b).qsos[q].time);
     }
     std::vector<int64_t> votes;
@@ -212,13 +251,14 @@ class Matcher {
     if (found != byCall_.end() && found->second != a) {
       const int b = found->second;
       // The other log has us.
-      int match = Nearest(a, qso, b, window,
-                          [&](const Qso& o) { return o.call == log.call; });
+      int match = NearestWith(a, qso, b, window, log.call);
       // ...or has us with our call miscopied: our QSO stands. (Unless
       // that call's own log has the QSO: then it is another QSO.)
       if (match < 0) {
         match = Nearest(a, qso, b, window, [&](const Qso& o) {
-          return SimilarCalls(o.call, log.call) && !HasQso(b, o);
+          return SimilarCalls(o.call, log.call) && !HasQso(b, o) &&
+                 (!RealStation(o.call, b) ||
+                  Gap(a, qso, b, o) <= kCloseSeconds);
         });
       }
       if (match >= 0) {
@@ -233,19 +273,19 @@ class Matcher {
         return;
       }
     }
-    // A station one miscopy away that sent a log and has us then.
+    // A station one miscopy away that sent a log and has us then (a real
+    // station's call only when the times agree closely).
+    const int64_t bustWindow =
+        RealStation(qso.call, a) ? std::min(window, kCloseSeconds) : window;
     const std::string elements = Elements(qso.call);
-    for (int y : checked_) {
+    for (int y : Candidates(qso.call, elements)) {
       const std::string& call = Log(y).call;
       if (y == a || call == qso.call ||
           (!OneEditApart(call, qso.call) && elements_[y] != elements))
         continue;
       // We worked that station too, then: the two are different QSOs.
-      if (Nearest(a, qso, a, window,
-                  [&](const Qso& o) { return o.call == Log(y).call; }) >= 0)
-        continue;
-      const int match = Nearest(
-          a, qso, y, window, [&](const Qso& o) { return o.call == log.call; });
+      if (NearestWith(a, qso, a, window, Log(y).call) >= 0) continue;
+      const int match = NearestWith(a, qso, y, bustWindow, log.call);
       if (match < 0) continue;
       qso.check = Check::kBustedCall;
       qso.correctCall = Log(y).call;
@@ -257,9 +297,58 @@ class Matcher {
       qso.check = Check::kNotInLog;
       return;
     }
-    const auto& loggers = loggedBy_[qso.call];
-    const size_t others = loggers.size() - (loggers.count(a) ? 1 : 0);
-    qso.check = others > 0 ? Check::kUnchecked : Check::kUnique;
+    qso.check =
+        OtherLogsWith(qso.call, a) > 0 ? Check::kUnchecked : Check::kUnique;
+  }
+
+  // How many logs but `a` have a QSO with `call`.
+  size_t OtherLogsWith(const std::string& call, int a) {
+    const auto found = loggedBy_.find(call);
+    if (found == loggedBy_.end()) return 0;
+    const std::vector<int>& loggers = found->second;
+    return loggers.size() -
+           (std::binary_search(loggers.begin(), loggers.end(), a) ? 1 : 0);
+  }
+
+  // A call that sent a log, or that several logs but `a` have: a real
+  // station, taken for a miscopy of another's call only when the times
+  // agree closely.
+  bool RealStation(const std::string& call, int a) {
+    return byCall_.find(call) != byCall_.end() ||
+           OtherLogsWith(call, a) >= kRealStationLogs;
+  }
+
+  // How far apart `other` of log `b` is from `qso` of log `a`, offsets
+  // removed.
+  int64_t Gap(int a, const Qso& qso, int b, const Qso& other) {
+    return std::llabs(other.time -
+                      (qso.time - Log(a).clockOffset + Log(b).clockOffset));
+  }
+
+  // The call and the call with each one character dropped: two calls one
+  // change, insertion, deletion or swap apart share one of these.
+  static std::vector<std::string> DeletionKeys(const std::string& call) {
+    std::vector<std::string> keys{call};
+    for (size_t i = 0; i < call.size(); ++i)
+      keys.push_back(call.substr(0, i) + call.substr(i + 1));
+    return keys;
+  }
+
+  // The checked logs whose calls may be one miscopy from `call`, in the
+  // logs' order: a superset of those OneEditApart or keyed alike.
+  std::vector<int> Candidates(const std::string& call,
+                              const std::string& elements) {
+    std::vector<int> out;
+    auto add = [&](const auto& map, const std::string& key) {
+      auto found = map.find(key);
+      if (found != map.end())
+        out.insert(out.end(), found->second.begin(), found->second.end());
+    };
+    for (const std::string& key : DeletionKeys(call)) add(byDeletion_, key);
+    add(byElements_, elements);
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
   }
 
   ContestLogs& contest_;
@@ -267,8 +356,12 @@ class Matcher {
   std::vector<TimeIndex> index_;
   std::vector<int> checked_;
   std::vector<std::string> elements_;  // each checked log's call in Morse
-  std::map<std::string, int> byCall_;
-  std::map<std::string, std::set<int>> loggedBy_;
+  std::unordered_map<std::string, int> byCall_;
+  // Logs by their call's deletion keys and Morse elements.
+  std::unordered_map<std::string, std::vector<int>> byDeletion_;
+  std::unordered_map<std::string, std::vector<int>> byElements_;
+  // Each logged call's logs, ascending.
+  std::unordered_map<std::string, std::vector<int>> loggedBy_;
 };
 
 }  // namespace

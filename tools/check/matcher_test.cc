@@ -93,6 +93,16 @@ TEST(MatcherTest, GivesEachQsoLineOneVerdict) {
         {"c.log", CabrilloLog("DL1AAB", {QsoLine("0300", "DL1AAB", "60",
                                                  "JA1AAA", "45")})}},
        {"a.log|4|busted-call|DL1AAA|", "b.log|4|ok||", "c.log|4|not-in-log||"}},
+      {"...the same 8 minutes from the similar station's QSO: a real "
+       "station's call, not taken for a miscopy",
+       {{"a.log", CabrilloLog("JA1AAA", {QsoLine("0100", "JA1AAA", "45",
+                                                 "DL1AAB", "50")})},
+        {"b.log", CabrilloLog("DL1AAA", {QsoLine("0108", "DL1AAA", "50",
+                                                 "JA1AAA", "45")})},
+        {"c.log", CabrilloLog("DL1AAB", {QsoLine("0300", "DL1AAB", "60",
+                                                 "JA1AAA", "45")})}},
+       {"a.log|4|not-in-log||", "b.log|4|not-in-log||",
+        "c.log|4|not-in-log||"}},
       {"a call in no other log is unique; one other logs have, unchecked",
        {{"a.log",
          CabrilloLog("JA1AAA",
@@ -126,10 +136,63 @@ TEST(MatcherTest, GivesEachQsoLineOneVerdict) {
         {"b.log", CabrilloLog("DL1AAA", {QsoLine("0101", "DL1AAA", "50",
                                                  "JA1AAA", "45")})}},
        {"a.log|4|ok||", "a.log|5|dupe||", "b.log|4|ok||"}},
+      {"the other log's line is a dupe (our call logged earlier for another "
+       "QSO): it still has the QSO",
+       {{"a.log", CabrilloLog("JA1AAA", {QsoLine("0100", "JA1AAA", "45",
+                                                 "DL1AAA", "50")})},
+        {"b.log",
+         CabrilloLog("DL1AAA",
+                     {QsoLine("0030", "DL1AAA", "50", "JA1AAA", "61"),
+                      QsoLine("0100", "DL1AAA", "50", "JA1AAA", "45")})}},
+       {"a.log|4|ok||", "b.log|4|not-in-log||", "b.log|5|dupe||"}},
+      {"the other log has our call miscopied as a call it logged before on "
+       "the band: our QSO stands",
+       {{"a.log", CabrilloLog("JA1AAA", {QsoLine("0100", "JA1AAA", "45",
+                                                 "DL1AAA", "50")})},
+        {"b.log",
+         CabrilloLog("DL1AAA",
+                     {QsoLine("0030", "DL1AAA", "50", "JA1AAB", "33"),
+                      QsoLine("0100", "DL1AAA", "50", "JA1AAB", "45")})}},
+       {"a.log|4|ok||", "b.log|4|unique||", "b.log|5|dupe||"}},
   };
   for (const MatchCase& c : cases) {
     ContestLogs contest;
     EXPECT_EQ(c.verdicts, CheckFolder(c.logs, &contest)) << c.what;
+  }
+}
+
+// DL1AAB sent no log; JA1AAA logged it, and so did `others` more logs.
+// DL1AAA's log has JA1AAA `minutes` after.
+TEST(MatcherTest, TakesACallOtherLogsHaveForAMiscopyOnlyWhenTimesAgree) {
+  const struct {
+    int others;
+    const char* minutes;
+    const char* verdict;  // of JA1AAA's line
+  } cases[] = {
+      {2, "0108", "a.log|4|busted-call|DL1AAA|"},
+      {3, "0108", "a.log|4|unchecked||"},
+      {3, "0102", "a.log|4|busted-call|DL1AAA|"},
+  };
+  for (const auto& c : cases) {
+    std::vector<LogFile> logs = {
+        {"a.log", CabrilloLog("JA1AAA", {QsoLine("0100", "JA1AAA", "45",
+                                                 "DL1AAB", "50")})},
+        {"b.log", CabrilloLog("DL1AAA", {QsoLine(c.minutes, "DL1AAA", "50",
+                                                 "JA1AAA", "45")})}};
+    for (int i = 0; i < c.others; ++i) {
+      const std::string call = "JA" + std::to_string(i + 2) + "CCC";
+      logs.push_back(
+          {"c" + std::to_string(i) + ".log",
+           CabrilloLog(call, {QsoLine("0300", call, "33", "DL1AAB", "50")})});
+    }
+    ContestLogs contest;
+    const std::vector<std::string> verdicts = CheckFolder(logs, &contest);
+    SCOPED_TRACE(std::to_string(c.others) + " other logs, " + c.minutes);
+    EXPECT_EQ(c.verdict, verdicts[0]);
+    EXPECT_EQ(std::string(c.verdict).find("busted") != std::string::npos
+                  ? "b.log|4|ok||"
+                  : "b.log|4|not-in-log||",
+              verdicts[1]);
   }
 }
 
