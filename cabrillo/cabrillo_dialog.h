@@ -38,9 +38,11 @@ class CabrilloDialog {
  public:
   virtual ~CabrilloDialog() = default;
 
-  // Shows the Cabrillo header dialog on form; true when the operator pressed
-  // OK, with form holding the controls' texts. Any other ending leaves form
-  // as it was and returns false.
+  // Shows the Cabrillo header dialog on *form, the caller's copy; true when
+  // the operator pressed OK, with *form holding the controls' texts. Any
+  // other ending returns false: Cancel, Esc and the close button leave *form
+  // as it was, a failure while the texts are taken back may leave part of
+  // them in it, so the caller drops its copy then.
   virtual bool RunCabrilloDialog(CabrilloForm* form) = 0;
 };
 

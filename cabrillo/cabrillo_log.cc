@@ -58,14 +58,15 @@ void CabrilloLog::SetupHeader(const std::string& ownCall, int* exportFlag) {
   form.soapbox = ReplaceAll(
       ReplaceAll(settings_->ReadText("SoapBox"), "<CR>", "\r"), "<LF>", "\n");
 
+  // The dialog edits this one copy; only OK makes it the form.
   CabrilloForm edited = form;
   if (!dialog_->RunCabrilloDialog(&edited)) {
     *exportFlag = 0;
     return;
   }
   // Every field but the claimed score, which only the result request sets.
-  edited.claimed = form.claimed;
-  form = edited;
+  edited.claimed = std::move(form.claimed);
+  form = std::move(edited);
 
   std::string storedSoapbox =
       ReplaceAll(ReplaceAll(form.soapbox, "\r", "<CR>"), "\n", "<LF>");
