@@ -3,9 +3,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
+#include "base/whole_file.h"
 #include "tools/callsign/cty_file.h"
 #include "tools/callsign/station.h"
 #include "tools/check/check_output.h"
@@ -35,16 +35,15 @@ bool ParseNumber(const std::string& text, int low, int high, int* value) {
   return *value >= low && *value <= high;
 }
 
+// Whole or not at all: an earlier file of that name stays as it was when
+// the new one cannot be written.
 bool WriteText(const fs::path& path, const std::string& text,
                std::string* error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  if (!out) {
-    *error = path.string() + ": cannot be written";
-    return false;
+  if (WriteFileWhole(path.string(), text) == WholeFileWrite::kWritten) {
+    return true;
   }
-  return true;
+  *error = path.string() + ": cannot be written";
+  return false;
 }
 
 CheckRunResult Fail(CheckRunResult result, const std::string& error) {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "tools/check/morse.h"
 #include "tools/sponsor/contest_period.h"
 
 namespace aadx {
@@ -74,27 +75,6 @@ const char* const kBands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
 const int kBandWeights[] = {1, 3, 8, 10, 6, 3};
 const int kBandKhz[] = {1820, 3510, 7010, 14010, 21010, 28010};
 
-const char* MorseOf(char c) {
-  static const char* const kLetters[26] = {
-      ".-",   "-...", "-.-.", "-..",  ".",   "..-.", "--.",  "....", "..",
-      ".---", "-.-",  ".-..", "--",   "-.",  "---",  ".--.", "--.-", ".-.",
-      "...",  "-",    "..-",  "...-", ".--", "-..-", "-.--", "--.."};
-  static const char* const kDigits[10] = {"-----", ".----", "..---", "...--",
-                                          "....-", ".....", "-....", "--...",
-                                          "---..", "----."};
-  if (c >= 'A' && c <= 'Z') return kLetters[c - 'A'];
-  if (c >= '0' && c <= '9') return kDigits[c - '0'];
-  return "";
-}
-
-char CharOf(const std::string& morse) {
-  for (char c = 'A'; c <= 'Z'; ++c)
-    if (morse == MorseOf(c)) return c;
-  for (char c = '0'; c <= '9'; ++c)
-    if (morse == MorseOf(c)) return c;
-  return 0;
-}
-
 // How a CW operator miscopies a call: one element heard wrong, one element
 // missed or added, or a character's elements heard as two characters
 // ("A" .- as "ET"), or two characters run together.
@@ -110,25 +90,25 @@ std::string Miscopy(const std::string& call, Random& random) {
         const size_t e =
             static_cast<size_t>(random.Below(static_cast<int>(m.size())));
         m[e] = m[e] == '.' ? '-' : '.';
-        if (char c = CharOf(m)) heard = std::string(1, c);
+        if (char c = CharOfMorse(m)) heard = std::string(1, c);
         break;
       }
       case 1:  // the last element missed
         if (morse.size() > 1) {
-          if (char c = CharOf(morse.substr(0, morse.size() - 1)))
+          if (char c = CharOfMorse(morse.substr(0, morse.size() - 1)))
             heard = std::string(1, c);
         }
         break;
       case 2:  // one more element
-        if (char c = CharOf(morse + (random.Below(2) ? "." : "-")))
+        if (char c = CharOfMorse(morse + (random.Below(2) ? "." : "-")))
           heard = std::string(1, c);
         break;
       default:  // the character split in two
         if (morse.size() > 1) {
           const size_t cut = 1 + static_cast<size_t>(random.Below(
                                      static_cast<int>(morse.size() - 1)));
-          const char a = CharOf(morse.substr(0, cut));
-          const char b = CharOf(morse.substr(cut));
+          const char a = CharOfMorse(morse.substr(0, cut));
+          const char b = CharOfMorse(morse.substr(cut));
           if (a && b) heard = std::string{a, b};
         }
         break;

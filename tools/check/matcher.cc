@@ -11,26 +11,13 @@
 #include <vector>
 
 #include "base/ascii.h"
+#include "tools/check/morse.h"
 #include "tools/logs/log_values.h"
 
 namespace aadx {
 namespace check {
 
 namespace {
-
-const char* MorseOf(char c) {
-  static const char* const kLetters[26] = {
-      ".-",   "-...", "-.-.", "-..",  ".",   "..-.", "--.",  "....", "..",
-      ".---", "-.-",  ".-..", "--",   "-.",  "---",  ".--.", "--.-", ".-.",
-      "...",  "-",    "..-",  "...-", ".--", "-..-", "-.--", "--.."};
-  static const char* const kDigits[10] = {"-----", ".----", "..---", "...--",
-                                          "....-", ".....", "-....", "--...",
-                                          "---..", "----."};
-  if (c >= 'A' && c <= 'Z') return kLetters[c - 'A'];
-  if (c >= '0' && c <= '9') return kDigits[c - '0'];
-  if (c == '/') return "-..-.";
-  return "?";
-}
 
 std::string Elements(const std::string& call) {
   std::string out;

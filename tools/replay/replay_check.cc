@@ -1,8 +1,8 @@
 #include "tools/replay/replay_check.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "base/whole_file.h"
 #include "tools/callsign/station.h"
 #include "tools/replay/entry_category.h"
 #include "tools/sponsor/sponsor_report.h"
@@ -58,16 +58,15 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
+// Whole or not at all: an earlier file of that name stays as it was when
+// the new one cannot be written.
 bool WriteFile(const fs::path& path, const std::string& text,
                std::string* error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  out.close();
-  if (!out) {
-    *error = path.string() + ": cannot be written";
-    return false;
+  if (WriteFileWhole(path.string(), text) == WholeFileWrite::kWritten) {
+    return true;
   }
-  return true;
+  *error = path.string() + ": cannot be written";
+  return false;
 }
 
 }  // namespace
