@@ -55,11 +55,6 @@ const char* LogStatusName(LogStatus status) {
 
 namespace {
 
-int64_t Seconds(const logs::QsoTime& t) {
-  return sponsor::UtcSeconds(t.year, t.month, t.day, t.hour, t.minute,
-                             t.second);
-}
-
 // "CW" or "SSB" as the log names the contest, else by most of its
 // contacts; `other` names another contest the log is of.
 std::string ModeOfLog(const logs::ParsedLog& log, std::string* other) {
@@ -89,7 +84,7 @@ EntryLog ToEntry(const fs::path& path, const logs::ParsedLog& parsed) {
   for (const logs::LogContact& c : parsed.contacts) {
     Qso qso;
     qso.line = c.line;
-    qso.time = Seconds(c.time);
+    qso.time = sponsor::UtcSeconds(c.time);
     qso.call = c.call;
     qso.band = c.band;
     qso.mode = c.mode;

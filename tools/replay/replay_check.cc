@@ -23,11 +23,6 @@ namespace fs = std::filesystem;
 
 constexpr int64_t kDay = 24 * 60 * 60;
 
-int64_t Seconds(const logs::QsoTime& t) {
-  return sponsor::UtcSeconds(t.year, t.month, t.day, t.hour, t.minute,
-                             t.second);
-}
-
 ContestMode ModeOf(const SessionResult& session) {
   const std::string& mode = session.plan.contestMode;
   if (mode == "CW") return ContestMode::kCw;
@@ -41,11 +36,12 @@ ContestMode ModeOf(const SessionResult& session) {
 Period PeriodOf(const ReplayOptions& options, const ReplayPlan& plan,
                 ContestMode mode) {
   Period period = sponsor::ContestPeriod(ContestYear(options, plan), mode);
-  if (options.start) period.start = Seconds(*options.start);
+  if (options.start) period.start = sponsor::UtcSeconds(*options.start);
   // A date alone ends with its day; a time is the first instant that no
   // longer counts, as "to 24:00" is in the rules.
   if (options.end)
-    period.end = Seconds(*options.end) + (options.endHasTime ? 0 : kDay);
+    period.end =
+        sponsor::UtcSeconds(*options.end) + (options.endHasTime ? 0 : kDay);
   return period;
 }
 
@@ -90,7 +86,7 @@ ReplayCheck CheckReplay(const ReplayOptions& options,
   contacts.reserve(plan.contacts.size());
   for (const logs::LogContact& c : plan.contacts) {
     Contact contact;
-    contact.time = Seconds(c.time);
+    contact.time = sponsor::UtcSeconds(c.time);
     contact.call = c.call;
     contact.band = c.band;
     contact.mode = c.mode;

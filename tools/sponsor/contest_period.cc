@@ -25,6 +25,10 @@ int64_t UtcSeconds(int year, int month, int day, int hour, int minute,
          second;
 }
 
+int64_t UtcSeconds(const logs::QsoTime& t) {
+  return UtcSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
 std::string FormatUtc(int64_t seconds) {
   int64_t days = seconds / kDay;
   int64_t rest = seconds % kDay;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tools/logs/qso_time.h"
+
 namespace aadx {
 namespace sponsor {
 
@@ -16,6 +18,8 @@ enum class ContestMode { kCw, kPhone };
 // Seconds since 1970-01-01 00:00 UTC of a proleptic Gregorian date and time.
 int64_t UtcSeconds(int year, int month, int day, int hour = 0, int minute = 0,
                    int second = 0);
+// The same of a time as a log gives it.
+int64_t UtcSeconds(const logs::QsoTime& time);
 
 // "2021-06-19 0005", seconds only when not zero ("2021-06-19 000507").
 std::string FormatUtc(int64_t seconds);
