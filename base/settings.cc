@@ -31,19 +31,19 @@ std::string SingleLineValue(const std::string& value) {
 }
 
 std::string Settings::ReadText(const std::string& key, const std::string& def) {
-  return profile_->Read(kSettingsFile, kSettingsSection, key, def);
+  return desktop_->ReadProfile(kSettingsFile, kSettingsSection, key, def);
 }
 
 int Settings::ReadInt(const std::string& key) {
   return ParseDecimal(ReadText(key));
 }
 
-bool Settings::WriteText(const std::string& key, const std::string& value) {
-  return profile_->Write(kSettingsFile, kSettingsSection, key,
-                         SingleLineValue(value));
+Status Settings::WriteText(const std::string& key, const std::string& value) {
+  return desktop_->WriteProfile(kSettingsFile, kSettingsSection, key,
+                                SingleLineValue(value));
 }
 
-bool Settings::WriteInt(const std::string& key, int value) {
+Status Settings::WriteInt(const std::string& key, int value) {
   return WriteText(key, std::to_string(value));
 }
 

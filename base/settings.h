@@ -1,11 +1,12 @@
 // The plug-in's settings: every key lives in section "Settings" of the
-// relative file "Plugins\AADX.ini", passed unchanged to the profile.
+// relative file "Plugins\AADX.ini", passed unchanged to the desktop's profile.
 #ifndef AADX_BASE_SETTINGS_H_
 #define AADX_BASE_SETTINGS_H_
 
 #include <string>
 
-#include "base/profile.h"
+#include "base/desktop.h"
+#include "base/status.h"
 
 namespace aadx {
 
@@ -23,17 +24,17 @@ std::string SingleLineValue(const std::string& value);
 
 class Settings {
  public:
-  explicit Settings(Profile* profile) : profile_(profile) {}
+  explicit Settings(Desktop* desktop) : desktop_(desktop) {}
 
   std::string ReadText(const std::string& key, const std::string& def = "");
   int ReadInt(const std::string& key);
-  // The value is written as SingleLineValue makes it. False when the file
-  // could not be written; it then holds what it held before.
-  bool WriteText(const std::string& key, const std::string& value);
-  bool WriteInt(const std::string& key, int value);
+  // The value is written as SingleLineValue makes it. When the file could
+  // not be written it holds what it held before.
+  Status WriteText(const std::string& key, const std::string& value);
+  Status WriteInt(const std::string& key, int value);
 
  private:
-  Profile* profile_;
+  Desktop* desktop_;
 };
 
 }  // namespace aadx

@@ -10,18 +10,16 @@
 namespace aadx {
 namespace {
 
-// Records every value the settings pass to the profile.
-class RecordingProfile : public Profile {
+// Records every value the settings pass to the profile; the rest of the
+// desktop is the real one.
+class RecordingProfile : public DesktopWrapper {
  public:
+  RecordingProfile() : DesktopWrapper(DefaultDesktop()) {}
   std::vector<std::string> written;
-  std::string Read(const std::string&, const std::string&, const std::string&,
-                   const std::string& def) override {
-    return def;
-  }
-  bool Write(const std::string&, const std::string&, const std::string&,
-             const std::string& value) override {
+  Status WriteProfile(const std::string&, const std::string&,
+                      const std::string&, const std::string& value) override {
     written.push_back(value);
-    return true;
+    return Status::OK();
   }
 };
 
@@ -38,7 +36,8 @@ TEST(SettingsTest, EachLineBreakOfAValueIsWrittenAsOneBlank) {
   };
   RecordingProfile profile;
   Settings settings(&profile);
-  for (const Case& c : cases) settings.WriteText("Key", c.value);
+  for (const Case& c : cases)
+    EXPECT_TRUE(settings.WriteText("Key", c.value).ok());
   ASSERT_EQ(profile.written.size(), std::size(cases));
   for (size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(profile.written[i], cases[i].written) << i;
@@ -48,8 +47,10 @@ TEST(SettingsTest, EachLineBreakOfAValueIsWrittenAsOneBlank) {
 TEST(SettingsTest, AValueWithLineBreaksAddsNothingToTheSettingsFile) {
   ScopedTempDir dir;
   WriteSetting("Mode", "SSB");
-  Settings settings(DefaultProfile());
-  settings.WriteText("Operators", "DL5XYZ\r\n[Evil]\r\nMode=CW\nName=X\r");
+  Settings settings(DefaultDesktop());
+  ASSERT_TRUE(
+      settings.WriteText("Operators", "DL5XYZ\r\n[Evil]\r\nMode=CW\nName=X\r")
+          .ok());
   EXPECT_EQ(ReadFileBytes(SettingsFilePath()),
             "[Settings]\r\nMode=SSB\r\n"
             "Operators=DL5XYZ [Evil] Mode=CW Name=X \r\n");

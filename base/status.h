@@ -39,6 +39,10 @@ class [[nodiscard]] Status {
   // The message given when the status was made; empty when OK.
   const std::string& message() const { return message_; }
 
+  // Says at the call that a failure is let pass on purpose (the caller
+  // has no one to tell, and the next call tries again).
+  void IgnoreError() const {}
+
  private:
   Status(Code code, std::string message)
       : code_(code), message_(std::move(message)) {}

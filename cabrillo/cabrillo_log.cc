@@ -20,9 +20,8 @@ std::string ReplaceAll(const std::string& text, const std::string& find,
   return result;
 }
 
-CabrilloLog::CabrilloLog(Settings* settings, CabrilloDialog* dialog,
-                         HostVersion* hostVersion)
-    : settings_(settings), dialog_(dialog), hostVersion_(hostVersion) {}
+CabrilloLog::CabrilloLog(Settings* settings, Desktop* desktop)
+    : settings_(settings), desktop_(desktop) {}
 
 void CabrilloLog::SetupHeader(const std::string& ownCall, int* exportFlag) {
   form.callsign = ownCall;
@@ -60,7 +59,7 @@ void CabrilloLog::SetupHeader(const std::string& ownCall, int* exportFlag) {
 
   // The dialog edits this one copy; only OK makes it the form.
   CabrilloForm edited = form;
-  if (!dialog_->RunCabrilloDialog(&edited)) {
+  if (!desktop_->RunCabrilloDialog(&edited)) {
     *exportFlag = 0;
     return;
   }
@@ -86,7 +85,7 @@ void CabrilloLog::SetupHeader(const std::string& ownCall, int* exportFlag) {
   };
   headerSaved_ = true;
   for (const auto& [key, value] : saved) {
-    if (!settings_->WriteText(key, *value)) headerSaved_ = false;
+    if (!settings_->WriteText(key, *value).ok()) headerSaved_ = false;
   }
 
   // The forms the file needs: every further line under its own tag. The

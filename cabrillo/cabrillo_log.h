@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "base/desktop.h"
 #include "base/ole_date_value.h"
 #include "base/qso_store.h"
 #include "base/settings.h"
-#include "cabrillo/cabrillo_dialog.h"
-#include "cabrillo/host_version.h"
+#include "cabrillo/cabrillo_form.h"
 
 namespace aadx {
 
@@ -33,8 +33,8 @@ std::string CabrilloFieldText(const std::string& value);
 
 class CabrilloLog {
  public:
-  CabrilloLog(Settings* settings, CabrilloDialog* dialog,
-              HostVersion* hostVersion);
+  // The desktop shows the header dialog and names the host's version.
+  CabrilloLog(Settings* settings, Desktop* desktop);
 
   // Loads the header from the settings ("Mode" CW or else SSB picks the
   // contest and mode), shows the header dialog and saves on OK, leaving
@@ -69,8 +69,7 @@ class CabrilloLog {
 
  private:
   Settings* settings_;
-  CabrilloDialog* dialog_;
-  HostVersion* hostVersion_;
+  Desktop* desktop_;
   std::vector<std::string> qsoLines_;
   bool headerSaved_ = true;  // the dialog's values reached the settings file
 };

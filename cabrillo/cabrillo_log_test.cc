@@ -52,14 +52,14 @@ class SetupHeaderTest : public ::testing::Test {
     return log_.qsoLines();
   }
   const CabrilloForm& Shown(size_t i = 0) {
-    EXPECT_GT(fake_.dialogs.cabrilloShown.size(), i);
-    return fake_.dialogs.cabrilloShown.at(i);
+    EXPECT_GT(fake_.desktop.cabrilloShown.size(), i);
+    return fake_.desktop.cabrilloShown.at(i);
   }
 
   ScopedTempDir dir_;
   FakePlatform fake_;
-  Settings settings_{DefaultProfile()};
-  CabrilloLog log_{&settings_, &fake_.dialogs, &fake_.version};
+  Settings settings_{DefaultDesktop()};
+  CabrilloLog log_{&settings_, &fake_.desktop};
   int exportFlag_ = 1;
 };
 
@@ -67,7 +67,7 @@ TEST_F(SetupHeaderTest, WithoutSettingsTheDialogShowsTheDefaults) {
   EXPECT_TRUE(Setup("JA1ZZZ"));
   EXPECT_EQ(log_.form.categoryMode, "SSB");
   EXPECT_EQ(exportFlag_, 1);
-  ASSERT_EQ(fake_.dialogs.cabrilloShown.size(), 1u);
+  ASSERT_EQ(fake_.desktop.cabrilloShown.size(), 1u);
   const CabrilloForm& f = Shown();
   EXPECT_EQ(f.contest, "AADX-SSB");
   EXPECT_EQ(f.callsign, "JA1ZZZ");
@@ -103,8 +103,8 @@ TEST_F(SetupHeaderTest, OnlyModeCwExactlySelectsCw) {
     Seed(std::string("Mode=") + other + "\r\n");
     EXPECT_TRUE(Setup("JA1ZZZ"));
     EXPECT_EQ(log_.form.contest, "AADX-SSB") << other;
-    EXPECT_EQ(fake_.dialogs.cabrilloShown.back().contest, "AADX-SSB");
-    EXPECT_EQ(fake_.dialogs.cabrilloShown.back().categoryMode, "SSB");
+    EXPECT_EQ(fake_.desktop.cabrilloShown.back().contest, "AADX-SSB");
+    EXPECT_EQ(fake_.desktop.cabrilloShown.back().categoryMode, "SSB");
   }
 }
 
@@ -116,7 +116,7 @@ TEST_F(SetupHeaderTest, StoredValuesAreShownAndTheTwelveKeysWrittenInOrder) {
       "Club=JARL\r\nLocation=W1\r\nSoapBox=one<CR><LF>two\r\n"
       "Contest=XX\r\n");
   // The operator changes nothing but the name.
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->name = "Jiro";
     return true;
   };
@@ -148,7 +148,7 @@ TEST_F(SetupHeaderTest, StoredValuesAreShownAndTheTwelveKeysWrittenInOrder) {
 
 TEST_F(SetupHeaderTest, NewKeysAreWrittenInTheirOrder) {
   Seed("Mode=CW\r\n");
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->name = "N";
     f->address = "A";
     f->addressCity = "C";
@@ -170,7 +170,7 @@ TEST_F(SetupHeaderTest, NewKeysAreWrittenInTheirOrder) {
 }
 
 TEST_F(SetupHeaderTest, OperatorsDefaultToTheCallPassedInNotTheEditedOne) {
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->callsign = "JA1ZZZ/1";
     return true;
   };
@@ -183,7 +183,7 @@ TEST_F(SetupHeaderTest, OperatorsDefaultToTheCallPassedInNotTheEditedOne) {
 
 TEST_F(SetupHeaderTest, EditsOfClaimedAreDroppedAndOthersTaken) {
   Seed("Claimed=80\r\n");
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->claimed = "999999";
     f->contest = "MY-TEST";
     f->categoryPower = "LOW";
@@ -205,7 +205,7 @@ TEST_F(SetupHeaderTest, EditsOfClaimedAreDroppedAndOthersTaken) {
 }
 
 TEST_F(SetupHeaderTest, CategoriesStartFromTheDefaultsButTheOverlayIsKept) {
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->categoryPower = "QRP";
     f->categoryBand = "20M";
     f->categoryOverlay = "ROOKIE";
@@ -213,7 +213,7 @@ TEST_F(SetupHeaderTest, CategoriesStartFromTheDefaultsButTheOverlayIsKept) {
     return true;
   };
   EXPECT_TRUE(Setup("JA1ZZZ"));
-  fake_.dialogs.onCabrillo = [](CabrilloForm*) { return true; };
+  fake_.desktop.onCabrillo = [](CabrilloForm*) { return true; };
   EXPECT_TRUE(Setup("JA1ZZZ"));
   const CabrilloForm& second = Shown(1);
   EXPECT_EQ(second.categoryPower, "HIGH");
@@ -226,7 +226,7 @@ TEST_F(SetupHeaderTest, CancelClearsTheExportFlagAndChangesNothing) {
   Seed("Name=Ichiro\r\nAddress=A<CR>B\r\nSoapBox=one<CR><LF>two\r\n");
   const std::string before = SettingsFile();
   const std::vector<std::string> earlier = AddEarlierQso();
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->name = "Jiro";
     return false;
   };
@@ -247,7 +247,7 @@ TEST_F(SetupHeaderTest, OkEmptiesTheQsoLines) {
 }
 
 TEST_F(SetupHeaderTest, TwoLineSoapboxTravelsAsTokensAndComesBackAsLines) {
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->soapbox = "Good band\r\nThanks";
     return true;
   };
@@ -255,14 +255,14 @@ TEST_F(SetupHeaderTest, TwoLineSoapboxTravelsAsTokensAndComesBackAsLines) {
   EXPECT_EQ(settings_.ReadText("SoapBox"), "Good band<CR><LF>Thanks");
   EXPECT_EQ(log_.form.soapbox, "Good band\r\nSOAPBOX: Thanks");
 
-  fake_.dialogs.onCabrillo = [](CabrilloForm*) { return true; };
+  fake_.desktop.onCabrillo = [](CabrilloForm*) { return true; };
   EXPECT_TRUE(Setup("JA1ZZZ"));
   EXPECT_EQ(Shown(1).soapbox, "Good band\r\nThanks");
   EXPECT_EQ(settings_.ReadText("SoapBox"), "Good band<CR><LF>Thanks");
 }
 
 TEST_F(SetupHeaderTest, LoneLineBreaksAreKeptApart) {
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->soapbox = "a\nb\rc";
     return true;
   };
@@ -272,7 +272,7 @@ TEST_F(SetupHeaderTest, LoneLineBreaksAreKeptApart) {
 }
 
 TEST_F(SetupHeaderTest, TypedAddressTokensGiveAddressLines) {
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->address = "Street 1<CR>PO Box 2<CR><LF>Building 3";
     return true;
   };
@@ -298,7 +298,7 @@ TEST_F(SetupHeaderTest, LongValuesAreReadWhole) {
 }
 
 TEST_F(SetupHeaderTest, FileBaseComesFromTheCallPassedIn) {
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->callsign = "OTHER";
     return true;
   };

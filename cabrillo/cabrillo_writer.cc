@@ -100,7 +100,7 @@ void CabrilloLog::RebuildQsoLines(const std::vector<CInfo>& records, bool cw) {
 }
 
 CabrilloNotice CabrilloLog::WriteLog(int claimedScore, bool cw) {
-  std::string version = hostVersion_->Text();
+  std::string version = desktop_->HostVersionText();
 
   std::string text = "START-OF-LOG: 3.0\r\n";
   auto line = [&text](const char* tag, const std::string& value) {

@@ -32,8 +32,8 @@ class CabrilloWriterTest : public ::testing::Test {
 
   ScopedTempDir dir_;
   FakePlatform fake_;
-  Settings settings_{DefaultProfile()};
-  CabrilloLog log_{&settings_, &fake_.dialogs, &fake_.version};
+  Settings settings_{DefaultDesktop()};
+  CabrilloLog log_{&settings_, &fake_.desktop};
 };
 
 TEST_F(CabrilloWriterTest, QsoLinesOfTheFormatDescription) {
@@ -174,11 +174,11 @@ TEST_F(CabrilloWriterTest, ContestLineFollowsTheModeFlagNotTheField) {
 
 TEST_F(CabrilloWriterTest, CreatedByCarriesTheHostVersion) {
   log_.fileBase = "X";
-  fake_.version.text = "2.20";
+  fake_.desktop.hostVersion = "2.20";
   log_.WriteLog(0, false);
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCREATED-BY: Talq 2.20\r\nEMAIL: "),
             std::string::npos);
-  fake_.version.text = "3.1.5";
+  fake_.desktop.hostVersion = "3.1.5";
   log_.WriteLog(0, false);
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCREATED-BY: Talq 3.1.5\r\n"),
             std::string::npos);
@@ -187,7 +187,7 @@ TEST_F(CabrilloWriterTest, CreatedByCarriesTheHostVersion) {
 TEST_F(CabrilloWriterTest, AnEditedCallsignChangesTheLinesButNotTheFileName) {
   SmallContest contest = SsbContest();
   contest.WriteSettingsFile();
-  fake_.dialogs.onCabrillo = [](CabrilloForm* f) {
+  fake_.desktop.onCabrillo = [](CabrilloForm* f) {
     f->callsign = "DL5XYZ/M";
     return true;
   };

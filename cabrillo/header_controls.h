@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cabrillo/cabrillo_dialog.h"
+#include "cabrillo/cabrillo_form.h"
 
 namespace aadx {
 

@@ -1,4 +1,6 @@
-// The host logger's version for the Cabrillo CREATED-BY line.
+// The host logger's version for the Cabrillo CREATED-BY line, as text.
+// Desktop::HostVersionText finds the host executable and reads its version
+// resource; this is how its two numbers become the text.
 #ifndef AADX_CABRILLO_HOST_VERSION_H_
 #define AADX_CABRILLO_HOST_VERSION_H_
 
@@ -6,16 +8,6 @@
 #include <string>
 
 namespace aadx {
-
-class HostVersion {
- public:
-  virtual ~HostVersion() = default;
-  // The version text of the host executable in the current folder ("2.20",
-  // "3.1.5"), or the empty text when there is none.
-  virtual std::string Text() = 0;
-};
-
-HostVersion* DefaultHostVersion();
 
 // The version text from the two 32-bit words of a fixed file version (most
 // and least significant): "major.minor" for major version 2 ("2.20"),

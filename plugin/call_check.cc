@@ -13,7 +13,7 @@ int Plugin::CheckCall(const CallQuery& q) {
   if (q.hasBand && q.hasBand2 && !EqualIgnoringAsciiCase(q.band, q.band2))
     return 4;
 
-  RefreshHostLink(platform_.hostLink, platform_.window, &state_.hostState);
+  RefreshHostLink(hostLink_, window_.get(), &state_.hostState);
 
   if (q.dxcc.empty()) return 1;
   return state_.shared.WithLock([&](const SharedFields& s) {

@@ -9,14 +9,14 @@ namespace {
 TEST(CallCheckTest, BandGateComesFirstAndTouchesNothing) {
   PluginHarness h;
   h.Reset("AS");
-  h.fakes.window.running = true;
+  h.fakes.window->running = true;
   h.fakes.host.present = true;
 
   CallQuery q = TestQuery("JA1AA", "20m");
   q.band2 = "40m";
   EXPECT_EQ(h.plugin->CheckCall(q), 4);
   EXPECT_TRUE(h.fakes.host.calls.empty());
-  EXPECT_EQ(h.fakes.window.timerArms, 0);
+  EXPECT_EQ(h.fakes.window->timerArms, 0);
 
   q.band2 = "20M";  // case is ignored here
   EXPECT_EQ(h.plugin->CheckCall(q), 2);
@@ -31,33 +31,33 @@ TEST(CallCheckTest, BandGateComesFirstAndTouchesNothing) {
 TEST(CallCheckTest, RefreshesTheHostLinkAndRearmsTheWindowTimer) {
   PluginHarness h;
   h.Reset("AS");
-  h.fakes.window.running = true;
+  h.fakes.window->running = true;
   h.fakes.host.present = true;
   h.fakes.host.state = 0;
   EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m")), 2);
   EXPECT_EQ(h.fakes.host.calls,
             (std::vector<std::string>{"Connect", "ReadHostState"}));
-  EXPECT_EQ(h.fakes.window.timerArms, 1);
+  EXPECT_EQ(h.fakes.window->timerArms, 1);
 
   h.fakes.host.state = 7;  // the host is busy: no re-arm
   EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m", "", "")), 1);
-  EXPECT_EQ(h.fakes.window.timerArms, 1);
+  EXPECT_EQ(h.fakes.window->timerArms, 1);
 
   h.fakes.host.state = 0;
-  h.fakes.window.running = false;  // no window: no state read, no timer
+  h.fakes.window->running = false;  // no window: no state read, no timer
   h.fakes.host.calls.clear();
   EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m")), 2);
   EXPECT_EQ(h.fakes.host.calls, (std::vector<std::string>{"Connect"}));
-  EXPECT_EQ(h.fakes.window.timerArms, 1);
+  EXPECT_EQ(h.fakes.window->timerArms, 1);
 }
 
 TEST(CallCheckTest, NoHostObjectCountsAsBusy) {
   PluginHarness h;
   h.Reset("AS");
-  h.fakes.window.running = true;
+  h.fakes.window->running = true;
   h.fakes.host.present = false;
   EXPECT_EQ(h.plugin->CheckCall(TestQuery("JA1AA", "20m")), 2);
-  EXPECT_EQ(h.fakes.window.timerArms, 0);
+  EXPECT_EQ(h.fakes.window->timerArms, 0);
 }
 
 TEST(CallCheckTest, ClassifiesAgainstTheStoreInGateOrder) {

@@ -26,15 +26,15 @@ const char* Plugin::GetResult(int* status) {
   // result after every contact, and each write rewrites the whole file.
   const std::string claimed = std::to_string(score.score);
   if (settings_.ReadText("Claimed") != claimed) {
-    settings_.WriteText("Claimed", claimed);
+    // Only a record for the operator; the next result tries again.
+    settings_.WriteText("Claimed", claimed).IgnoreError();
   }
   state_.claimedScore = score.score;
 
   if (state_.exportFlag != 0) WriteCabrilloLog();
   if (status != nullptr) *status = -1;
   if (state_.talqGood == 0) {
-    SendModeMacroOnce(platform_.hostLink, &settings_, header.cw,
-                      &state_.talqGood);
+    SendModeMacroOnce(hostLink_, &settings_, header.cw, &state_.talqGood);
   }
   return state_.resultText.c_str();
 }
@@ -48,7 +48,7 @@ void Plugin::WriteCabrilloLog() {
   });
   cabrillo_.RebuildQsoLines(records, cw);
   CabrilloNotice notice = cabrillo_.WriteLog(state_.claimedScore, cw);
-  platform_.dialogs->ShowMessage(
+  desktop_->ShowMessage(
       notice.text, "Output",
       notice.produced ? MessageIcon::kInformation : MessageIcon::kWarning);
 }

@@ -19,7 +19,8 @@ void SendModeMacroOnce(HostLink* host, Settings* settings, bool cw,
     host->RunHostMacro(cw ? "<MODE:CW>" : "<MODE:SSB>");
     *talqGood = 1;
   }
-  settings->WriteText("Talq_Good", "1");
+  // Unsaved, the macro is sent once more after the next load: harmless.
+  settings->WriteText("Talq_Good", "1").IgnoreError();
 }
 
 }  // namespace aadx

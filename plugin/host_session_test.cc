@@ -72,7 +72,7 @@ class SendModeMacroOnceTest : public ::testing::Test {
  protected:
   ScopedTempDir dir_;
   FakeHostLink host_;
-  Settings settings_{DefaultProfile()};
+  Settings settings_{DefaultDesktop()};
   int talqGood_ = 0;
 };
 

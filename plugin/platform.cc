@@ -3,9 +3,7 @@
 namespace aadx {
 
 Platform DefaultPlatform() {
-  return Platform{DefaultProfile(),          DefaultDialogs(),
-                  DefaultCabrilloDialog(),   DefaultHostLink(),
-                  DefaultMultiplierWindow(), DefaultHostVersion()};
+  return Platform{DefaultDesktop(), DefaultHostLink(), &NewMultiplierWindow};
 }
 
 }  // namespace aadx

@@ -1,24 +1,26 @@
 // Everything the core needs from the platform, gathered in one place so
-// tests can hand the core fakes (as LevelDB's Env does).
+// tests can hand the core fakes: the desktop's stateless services (LevelDB's
+// Env), the link to the host logger, and how the Multiplier window is made
+// over the plug-in's own state.
 #ifndef AADX_PLUGIN_PLATFORM_H_
 #define AADX_PLUGIN_PLATFORM_H_
 
-#include "base/profile.h"
-#include "cabrillo/cabrillo_dialog.h"
-#include "cabrillo/host_version.h"
+#include <functional>
+#include <memory>
+
+#include "base/desktop.h"
 #include "host/host_link.h"
-#include "ui/dialogs.h"
 #include "ui/multiplier_window.h"
 
 namespace aadx {
 
 struct Platform {
-  Profile* profile;
-  Dialogs* dialogs;
-  CabrilloDialog* cabrilloDialog;
+  using WindowMaker = std::function<std::unique_ptr<MultiplierWindow>(
+      SharedState* state, HostLink* host, Settings* settings)>;
+
+  Desktop* desktop;
   HostLink* hostLink;
-  MultiplierWindow* window;
-  HostVersion* hostVersion;
+  WindowMaker newWindow;
 };
 
 // The real services of the platform the library was built for.

@@ -22,11 +22,11 @@ const char* IntakeMessage(Intake intake) {
 }  // namespace
 
 Plugin::Plugin(const Platform& platform)
-    : platform_(platform),
-      settings_(platform.profile),
-      cabrillo_(&settings_, platform.cabrilloDialog, platform.hostVersion) {
-  platform_.window->Attach(&state_.shared, platform_.hostLink, &settings_);
-}
+    : desktop_(platform.desktop),
+      hostLink_(platform.hostLink),
+      settings_(desktop_),
+      cabrillo_(&settings_, desktop_),
+      window_(platform.newWindow(&state_.shared, hostLink_, &settings_)) {}
 
 int Plugin::AddData(const ContactArgs& contact) {
   UbnAppender ubn;  // opened on every call, closed on return
@@ -53,6 +53,6 @@ int Plugin::RemoveData(const ContactArgs& contact) {
   return 1;
 }
 
-void Plugin::Shutdown() { platform_.window->Close(); }
+void Plugin::Shutdown() { window_->Close(); }
 
 }  // namespace aadx

@@ -3,6 +3,7 @@
 #ifndef AADX_PLUGIN_PLUGIN_H_
 #define AADX_PLUGIN_PLUGIN_H_
 
+#include <memory>
 #include <string>
 
 #include "base/plugin_state.h"
@@ -35,10 +36,13 @@ class Plugin {
  private:
   void WriteCabrilloLog();
 
-  Platform platform_;
+  Desktop* const desktop_;
+  HostLink* const hostLink_;
   PluginState state_;
   Settings settings_;
   CabrilloLog cabrillo_;
+  // Made last and so destroyed first, before the state it shows.
+  const std::unique_ptr<MultiplierWindow> window_;
 };
 
 // The process-wide instance the exports use.

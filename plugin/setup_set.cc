@@ -9,10 +9,16 @@ void Plugin::SetupSet() {
   // but OK the mode flag is set from that "CW".
   std::string modeText = "CW";
   bool cw = true;
-  if (platform_.dialogs->RunSetupDialog(&masterValue, &modeText)) {
-    settings_.WriteInt("Master", masterValue);
-    settings_.WriteText("Mode", modeText);
+  if (desktop_->RunSetupDialog(&masterValue, &modeText)) {
+    Status master = settings_.WriteInt("Master", masterValue);
+    Status mode = settings_.WriteText("Mode", modeText);
     cw = modeText == "CW";
+    // The operator pressed OK: a choice that did not reach the settings
+    // file would come back changed at the next load, so say so now.
+    const Status& failed = master.ok() ? mode : master;
+    if (!failed.ok()) {
+      desktop_->ShowMessage(failed.message(), "Setup", MessageIcon::kWarning);
+    }
   }
   state_.shared.WithLock([&](SharedFields& s) { s.modeFlag = cw ? 1 : 0; });
 }

@@ -26,7 +26,9 @@ int Plugin::ResetStats(const ResetArgs& args) {
     // The dialog is modal: no lock is held while it is open, so the
     // Multiplier window keeps running.
     cabrillo_.SetupHeader(args.ownCall, &state_.exportFlag);
-    settings_.WriteText("Start", "1");
+    // The window toggle below may fire once more when these cannot be
+    // saved; there is no one to tell during a reset.
+    settings_.WriteText("Start", "1").IgnoreError();
   }
 
   bool cw = settings_.ReadText("Mode") == "CW";
@@ -35,10 +37,10 @@ int Plugin::ResetStats(const ResetArgs& args) {
 
   // The window comes up on every other ordinary reset, never on an export.
   if (settings_.ReadInt("Start") != 0) {
-    settings_.WriteText("Start", "0");
-  } else if (!platform_.window->IsRunning()) {
-    platform_.window->Start();
-    settings_.WriteText("Start", "1");
+    settings_.WriteText("Start", "0").IgnoreError();
+  } else if (!window_->IsRunning()) {
+    window_->Start();
+    settings_.WriteText("Start", "1").IgnoreError();
   }
   return 1;
 }

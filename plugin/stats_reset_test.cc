@@ -9,25 +9,25 @@ TEST(StatsResetTest, OrdinaryResetsStartTheWindowEveryOtherTime) {
   PluginHarness h;
   // First reset, no settings file: SSB, window started, "Start" = 1.
   h.Reset("EU");
-  EXPECT_EQ(h.fakes.window.starts, 1);
+  EXPECT_EQ(h.fakes.window->starts, 1);
   EXPECT_EQ(ReadSetting("Start"), "1");
   EXPECT_EQ(ReadFileBytes("err.txt"), "AADX-SSB UBN file \r\n");
 
   // The operator closed the window; the next reset starts none.
-  h.fakes.window.running = false;
+  h.fakes.window->running = false;
   h.Reset("EU");
-  EXPECT_EQ(h.fakes.window.starts, 1);
+  EXPECT_EQ(h.fakes.window->starts, 1);
   EXPECT_EQ(ReadSetting("Start"), "0");
 
   // The one after starts it again.
   h.Reset("EU");
-  EXPECT_EQ(h.fakes.window.starts, 2);
+  EXPECT_EQ(h.fakes.window->starts, 2);
   EXPECT_EQ(ReadSetting("Start"), "1");
 
   // A window that is still open is left alone.
   h.Reset("EU");
   h.Reset("EU");
-  EXPECT_EQ(h.fakes.window.starts, 2);
+  EXPECT_EQ(h.fakes.window->starts, 2);
   EXPECT_EQ(ReadSetting("Start"), "0");
 }
 
@@ -35,19 +35,19 @@ TEST(StatsResetTest, AnExportResetShowsTheHeaderDialogAndNoWindow) {
   PluginHarness h;
   WriteSetting("Mode", "CW");
   h.Reset("AS", 1);
-  EXPECT_EQ(h.fakes.dialogs.cabrilloShown.size(), 1u);
-  EXPECT_EQ(h.fakes.window.starts, 0);
+  EXPECT_EQ(h.fakes.desktop.cabrilloShown.size(), 1u);
+  EXPECT_EQ(h.fakes.window->starts, 0);
   EXPECT_EQ(ReadSetting("Start"), "0");
   EXPECT_EQ(ReadFileBytes("err.txt"), "AADX-CW UBN file \r\n");
   EXPECT_EQ(h.plugin->state().exportFlag, 1);
 
   // Cancelling the dialog ends the export: GetResult0 writes no file.
-  h.fakes.dialogs.onCabrillo = [](CabrilloForm*) { return false; };
+  h.fakes.desktop.onCabrillo = [](CabrilloForm*) { return false; };
   h.Reset("AS", 1);
   EXPECT_EQ(h.plugin->state().exportFlag, 0);
   EXPECT_EQ(ReadSetting("Start"), "0");
   h.Result();
-  EXPECT_TRUE(h.fakes.dialogs.messages.empty());
+  EXPECT_TRUE(h.fakes.desktop.messages.empty());
 }
 
 TEST(StatsResetTest, StartsAnEmptyRunWithTheHostsValues) {

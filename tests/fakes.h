@@ -4,9 +4,11 @@
 #define AADX_TESTS_FAKES_H_
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "cabrillo/cabrillo_form.h"
 #include "plugin/platform.h"
 
 namespace aadx {
@@ -74,8 +76,13 @@ class FakeWindow : public MultiplierWindow {
   void ArmPollTimer() override { ++timerArms; }
 };
 
-class FakeDialogs : public Dialogs, public CabrilloDialog {
+// The desktop with the operator and the host scripted: dialogs answered by
+// the test, messages recorded, a host version set by the test; the settings
+// profile is this platform's real one unless the test makes writes fail.
+class FakeDesktop : public DesktopWrapper {
  public:
+  FakeDesktop() : DesktopWrapper(DefaultDesktop()) {}
+
   // What the operator does: edit the form, then OK (true) or Cancel.
   std::function<bool(CabrilloForm*)> onCabrillo = [](CabrilloForm*) {
     return true;
@@ -86,6 +93,8 @@ class FakeDialogs : public Dialogs, public CabrilloDialog {
   std::vector<CabrilloForm> cabrilloShown;  // the form as each dialog opened
   std::vector<std::string> messages;        // caption + ": " + text
   std::vector<MessageIcon> icons;           // the icon of each message
+  std::string hostVersion;                  // what HostVersionText answers
+  bool profileWritesFail = false;           // a full disk, a read-only folder
 
   bool RunCabrilloDialog(CabrilloForm* form) override {
     cabrilloShown.push_back(*form);
@@ -99,24 +108,29 @@ class FakeDialogs : public Dialogs, public CabrilloDialog {
     messages.push_back(caption + ": " + text);
     icons.push_back(icon);
   }
+  std::string HostVersionText() override { return hostVersion; }
+  Status WriteProfile(const std::string& file, const std::string& section,
+                      const std::string& key,
+                      const std::string& value) override {
+    if (profileWritesFail) return Status::NotWritten("cannot write " + file);
+    return DesktopWrapper::WriteProfile(file, section, key, value);
+  }
 };
 
-class FakeHostVersion : public HostVersion {
- public:
-  std::string text;
-  std::string Text() override { return text; }
-};
-
-// A platform of fakes around the real profile of this platform.
+// A platform of fakes around the real profile of this platform. The window
+// is made by the plug-in, which owns it; window points to it from then on.
 struct FakePlatform {
   FakeHostLink host;
-  FakeWindow window;
-  FakeDialogs dialogs;
-  FakeHostVersion version;
+  FakeDesktop desktop;
+  FakeWindow* window = nullptr;
 
   Platform platform() {
-    return Platform{DefaultProfile(), &dialogs, &dialogs, &host,
-                    &window,          &version};
+    return Platform{&desktop, &host,
+                    [this](SharedState*, HostLink*, Settings*) {
+                      auto made = std::make_unique<FakeWindow>();
+                      window = made.get();
+                      return made;
+                    }};
   }
 };
 

@@ -70,11 +70,11 @@ fs::path SettingsFilePath() {
 }
 
 std::string ReadSetting(const std::string& key, const std::string& absent) {
-  return Settings(DefaultProfile()).ReadText(key, absent);
+  return Settings(DefaultDesktop()).ReadText(key, absent);
 }
 
 void WriteSetting(const std::string& key, const std::string& value) {
-  Settings(DefaultProfile()).WriteText(key, value);
+  EXPECT_TRUE(Settings(DefaultDesktop()).WriteText(key, value).ok()) << key;
 }
 
 }  // namespace aadx

@@ -3,6 +3,8 @@
 #ifndef AADX_UI_MULTIPLIER_WINDOW_H_
 #define AADX_UI_MULTIPLIER_WINDOW_H_
 
+#include <memory>
+
 namespace aadx {
 
 class SharedState;
@@ -12,14 +14,6 @@ class Settings;
 class MultiplierWindow {
  public:
   virtual ~MultiplierWindow() = default;
-
-  // Gives the window the shared state it shows, the link it polls and the
-  // settings that keep its place. Called once, before any other call.
-  virtual void Attach(SharedState* state, HostLink* host, Settings* settings) {
-    (void)state;
-    (void)host;
-    (void)settings;
-  }
 
   // True while a window runs (its object exists).
   virtual bool IsRunning() = 0;
@@ -31,7 +25,12 @@ class MultiplierWindow {
   virtual void ArmPollTimer() = 0;
 };
 
-MultiplierWindow* DefaultMultiplierWindow();
+// The platform's window (on Windows the Win32 window 104; elsewhere one that
+// never runs) over the shared state it shows, the link it polls and the
+// settings that keep its place, which all outlive it.
+std::unique_ptr<MultiplierWindow> NewMultiplierWindow(SharedState* state,
+                                                      HostLink* host,
+                                                      Settings* settings);
 
 }  // namespace aadx
 

@@ -14,9 +14,9 @@ class NoMultiplierWindow : public MultiplierWindow {
 
 }  // namespace
 
-MultiplierWindow* DefaultMultiplierWindow() {
-  static NoMultiplierWindow window;
-  return &window;
+std::unique_ptr<MultiplierWindow> NewMultiplierWindow(SharedState*, HostLink*,
+                                                      Settings*) {
+  return std::make_unique<NoMultiplierWindow>();
 }
 
 }  // namespace aadx

@@ -19,6 +19,7 @@
 // thread is posted to the window as kArmPollTimer.
 #include <windows.h>
 
+#include <memory>
 #include <new>
 #include <string>
 
@@ -79,12 +80,12 @@ class Multiplier {
 
 class WindowsMultiplierWindow : public MultiplierWindow {
  public:
-  void Attach(SharedState* state, HostLink* host, Settings* settings) override {
-    state_ = state;
-    host_ = host;
-    settings_ = settings;
-    poller_ = new MultiplierPoller(state, host);
-  }
+  WindowsMultiplierWindow(SharedState* state, HostLink* host,
+                          Settings* settings)
+      : state_(state),
+        host_(host),
+        settings_(settings),
+        poller_(std::make_unique<MultiplierPoller>(state, host)) {}
 
   bool IsRunning() override EXCLUDES(mu_) {
     MutexLock lock(&mu_);
@@ -93,7 +94,6 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
   void Start() override EXCLUDES(mu_) {
     if (IsRunning()) Close();
-    if (poller_ == nullptr) return;  // never attached
     Multiplier* window = new (std::nothrow) Multiplier(this);
     if (window == nullptr) return;
     {
@@ -138,7 +138,8 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       // this thread serves that call (see WaitUntil). The window kills its
       // timer as it handles WM_CLOSE.
       if (hwnd != nullptr) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-      settings_->WriteText("Talq_Good", "0");
+      // Unsaved, the mode macro is simply not sent again: harmless.
+      settings_->WriteText("Talq_Good", "0").IgnoreError();
       WaitUntil([this] {
         MutexLock lock(&mu_);
         return window_ == nullptr;
@@ -181,7 +182,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
   SharedState* state() const { return state_; }
   Settings* settings() const { return settings_; }
-  MultiplierPoller* poller() const { return poller_; }
+  MultiplierPoller* poller() const { return poller_.get(); }
   // The position last read from or written to the settings. Used by one
   // window thread at a time: a new one starts only after the last ended.
   WindowPosition* savedPosition() { return &savedPosition_; }
@@ -257,10 +258,10 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     return event;
   }
 
-  SharedState* state_ = nullptr;
-  HostLink* host_ = nullptr;
-  Settings* settings_ = nullptr;
-  MultiplierPoller* poller_ = nullptr;  // keeps the macro frequency
+  SharedState* const state_;
+  HostLink* const host_;
+  Settings* const settings_;
+  const std::unique_ptr<MultiplierPoller> poller_;  // keeps the macro frequency
   WindowPosition savedPosition_;
 
   Mutex mu_;
@@ -394,11 +395,10 @@ void Multiplier::End() {
 
 }  // namespace
 
-MultiplierWindow* DefaultMultiplierWindow() {
-  // Never destroyed: a window thread that did not end within the close's
-  // wait may still use it.
-  static MultiplierWindow* const window = new WindowsMultiplierWindow();
-  return window;
+std::unique_ptr<MultiplierWindow> NewMultiplierWindow(SharedState* state,
+                                                      HostLink* host,
+                                                      Settings* settings) {
+  return std::make_unique<WindowsMultiplierWindow>(state, host, settings);
 }
 
 }  // namespace aadx

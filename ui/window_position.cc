@@ -21,11 +21,12 @@ void SaveWindowPosition(Settings* settings, WindowPosition* saved, int left,
                         int top) {
   if (left != saved->x) {
     saved->x = left;
-    settings->WriteInt("dxcc_x", left);
+    // A place that cannot be saved is tried again at the next move.
+    settings->WriteInt("dxcc_x", left).IgnoreError();
   }
   if (top != saved->y) {
     saved->y = top;
-    settings->WriteInt("dxcc_y", top);
+    settings->WriteInt("dxcc_y", top).IgnoreError();
   }
 }
 

@@ -20,13 +20,13 @@ class WindowPositionTest : public ::testing::Test {
 
   // The same, after the settings were given these coordinate texts.
   std::pair<int, int> LoadedAfter(const std::string& x, const std::string& y) {
-    settings_.WriteText("dxcc_x", x);
-    settings_.WriteText("dxcc_y", y);
+    EXPECT_TRUE(settings_.WriteText("dxcc_x", x).ok());
+    EXPECT_TRUE(settings_.WriteText("dxcc_y", y).ok());
     return Loaded();
   }
 
   ScopedTempDir dir_;
-  Settings settings_{DefaultProfile()};
+  Settings settings_{DefaultDesktop()};
 };
 
 TEST_F(WindowPositionTest, MissingSettingsOpenAt10And400) {
@@ -65,7 +65,7 @@ TEST_F(WindowPositionTest, OnlyDifferencesFromTheSavedValuesAreWritten) {
   WindowPosition saved = LoadWindowPosition(&settings_);
   SaveWindowPosition(&settings_, &saved, 300, 200);
   // Someone else changes the file; an unchanged window writes nothing.
-  settings_.WriteText("dxcc_x", "77");
+  ASSERT_TRUE(settings_.WriteText("dxcc_x", "77").ok());
   SaveWindowPosition(&settings_, &saved, 300, 200);
   EXPECT_EQ(settings_.ReadText("dxcc_x"), "77");
 }

@@ -1,4 +1,4 @@
-// The host version lookup on Windows, against stand-ins of the host
+// The desktop's host version lookup on Windows, against stand-ins of the host
 // executable (built beside the tests by cabrillo/CMakeLists.txt) copied into
 // a scratch folder under different names.
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "cabrillo/host_version.h"
+#include "base/desktop.h"
 #include "tests/test_util.h"
 #include "tests/win/window_test_util_win.h"
 
@@ -25,7 +25,7 @@ class HostVersionWinTest : public ::testing::Test {
         << "cannot copy " << stub << ".exe (built by cabrillo/CMakeLists.txt)"
         << " from " << ProgramFolder() << " to " << name;
   }
-  std::string Version() { return DefaultHostVersion()->Text(); }
+  std::string Version() { return DefaultDesktop()->HostVersionText(); }
 
   ScopedTempDir dir_;
 };
