@@ -391,7 +391,9 @@ TEST_F(IniFileTest, WritesAFileNamedByItsAbsolutePath) {
 }
 
 TEST_F(IniFileTest, WriteIntoAMissingFolderFailsAndCreatesNothing) {
-  EXPECT_FALSE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "Value"));
+  EXPECT_EQ(
+      Status::Code::kNotCreated,
+      IniWriteKey("Plugins\\AADX.ini", "Settings", "Key", "Value").code());
   EXPECT_FALSE(fs::exists(dir_ / "Plugins"));
   EXPECT_TRUE(fs::is_empty(dir_));
 }
@@ -462,7 +464,7 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileFailsBothWays) {
   fs::create_directories("Plugins/AADX.ini");
   std::string value;
   EXPECT_FALSE(IniReadFile("Plugins\\AADX.ini", "Settings", "Key", &value));
-  EXPECT_FALSE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "v"));
+  EXPECT_FALSE(IniWriteKey("Plugins\\AADX.ini", "Settings", "Key", "v").ok());
   EXPECT_TRUE(fs::is_directory(dir_ / "Plugins" / "AADX.ini"));
 }
 
@@ -472,7 +474,8 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
   fs::permissions(file, fs::perms::owner_write, fs::perm_options::replace);
   const bool readable = std::ifstream(file).is_open();
   if (!readable) {
-    EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", "Other", "2"));
+    EXPECT_EQ(Status::Code::kNotWritten,
+              IniWriteKey("AADX.ini", "Settings", "Other", "2").code());
   }
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write,
                   fs::perm_options::replace);
@@ -490,15 +493,18 @@ TEST_F(IniFileTest, AWriteCutShortKeepsEveryEarlierKey) {
   ASSERT_GT(before.size(), 2000u);
   {
     ScopedFileSizeLimit fullDisk(1000);
-    EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", "Claimed", "42"));
+    EXPECT_EQ(Status::Code::kNotWritten,
+              IniWriteKey("AADX.ini", "Settings", "Claimed", "42").code());
   }
   EXPECT_EQ(before, ReadFileBytes(dir_ / "AADX.ini"));
 }
 #endif
 
 TEST_F(IniFileTest, WriteWithAnEmptyNameFailsAndCreatesNothing) {
-  EXPECT_FALSE(IniWriteFile("AADX.ini", "", "Key", "v"));
-  EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", " ", "v"));
+  EXPECT_EQ(Status::Code::kInvalidArgument,
+            IniWriteKey("AADX.ini", "", "Key", "v").code());
+  EXPECT_EQ(Status::Code::kInvalidArgument,
+            IniWriteKey("AADX.ini", "Settings", " ", "v").code());
   EXPECT_FALSE(fs::exists(dir_ / "AADX.ini"));
 }
 

@@ -32,16 +32,13 @@ std::string CabrilloLinesText(const std::string& value,
 // was; the reason in plain words when it fails.
 bool WriteWholeFile(const std::string& name, const std::string& text,
                     std::string* reason) {
-  switch (WriteFileWhole(name, text)) {
-    case WholeFileWrite::kWritten:
-      return true;
-    case WholeFileWrite::kNotCreated:
-      *reason =
-          "The file could not be created in the current folder: the folder "
-          "may be read-only, or the name may not be allowed there.";
-      return false;
-    case WholeFileWrite::kNotWritten:
-      break;
+  Status written = WriteFileWhole(name, text);
+  if (written.ok()) return true;
+  if (written.code() == Status::Code::kNotCreated) {
+    *reason =
+        "The file could not be created in the current folder: the folder "
+        "may be read-only, or the name may not be allowed there.";
+    return false;
   }
   *reason =
       "The file could not be written completely (the disk may be full); an "
