@@ -255,16 +255,22 @@ bool IniReadFile(const std::string& profileName, const std::string& section,
   return IniLookup(content, section, key, value);
 }
 
-bool IniWriteFile(const std::string& profileName, const std::string& section,
-                  const std::string& key, const std::string& value) {
-  if (Trimmed(section).empty() || Trimmed(key).empty()) return false;
+Status IniWriteFile(const std::string& profileName, const std::string& section,
+                    const std::string& key, const std::string& value) {
+  if (Trimmed(section).empty() || Trimmed(key).empty()) {
+    return Status::InvalidArgument(
+        "a setting needs a section and a key name that are not blank");
+  }
   const std::string path = IniPathFromProfileName(profileName);
   std::string content;
   // A file that exists but cannot be read is left alone rather than
   // replaced by a file holding only the new key.
-  if (ReadWholeFile(path, &content) == FileRead::kFailed) return false;
-  return WriteFileWhole(path, IniUpdate(content, section, key, value)) ==
-         WholeFileWrite::kWritten;
+  if (ReadWholeFile(path, &content) == FileRead::kFailed) {
+    return Status::NotWritten(path +
+                              ": the file could not be read, so it is left "
+                              "as it was");
+  }
+  return WriteFileWhole(path, IniUpdate(content, section, key, value));
 }
 
 }  // namespace aadx

@@ -22,6 +22,8 @@
 
 #include <string>
 
+#include "base/status.h"
+
 namespace aadx {
 
 // Looks key up in section of the INI text content. Returns true and sets
@@ -46,9 +48,13 @@ bool IniReadFile(const std::string& profileName, const std::string& section,
                  const std::string& key, std::string* value);
 
 // Sets key in section of the named profile file, creating the file when it
-// is missing. False on failure; a missing folder is not created.
-bool IniWriteFile(const std::string& profileName, const std::string& section,
-                  const std::string& key, const std::string& value);
+// is missing; the file is replaced whole or left as it was. A missing folder
+// is not created. kInvalidArgument for an empty (or all-blank) section or key
+// name; kNotWritten when the file exists but cannot be read (it is not
+// replaced by one holding only the new key); otherwise what WriteFileWhole
+// (base/whole_file.h) reports.
+Status IniWriteFile(const std::string& profileName, const std::string& section,
+                    const std::string& key, const std::string& value);
 
 }  // namespace aadx
 

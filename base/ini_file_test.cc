@@ -375,7 +375,8 @@ class IniFileTest : public testing::Test {
 
 TEST_F(IniFileTest, WriteCreatesAMissingFileInTheNamedFolder) {
   fs::create_directory("Plugins");
-  ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "Value"));
+  ASSERT_TRUE(
+      IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "Value").ok());
   EXPECT_EQ("[Settings]\r\nKey=Value\r\n",
             ReadFileBytes(dir_ / "Plugins" / "AADX.ini"));
   std::string value;
@@ -385,13 +386,15 @@ TEST_F(IniFileTest, WriteCreatesAMissingFileInTheNamedFolder) {
 
 TEST_F(IniFileTest, WritesAFileNamedByItsAbsolutePath) {
   const std::string path = (dir_ / "settings.ini").string();
-  ASSERT_TRUE(IniWriteFile(path, "Settings", "Name", "Ann"));
-  ASSERT_TRUE(IniWriteFile(path, "Settings", "Mode", "CW"));
+  ASSERT_TRUE(IniWriteFile(path, "Settings", "Name", "Ann").ok());
+  ASSERT_TRUE(IniWriteFile(path, "Settings", "Mode", "CW").ok());
   EXPECT_EQ("[Settings]\r\nName=Ann\r\nMode=CW\r\n", ReadFileBytes(path));
 }
 
 TEST_F(IniFileTest, WriteIntoAMissingFolderFailsAndCreatesNothing) {
-  EXPECT_FALSE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "Value"));
+  EXPECT_EQ(
+      Status::Code::kNotCreated,
+      IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "Value").code());
   EXPECT_FALSE(fs::exists(dir_ / "Plugins"));
   EXPECT_TRUE(fs::is_empty(dir_));
 }
@@ -411,7 +414,8 @@ TEST_F(IniFileTest, NamesResolveAgainstTheCurrentDirectory) {
   fs::create_directories("a/Plugins");
   fs::create_directories("b/Plugins");
   fs::current_path(dir_ / "a");
-  ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "in a"));
+  ASSERT_TRUE(
+      IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "in a").ok());
   fs::current_path(dir_ / "b");
   std::string value;
   EXPECT_FALSE(IniReadFile("Plugins\\AADX.ini", "Settings", "Key", &value));
@@ -427,9 +431,12 @@ TEST_F(IniFileTest, WritesEditAnExistingFileInPlace) {
   const fs::path file = dir_ / "Plugins" / "AADX.ini";
   WriteFileBytes(
       file, "; kept\n[Settings]\nCall = \"JA1ABC\"\nMode=0\n\n[Other]\nx=1");
-  ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Call", "JA9XYZ"));
-  ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Start", "19.06"));
-  ASSERT_TRUE(IniWriteFile("Plugins\\AADX.ini", "Cabrillo", "Name", "Taro"));
+  ASSERT_TRUE(
+      IniWriteFile("Plugins\\AADX.ini", "Settings", "Call", "JA9XYZ").ok());
+  ASSERT_TRUE(
+      IniWriteFile("Plugins\\AADX.ini", "Settings", "Start", "19.06").ok());
+  ASSERT_TRUE(
+      IniWriteFile("Plugins\\AADX.ini", "Cabrillo", "Name", "Taro").ok());
   EXPECT_EQ(
       "; kept\n[Settings]\nCall = JA9XYZ\nMode=0\nStart=19.06\r\n\n"
       "[Other]\nx=1\r\n[Cabrillo]\r\nName=Taro\r\n",
@@ -447,8 +454,8 @@ TEST_F(IniFileTest, RoundTripsLongValuesAndRawBytes) {
     longValue += static_cast<char>(' ' + 1 + i % 94);
   }
   const std::string rawBytes = "\xC4\xE9\xFF\x80 x";
-  ASSERT_TRUE(IniWriteFile("AADX.ini", "Settings", "Long", longValue));
-  ASSERT_TRUE(IniWriteFile("AADX.ini", "Settings", "Raw", rawBytes));
+  ASSERT_TRUE(IniWriteFile("AADX.ini", "Settings", "Long", longValue).ok());
+  ASSERT_TRUE(IniWriteFile("AADX.ini", "Settings", "Raw", rawBytes).ok());
   std::string value;
   ASSERT_TRUE(IniReadFile("AADX.ini", "Settings", "Long", &value));
   EXPECT_EQ(longValue, value);
@@ -462,7 +469,7 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileFailsBothWays) {
   fs::create_directories("Plugins/AADX.ini");
   std::string value;
   EXPECT_FALSE(IniReadFile("Plugins\\AADX.ini", "Settings", "Key", &value));
-  EXPECT_FALSE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "v"));
+  EXPECT_FALSE(IniWriteFile("Plugins\\AADX.ini", "Settings", "Key", "v").ok());
   EXPECT_TRUE(fs::is_directory(dir_ / "Plugins" / "AADX.ini"));
 }
 
@@ -472,7 +479,8 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
   fs::permissions(file, fs::perms::owner_write, fs::perm_options::replace);
   const bool readable = std::ifstream(file).is_open();
   if (!readable) {
-    EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", "Other", "2"));
+    EXPECT_EQ(Status::Code::kNotWritten,
+              IniWriteFile("AADX.ini", "Settings", "Other", "2").code());
   }
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write,
                   fs::perm_options::replace);
@@ -484,21 +492,25 @@ TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
 TEST_F(IniFileTest, AWriteCutShortKeepsEveryEarlierKey) {
   for (int i = 0; i < 60; ++i) {
     ASSERT_TRUE(IniWriteFile("AADX.ini", "Settings", "Key" + std::to_string(i),
-                             std::string(30, 'v')));
+                             std::string(30, 'v'))
+                    .ok());
   }
   const std::string before = ReadFileBytes(dir_ / "AADX.ini");
   ASSERT_GT(before.size(), 2000u);
   {
     ScopedFileSizeLimit fullDisk(1000);
-    EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", "Claimed", "42"));
+    EXPECT_EQ(Status::Code::kNotWritten,
+              IniWriteFile("AADX.ini", "Settings", "Claimed", "42").code());
   }
   EXPECT_EQ(before, ReadFileBytes(dir_ / "AADX.ini"));
 }
 #endif
 
 TEST_F(IniFileTest, WriteWithAnEmptyNameFailsAndCreatesNothing) {
-  EXPECT_FALSE(IniWriteFile("AADX.ini", "", "Key", "v"));
-  EXPECT_FALSE(IniWriteFile("AADX.ini", "Settings", " ", "v"));
+  EXPECT_EQ(Status::Code::kInvalidArgument,
+            IniWriteFile("AADX.ini", "", "Key", "v").code());
+  EXPECT_EQ(Status::Code::kInvalidArgument,
+            IniWriteFile("AADX.ini", "Settings", " ", "v").code());
   EXPECT_FALSE(fs::exists(dir_ / "AADX.ini"));
 }
 

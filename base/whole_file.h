@@ -11,20 +11,16 @@
 
 #include <string>
 
+#include "base/status.h"
+
 namespace aadx {
 
-enum class WholeFileWrite {
-  kWritten,
-  // The new file could not be made, or could not take the target's place.
-  kNotCreated,
-  // The bytes could not all be written out, as on a full disk.
-  kNotWritten,
-};
-
 // Replaces the file at path (a name for the C library; relative names
-// resolve against the current folder) with content, byte for byte.
-WholeFileWrite WriteFileWhole(const std::string& path,
-                              const std::string& content);
+// resolve against the current folder) with content, byte for byte. OK when
+// written; kNotCreated when the new file could not be made or could not take
+// the target's place; kNotWritten when its bytes could not all be written
+// out, as on a full disk. The message names path and says what failed.
+Status WriteFileWhole(const std::string& path, const std::string& content);
 
 }  // namespace aadx
 

@@ -48,12 +48,15 @@ bool WriteAll(int fd, const std::string& content) {
 
 }  // namespace
 
-WholeFileWrite WriteFileWhole(const std::string& path,
-                              const std::string& content) {
+Status WriteFileWhole(const std::string& path, const std::string& content) {
   const std::string target = ResolvedTarget(path);
   std::string temp;
   int fd = CreateSibling(target, &temp);
-  if (fd < 0) return WholeFileWrite::kNotCreated;
+  if (fd < 0) {
+    return Status::NotCreated(path +
+                              ": a new file could not be made in its folder "
+                              "(the folder may be missing or read-only)");
+  }
   // The replacement keeps the permissions of the file it replaces.
   struct stat old;
   if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
@@ -63,13 +66,18 @@ WholeFileWrite WriteFileWhole(const std::string& path,
   written = close(fd) == 0 && written;
   if (!written) {
     unlink(temp.c_str());
-    return WholeFileWrite::kNotWritten;
+    return Status::NotWritten(path +
+                              ": the text could not all be written (the disk "
+                              "may be full); the file is left as it was");
   }
   if (rename(temp.c_str(), target.c_str()) != 0) {
     unlink(temp.c_str());
-    return WholeFileWrite::kNotCreated;
+    return Status::NotCreated(path +
+                              ": the new file could not take this name (a "
+                              "folder may have it); the file is left as it "
+                              "was");
   }
-  return WholeFileWrite::kWritten;
+  return Status::OK();
 }
 
 }  // namespace aadx

@@ -13,6 +13,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The code of writing content to path; a failure's message starts with the
+// name it was given.
+Status::Code Write(const std::string& path, const std::string& content) {
+  Status status = WriteFileWhole(path, content);
+  if (!status.ok()) {
+    EXPECT_EQ(0u, status.message().find(path + ": ")) << status.message();
+  }
+  return status.code();
+}
+
 class WholeFileTest : public testing::Test {
  protected:
   // The names in the test's folder: a failed or finished write leaves no
@@ -43,7 +53,7 @@ TEST_F(WholeFileTest, CreatesOrReplacesWithExactlyTheNewBytes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     if (!c.before.empty()) WriteFileBytes(c.name, c.before);
-    EXPECT_EQ(WholeFileWrite::kWritten, WriteFileWhole(c.name, c.content));
+    EXPECT_EQ(Status::Code::kOk, Write(c.name, c.content));
     EXPECT_EQ(c.content, ReadFileBytes(c.name));
   }
   EXPECT_EQ(4u, Names().size());
@@ -51,10 +61,9 @@ TEST_F(WholeFileTest, CreatesOrReplacesWithExactlyTheNewBytes) {
 
 TEST_F(WholeFileTest, NoPlaceForTheFileIsNotCreatedAndLeavesNothing) {
   fs::create_directory("folder.cbr");
-  EXPECT_EQ(WholeFileWrite::kNotCreated, WriteFileWhole("folder.cbr", "x"));
+  EXPECT_EQ(Status::Code::kNotCreated, Write("folder.cbr", "x"));
   EXPECT_TRUE(fs::is_directory("folder.cbr"));
-  EXPECT_EQ(WholeFileWrite::kNotCreated,
-            WriteFileWhole("missing/file.txt", "x"));
+  EXPECT_EQ(Status::Code::kNotCreated, Write("missing/file.txt", "x"));
   EXPECT_EQ(std::vector<std::string>{"folder.cbr"}, Names());
 }
 
@@ -63,8 +72,8 @@ TEST_F(WholeFileTest, AWriteCutShortLeavesTheEarlierFileAsItWas) {
   WriteFileBytes("log.cbr", "earlier\r\n");
   {
     ScopedFileSizeLimit fullDisk(100);
-    EXPECT_EQ(WholeFileWrite::kNotWritten,
-              WriteFileWhole("log.cbr", std::string(1000, 'x')));
+    EXPECT_EQ(Status::Code::kNotWritten,
+              Write("log.cbr", std::string(1000, 'x')));
   }
   EXPECT_EQ("earlier\r\n", ReadFileBytes("log.cbr"));
   EXPECT_EQ(std::vector<std::string>{"log.cbr"}, Names());
@@ -77,7 +86,7 @@ TEST_F(WholeFileTest, ALinkedFileStaysLinkedAndKeepsItsPermissions) {
                                        fs::perms::owner_write |
                                        fs::perms::group_read);
   fs::create_symlink("real/AADX.ini", "AADX.ini");
-  EXPECT_EQ(WholeFileWrite::kWritten, WriteFileWhole("AADX.ini", "new"));
+  EXPECT_EQ(Status::Code::kOk, Write("AADX.ini", "new"));
   EXPECT_TRUE(fs::is_symlink("AADX.ini"));
   EXPECT_EQ("new", ReadFileBytes("real/AADX.ini"));
   EXPECT_EQ(

@@ -42,23 +42,31 @@ bool WriteAll(HANDLE file, const std::string& content) {
 
 }  // namespace
 
-WholeFileWrite WriteFileWhole(const std::string& path,
-                              const std::string& content) {
+Status WriteFileWhole(const std::string& path, const std::string& content) {
   std::string temp;
   HANDLE file = CreateSibling(path, &temp);
-  if (file == INVALID_HANDLE_VALUE) return WholeFileWrite::kNotCreated;
+  if (file == INVALID_HANDLE_VALUE) {
+    return Status::NotCreated(path +
+                              ": a new file could not be made in its folder "
+                              "(the folder may be missing or read-only)");
+  }
   bool written = WriteAll(file, content);
   written = CloseHandle(file) && written;
   if (!written) {
     DeleteFileA(temp.c_str());
-    return WholeFileWrite::kNotWritten;
+    return Status::NotWritten(path +
+                              ": the text could not all be written (the disk "
+                              "may be full); the file is left as it was");
   }
   if (!MoveFileExA(temp.c_str(), path.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(temp.c_str());
-    return WholeFileWrite::kNotCreated;
+    return Status::NotCreated(path +
+                              ": the new file could not take this name (a "
+                              "folder may have it); the file is left as it "
+                              "was");
   }
-  return WholeFileWrite::kWritten;
+  return Status::OK();
 }
 
 }  // namespace aadx

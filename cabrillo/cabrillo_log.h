@@ -10,6 +10,7 @@
 #include "base/ole_date_value.h"
 #include "base/qso_store.h"
 #include "base/settings.h"
+#include "base/status.h"
 #include "cabrillo/cabrillo_form.h"
 
 namespace aadx {
@@ -18,13 +19,6 @@ namespace aadx {
 // rescanning what was inserted. Equal find and replacement: text unchanged.
 std::string ReplaceAll(const std::string& text, const std::string& find,
                        const std::string& replacement);
-
-// What WriteLog did: the notice the operator is shown, and whether the file
-// was created, completely written and closed.
-struct CabrilloNotice {
-  bool produced = false;
-  std::string text;
-};
 
 // value as one field of a Cabrillo line: every control byte (CR, LF, TAB
 // and the others below 0x20, and DEL) as a blank, so no value splits its
@@ -51,13 +45,17 @@ class CabrilloLog {
 
   // Writes fileBase + ".cbr" in the current folder (header, QSO lines, end
   // line), every header value as CabrilloFieldText makes it (address and
-  // soapbox line by line). The notice is "File produced: " and the name, or,
-  // when the file could not be created or completely written and closed,
-  // "File not produced: " and the name, a line break and the reason. cw
-  // picks the CONTEST line. When the header values of the last SetupHeader
+  // soapbox line by line), whole or not at all. OK when the file was
+  // produced; otherwise the message is the reason the operator is given for
+  // a file that could not be created or completely written and closed. cw
+  // picks the CONTEST line. Changes nothing in the object.
+  Status WriteLog(int claimedScore, bool cw);
+
+  // The notice the operator is shown for what WriteLog returned: "File
+  // produced: " and the name, or "File not produced: " and the name, a line
+  // break and the reason. When the header values of the last SetupHeader
   // could not be saved, a produced file's notice says so on a second line.
-  // Changes nothing in the object.
-  CabrilloNotice WriteLog(int claimedScore, bool cw);
+  std::string Notice(const Status& written) const;
 
   // Every record of the store, in store order, as QSO lines: what a
   // repeated export request writes lists each contact once.

@@ -29,24 +29,18 @@ std::string CabrilloLinesText(const std::string& value,
 }
 
 // Writes text as the whole file, or leaves an earlier file of that name as it
-// was; the reason in plain words when it fails.
-bool WriteWholeFile(const std::string& name, const std::string& text,
-                    std::string* reason) {
-  switch (WriteFileWhole(name, text)) {
-    case WholeFileWrite::kWritten:
-      return true;
-    case WholeFileWrite::kNotCreated:
-      *reason =
-          "The file could not be created in the current folder: the folder "
-          "may be read-only, or the name may not be allowed there.";
-      return false;
-    case WholeFileWrite::kNotWritten:
-      break;
+// was; the reason in plain words for the operator when it fails.
+Status WriteWholeFile(const std::string& name, const std::string& text) {
+  Status written = WriteFileWhole(name, text);
+  if (written.ok()) return written;
+  if (written.code() == Status::Code::kNotCreated) {
+    return Status::NotCreated(
+        "The file could not be created in the current folder: the folder "
+        "may be read-only, or the name may not be allowed there.");
   }
-  *reason =
+  return Status::NotWritten(
       "The file could not be written completely (the disk may be full); an "
-      "earlier file of that name is left as it was.";
-  return false;
+      "earlier file of that name is left as it was.");
 }
 
 }  // namespace
@@ -99,7 +93,7 @@ void CabrilloLog::RebuildQsoLines(const std::vector<CInfo>& records, bool cw) {
   }
 }
 
-CabrilloNotice CabrilloLog::WriteLog(int claimedScore, bool cw) {
+Status CabrilloLog::WriteLog(int claimedScore, bool cw) {
   std::string version = desktop_->HostVersionText();
 
   std::string text = "START-OF-LOG: 3.0\r\n";
@@ -130,18 +124,20 @@ CabrilloNotice CabrilloLog::WriteLog(int claimedScore, bool cw) {
   for (const std::string& qso : qsoLines_) text += qso;
   text += "END-OF-LOG:\r\n";
 
-  std::string fileName = fileBase + ".cbr";
-  std::string reason;
-  if (!WriteWholeFile(fileName, text, &reason)) {
-    return {false, "File not produced: " + fileName + "\n" + reason};
+  return WriteWholeFile(fileBase + ".cbr", text);
+}
+
+std::string CabrilloLog::Notice(const Status& written) const {
+  const std::string fileName = fileBase + ".cbr";
+  if (!written.ok()) {
+    return "File not produced: " + fileName + "\n" + written.message();
   }
   if (!headerSaved_) {
-    return {true, "File produced: " + fileName +
-                      "\nThe header values could not be saved in the "
-                      "settings file; the next export offers the earlier "
-                      "ones."};
+    return "File produced: " + fileName +
+           "\nThe header values could not be saved in the settings file; the "
+           "next export offers the earlier ones.";
   }
-  return {true, "File produced: " + fileName};
+  return "File produced: " + fileName;
 }
 
 }  // namespace aadx

@@ -119,10 +119,10 @@ TEST_F(CabrilloWriterTest, SsbAndCwContestsGiveTheGoldenFiles) {
     contest.WriteSettingsFile();
     ASSERT_TRUE(Setup(contest.ownCall));
     AddContacts(contest);
-    CabrilloNotice notice = log_.WriteLog(contest.claimedScore, contest.cw);
+    Status written = log_.WriteLog(contest.claimedScore, contest.cw);
     std::string fileName = log_.fileBase + ".cbr";
-    EXPECT_TRUE(notice.produced);
-    EXPECT_EQ(notice.text, "File produced: " + fileName);
+    EXPECT_TRUE(written.ok());
+    EXPECT_EQ(log_.Notice(written), "File produced: " + fileName);
     std::string golden = ReadTestdataFile(contest.goldenFile);
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(ReadFileBytes(fileName), golden);
@@ -135,7 +135,7 @@ TEST_F(CabrilloWriterTest, WithoutContactsTheHeaderIsFollowedByTheEndLine) {
   SmallContest contest = SsbContest();
   contest.WriteSettingsFile();
   ASSERT_TRUE(Setup(contest.ownCall));
-  log_.WriteLog(0, false);
+  ASSERT_TRUE(log_.WriteLog(0, false).ok());
   std::string file = ReadFileBytes("DL5XYZ_P.cbr");
 
   // The golden file without its QSO lines and with no score.
@@ -149,7 +149,7 @@ TEST_F(CabrilloWriterTest, WithoutContactsTheHeaderIsFollowedByTheEndLine) {
 
 TEST_F(CabrilloWriterTest, EveryHeaderLineIsWrittenEvenWhenEmpty) {
   log_.fileBase = "EMPTY";
-  EXPECT_EQ(log_.WriteLog(-5, true).text, "File produced: EMPTY.cbr");
+  EXPECT_EQ(log_.Notice(log_.WriteLog(-5, true)), "File produced: EMPTY.cbr");
   EXPECT_EQ(ReadFileBytes("EMPTY.cbr"),
             "START-OF-LOG: 3.0\r\nCALLSIGN: \r\nCATEGORY-BAND: \r\n"
             "CATEGORY-MODE: \r\nCATEGORY-OPERATOR: \r\nCATEGORY-POWER: \r\n"
@@ -163,11 +163,11 @@ TEST_F(CabrilloWriterTest, EveryHeaderLineIsWrittenEvenWhenEmpty) {
 TEST_F(CabrilloWriterTest, ContestLineFollowsTheModeFlagNotTheField) {
   log_.fileBase = "X";
   log_.form.contest = "AADX-CW";
-  log_.WriteLog(0, false);
+  ASSERT_TRUE(log_.WriteLog(0, false).ok());
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCONTEST: AADX-SSB\r\n"),
             std::string::npos);
   log_.form.contest = "AADX-SSB";
-  log_.WriteLog(0, true);
+  ASSERT_TRUE(log_.WriteLog(0, true).ok());
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCONTEST: AADX-CW\r\n"),
             std::string::npos);
 }
@@ -175,11 +175,11 @@ TEST_F(CabrilloWriterTest, ContestLineFollowsTheModeFlagNotTheField) {
 TEST_F(CabrilloWriterTest, CreatedByCarriesTheHostVersion) {
   log_.fileBase = "X";
   fake_.desktop.hostVersion = "2.20";
-  log_.WriteLog(0, false);
+  ASSERT_TRUE(log_.WriteLog(0, false).ok());
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCREATED-BY: Talq 2.20\r\nEMAIL: "),
             std::string::npos);
   fake_.desktop.hostVersion = "3.1.5";
-  log_.WriteLog(0, false);
+  ASSERT_TRUE(log_.WriteLog(0, false).ok());
   EXPECT_NE(ReadFileBytes("X.cbr").find("\r\nCREATED-BY: Talq 3.1.5\r\n"),
             std::string::npos);
 }
@@ -193,7 +193,8 @@ TEST_F(CabrilloWriterTest, AnEditedCallsignChangesTheLinesButNotTheFileName) {
   };
   ASSERT_TRUE(Setup(contest.ownCall));
   AddContacts(contest);
-  EXPECT_EQ(log_.WriteLog(28, false).text, "File produced: DL5XYZ_P.cbr");
+  EXPECT_EQ(log_.Notice(log_.WriteLog(28, false)),
+            "File produced: DL5XYZ_P.cbr");
   EXPECT_FALSE(FileExists("DL5XYZ_M.cbr"));
   // The CALLSIGN line and the own call of every QSO line; OPERATORS keeps
   // the call passed in.
@@ -211,10 +212,10 @@ TEST_F(CabrilloWriterTest, AnExistingFileIsReplacedAndWritingChangesNothing) {
   ASSERT_TRUE(Setup(contest.ownCall));
   AddContacts(contest);
   WriteFileBytes("JA1ZZZ.cbr", std::string(10000, 'x'));
-  log_.WriteLog(contest.claimedScore, true);
+  ASSERT_TRUE(log_.WriteLog(contest.claimedScore, true).ok());
   const std::vector<std::string> lines = log_.qsoLines();
   const std::string soapbox = log_.form.soapbox;
-  log_.WriteLog(contest.claimedScore, true);
+  ASSERT_TRUE(log_.WriteLog(contest.claimedScore, true).ok());
   EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"), ReadTestdataFile(contest.goldenFile));
   EXPECT_EQ(log_.qsoLines(), lines);
   EXPECT_EQ(log_.form.soapbox, soapbox);
@@ -223,9 +224,9 @@ TEST_F(CabrilloWriterTest, AnExistingFileIsReplacedAndWritingChangesNothing) {
 TEST_F(CabrilloWriterTest, AFileThatCannotBeCreatedIsReportedAsNotProduced) {
   std::filesystem::create_directory("BUSY.cbr");
   log_.fileBase = "BUSY";
-  CabrilloNotice notice = log_.WriteLog(1, true);
-  EXPECT_FALSE(notice.produced);
-  EXPECT_EQ(notice.text,
+  Status written = log_.WriteLog(1, true);
+  EXPECT_EQ(written.code(), Status::Code::kNotCreated);
+  EXPECT_EQ(log_.Notice(written),
             "File not produced: BUSY.cbr\nThe file could not be created in "
             "the current folder: the folder may be read-only, or the name "
             "may not be allowed there.");
@@ -237,13 +238,13 @@ TEST_F(CabrilloWriterTest,
        AFileThatCannotBeWrittenWhollyIsReportedAndTheEarlierOneKept) {
   WriteFileBytes("FULL.cbr", "earlier\r\n");
   log_.fileBase = "FULL";
-  CabrilloNotice notice;
+  Status written;
   {
     ScopedFileSizeLimit fullDisk(100);
-    notice = log_.WriteLog(1, true);
+    written = log_.WriteLog(1, true);
   }
-  EXPECT_FALSE(notice.produced);
-  EXPECT_EQ(notice.text,
+  EXPECT_EQ(written.code(), Status::Code::kNotWritten);
+  EXPECT_EQ(log_.Notice(written),
             "File not produced: FULL.cbr\nThe file could not be written "
             "completely (the disk may be full); an earlier file of that name "
             "is left as it was.");
@@ -258,9 +259,9 @@ TEST_F(CabrilloWriterTest, HeaderValuesThatCannotBeSavedAreNamedInTheNotice) {
     ASSERT_TRUE(Setup(contest.ownCall));
   }
   AddContacts(contest);
-  CabrilloNotice notice = log_.WriteLog(contest.claimedScore, true);
-  EXPECT_TRUE(notice.produced);
-  EXPECT_EQ(notice.text,
+  Status written = log_.WriteLog(contest.claimedScore, true);
+  EXPECT_TRUE(written.ok());
+  EXPECT_EQ(log_.Notice(written),
             "File produced: JA1ZZZ.cbr\nThe header values could not be saved "
             "in the settings file; the next export offers the earlier ones.");
   EXPECT_EQ(ReadFileBytes("JA1ZZZ.cbr"), ReadTestdataFile(contest.goldenFile));
@@ -282,7 +283,7 @@ TEST_F(CabrilloWriterTest, ControlBytesInValuesBecomeBlanksAndSplitNoLine) {
   log_.form.soapbox = "Line\rone\r\nSOAPBOX: Line two";
   log_.AddQso("JA1\r\nABC", 14025, "C\nW", {kJune19At0005, kOleDateValid},
               "5\r9", "4\n5", "5\t9", "30\r\n");
-  log_.WriteLog(0, true);
+  ASSERT_TRUE(log_.WriteLog(0, true).ok());
   std::string file = ReadFileBytes("X.cbr");
   EXPECT_NE(file.find("\r\nCALLSIGN: DL5XYZ  QSO: 1\r\n"), std::string::npos);
   EXPECT_NE(file.find("\r\nOPERATORS: DL5XYZ  OPERATORS: EVIL\r\n"),

@@ -48,9 +48,7 @@ class PosixDesktop : public Desktop {
   Status WriteProfile(const std::string& file, const std::string& section,
                       const std::string& key,
                       const std::string& value) override {
-    if (IniWriteFile(file, section, key, value)) return Status::OK();
-    return Status::NotWritten("The settings could not be saved in " + file +
-                              "; it keeps the values it held.");
+    return IniWriteFile(file, section, key, value);
   }
 
   bool RunSetupDialog(int*, std::string*) override { return true; }

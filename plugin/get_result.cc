@@ -47,10 +47,10 @@ void Plugin::WriteCabrilloLog() {
     records = s.store.records();
   });
   cabrillo_.RebuildQsoLines(records, cw);
-  CabrilloNotice notice = cabrillo_.WriteLog(state_.claimedScore, cw);
+  Status written = cabrillo_.WriteLog(state_.claimedScore, cw);
   desktop_->ShowMessage(
-      notice.text, "Output",
-      notice.produced ? MessageIcon::kInformation : MessageIcon::kWarning);
+      cabrillo_.Notice(written), "Output",
+      written.ok() ? MessageIcon::kInformation : MessageIcon::kWarning);
 }
 
 }  // namespace aadx

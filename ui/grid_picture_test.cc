@@ -139,11 +139,13 @@ TEST(LayOutGridTest, ListViewWrapsOnlyPastTheLastFullPlace) {
   GridSnapshot s;
   s.bandSlot = 0;
   s.list = {"BY", "JA", "UA", "VU", "XX"};
-  // An entry may start at right - 40 exactly; one pixel less and it wraps.
+  // The fourth entry would start at 125: it may start at right - 40 exactly,
+  // so it stays on the first line from a right edge of 165 on and wraps at
+  // 164.
   const struct {
     int right;
     int fourthX, fourthY;
-  } cases[] = {{165, 125, 10}, {164, 5, 25}};
+  } cases[] = {{164, 5, 25}, {165, 125, 10}, {166, 125, 10}};
   for (const auto& c : cases) {
     GridPicture p = LayOutGrid(s, {0, 0, c.right, 111});
     ASSERT_EQ(p.texts.size(), 5u);

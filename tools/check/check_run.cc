@@ -39,9 +39,7 @@ bool ParseNumber(const std::string& text, int low, int high, int* value) {
 // the new one cannot be written.
 bool WriteText(const fs::path& path, const std::string& text,
                std::string* error) {
-  if (WriteFileWhole(path.string(), text) == WholeFileWrite::kWritten) {
-    return true;
-  }
+  if (WriteFileWhole(path.string(), text).ok()) return true;
   *error = path.string() + ": cannot be written";
   return false;
 }

@@ -58,9 +58,7 @@ std::string WithCrLf(const std::string& text) {
 // the new one cannot be written.
 bool WriteFile(const fs::path& path, const std::string& text,
                std::string* error) {
-  if (WriteFileWhole(path.string(), text) == WholeFileWrite::kWritten) {
-    return true;
-  }
+  if (WriteFileWhole(path.string(), text).ok()) return true;
   *error = path.string() + ": cannot be written";
   return false;
 }

@@ -153,7 +153,8 @@ bool PrepareSettings(const ReplayOptions& options, const ReplayPlan& plan,
   // no header value can add keys of its own.
   auto write = [&](const std::string& key, const std::string& value) {
     if (IniWriteFile(settings.string(), kSettingsSection, key,
-                     SingleLineValue(value))) {
+                     SingleLineValue(value))
+            .ok()) {
       return true;
     }
     *error = settings.string() + ": cannot be written";
