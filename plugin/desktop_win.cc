@@ -3,12 +3,11 @@
 // (dialog 101, "AADX-CW/SSB"), MessageBoxA, and the version resource of the
 // host executable.
 //
-// Each dialog is one function whose data travels to a static dialog
-// procedure through DialogBoxParamA's lParam, and edits the caller's values
-// only on OK. Every dialog and message box is owned by the calling thread's
-// active window (normally the host's, which then waits while it is open);
-// without one it has no owner. No exception leaves a dialog procedure: the
-// dialog then ends as cancelled.
+// Each dialog is one call of RunDialog over its own data, with a Show and a
+// Take of its own, and edits the caller's values only on OK. Every dialog and
+// message box is owned by the calling thread's active window (normally the
+// host's, which then waits while it is open); without one it has no owner. No
+// exception leaves a dialog procedure: the dialog then ends as cancelled.
 #include <windows.h>
 
 #include <cstring>
@@ -33,45 +32,29 @@ std::string WindowTextOf(HWND window) {
   return std::string(text.data(), n > 0 ? n : 0);
 }
 
-// The setup dialog ---------------------------------------------------------
-
-// Dialog 113's data: the caller's two values, which only OK changes.
-struct Master {
-  int* windowFlag;        // check box IDC_MASTER_WINDOW, as its state
-  std::string* modeText;  // edit IDC_MASTER_MODE
-};
-
-INT_PTR CALLBACK MasterProcedure(HWND dialog, UINT message, WPARAM wParam,
+// One modal dialog over its data, which travels to the dialog procedure
+// through DialogBoxParamA's lParam: Show(dialog, data) fills the controls as
+// the dialog opens, Take(dialog, &data) reads them back on OK. Cancel, Esc
+// and the caption's close button end it without Take.
+template <typename Data>
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
   try {
     if (message == WM_INITDIALOG) {
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      const auto* master = reinterpret_cast<const Master*>(lParam);
-      // A value that is no check state shows as clear.
-      int flag = *master->windowFlag;
-      int state = flag >= 0 && flag <= 2 ? flag : 0;
-      CheckDlgButton(dialog, IDC_MASTER_WINDOW, static_cast<UINT>(state));
-      SetDlgItemTextA(dialog, IDC_MASTER_MODE, master->modeText->c_str());
+      Show(dialog, *reinterpret_cast<const Data*>(lParam));
       return TRUE;  // focus to the first tab stop
     }
     if (message != WM_COMMAND) return FALSE;
     switch (LOWORD(wParam)) {
       case IDOK: {
-        auto* master =
-            reinterpret_cast<Master*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (master != nullptr) {
-          // Both controls are read before either value changes, so a
-          // failure leaves the caller's values as they were.
-          int flag =
-              static_cast<int>(IsDlgButtonChecked(dialog, IDC_MASTER_WINDOW));
-          std::string mode = WindowTextOf(GetDlgItem(dialog, IDC_MASTER_MODE));
-          *master->windowFlag = flag;
-          *master->modeText = std::move(mode);
-        }
+        auto* data =
+            reinterpret_cast<Data*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (data != nullptr) Take(dialog, data);
         EndDialog(dialog, IDOK);
         return TRUE;
       }
-      case IDCANCEL:  // Esc, or the caption's close button
+      case IDCANCEL:
         EndDialog(dialog, IDCANCEL);
         return TRUE;
     }
@@ -82,18 +65,41 @@ INT_PTR CALLBACK MasterProcedure(HWND dialog, UINT message, WPARAM wParam,
   }
 }
 
-bool RunMasterDialog(int* windowFlag, std::string* modeText) {
-  Master master{windowFlag, modeText};
-  return DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(IDD_MASTER),
-                         GetActiveWindow(), &MasterProcedure,
-                         reinterpret_cast<LPARAM>(&master)) == IDOK;
+// True when the dialog ended with OK.
+template <typename Data>
+bool RunDialog(int id, Data* data) {
+  return DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(id), GetActiveWindow(),
+                         &DialogProcedure<Data>,
+                         reinterpret_cast<LPARAM>(data)) == IDOK;
 }
 
-// The Cabrillo header dialog -----------------------------------------------
-// It edits the caller's copy of the form in place; SetupHeader fills that
-// copy before and takes it after.
+// The setup dialog 113's data: the caller's two values, which only OK
+// changes.
+struct Master {
+  int* windowFlag;        // check box IDC_MASTER_WINDOW, as its state
+  std::string* modeText;  // edit IDC_MASTER_MODE
+};
 
-// Dialog 101's data: the form it shows and, on OK, edits.
+void Show(HWND dialog, const Master& master) {
+  // A value that is no check state shows as clear.
+  int flag = *master.windowFlag;
+  int state = flag >= 0 && flag <= 2 ? flag : 0;
+  CheckDlgButton(dialog, IDC_MASTER_WINDOW, static_cast<UINT>(state));
+  SetDlgItemTextA(dialog, IDC_MASTER_MODE, master.modeText->c_str());
+}
+
+void Take(HWND dialog, Master* master) {
+  // Both controls are read before either value changes, so a failure
+  // leaves the caller's values as they were.
+  int flag = static_cast<int>(IsDlgButtonChecked(dialog, IDC_MASTER_WINDOW));
+  std::string mode = WindowTextOf(GetDlgItem(dialog, IDC_MASTER_MODE));
+  *master->windowFlag = flag;
+  *master->modeText = std::move(mode);
+}
+
+// The Cabrillo header dialog 101's data: the caller's copy of the form,
+// which it shows and, on OK, edits in place (SetupHeader fills that copy
+// before and takes it after).
 struct Cabrillo {
   CabrilloForm* form;
 };
@@ -101,10 +107,10 @@ struct Cabrillo {
 // Each text of the form into its control. A combo gets its choices and
 // shows the first that begins with its text, ignoring case, or else the
 // text as it is.
-void ShowForm(HWND dialog, const CabrilloForm& form) {
+void Show(HWND dialog, const Cabrillo& cabrillo) {
   for (const HeaderControl& c : HeaderControls()) {
     HWND control = GetDlgItem(dialog, c.id);
-    const std::string& text = form.*c.field;
+    const std::string& text = cabrillo.form->*c.field;
     if (c.choices.empty()) {
       SetWindowTextA(control, text.c_str());
       continue;
@@ -119,44 +125,11 @@ void ShowForm(HWND dialog, const CabrilloForm& form) {
   }
 }
 
-INT_PTR CALLBACK CabrilloProcedure(HWND dialog, UINT message, WPARAM wParam,
-                                   LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      ShowForm(dialog, *reinterpret_cast<const Cabrillo*>(lParam)->form);
-      return TRUE;  // focus to the first tab stop
-    }
-    if (message != WM_COMMAND) return FALSE;
-    switch (LOWORD(wParam)) {
-      case IDOK: {
-        auto* cabrillo =
-            reinterpret_cast<Cabrillo*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (cabrillo != nullptr) {
-          // Every control's text back into its member.
-          for (const HeaderControl& c : HeaderControls()) {
-            cabrillo->form->*c.field = WindowTextOf(GetDlgItem(dialog, c.id));
-          }
-        }
-        EndDialog(dialog, IDOK);
-        return TRUE;
-      }
-      case IDCANCEL:  // Esc, or the caption's close button
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    }
-    return FALSE;
-  } catch (...) {
-    EndDialog(dialog, IDCANCEL);
-    return TRUE;
+// Every control's text back into its member.
+void Take(HWND dialog, Cabrillo* cabrillo) {
+  for (const HeaderControl& c : HeaderControls()) {
+    cabrillo->form->*c.field = WindowTextOf(GetDlgItem(dialog, c.id));
   }
-}
-
-bool RunCabrilloHeaderDialog(CabrilloForm* form) {
-  Cabrillo cabrillo{form};
-  return DialogBoxParamA(StatsModule(), MAKEINTRESOURCEA(IDD_CABRILLO),
-                         GetActiveWindow(), &CabrilloProcedure,
-                         reinterpret_cast<LPARAM>(&cabrillo)) == IDOK;
 }
 
 // The host's version ---------------------------------------------------------
@@ -235,11 +208,13 @@ class WindowsDesktop : public Desktop {
   }
 
   bool RunSetupDialog(int* windowFlag, std::string* modeText) override {
-    return RunMasterDialog(windowFlag, modeText);
+    Master master{windowFlag, modeText};
+    return RunDialog(IDD_MASTER, &master);
   }
 
   bool RunCabrilloDialog(CabrilloForm* form) override {
-    return RunCabrilloHeaderDialog(form);
+    Cabrillo cabrillo{form};
+    return RunDialog(IDD_CABRILLO, &cabrillo);
   }
 
   void ShowMessage(const std::string& text, const std::string& caption,
