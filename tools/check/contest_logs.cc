@@ -70,8 +70,7 @@ std::string ModeOfLog(const logs::ParsedLog& log, std::string* other) {
     if (c.mode == "CW") ++cw;
     if (c.mode == "SSB") ++phone;
   }
-  if (cw == 0 && phone == 0) return "";
-  return cw >= phone ? "CW" : "SSB";
+  return logs::ModeOfMostContacts(cw, phone);
 }
 
 EntryLog ToEntry(const fs::path& path, const logs::ParsedLog& parsed) {

@@ -77,6 +77,11 @@ std::string ContestModeOf(const std::string& contest) {
   return "";
 }
 
+std::string ModeOfMostContacts(int cw, int ssb) {
+  if (cw == 0 && ssb == 0) return "";
+  return cw >= ssb ? "CW" : "SSB";
+}
+
 bool IsAllAsianContest(const std::string& contest) {
   std::string c;
   for (char ch : AsciiUpperText(contest)) {

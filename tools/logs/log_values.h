@@ -32,6 +32,11 @@ std::string Excerpt(const std::string& bytes, size_t max = 40);
 // "CW" or "SSB" when a contest name such as "AADX-CW" names its mode.
 std::string ContestModeOf(const std::string& contest);
 
+// The contest's mode by most contacts, for a log that does not name it:
+// "CW" or "SSB"; a tie is CW, as the plug-in's setup dialog opens; "" when
+// no contact is in either mode. The replay tool and the checker both use it.
+std::string ModeOfMostContacts(int cw, int ssb);
+
 // True when a contest name, as logs and loggers spell it, is the All Asian
 // DX contest's: "AADX-CW", "ALL-ASIAN-DX-PHONE" (ADIF's names), "AA-CW".
 bool IsAllAsianContest(const std::string& contest);

@@ -57,7 +57,7 @@ std::string ChooseContestMode(const ReplayOptions& options,
   }
   *from = "the mode of most contacts: " + std::to_string(cw) + " CW, " +
           std::to_string(ssb) + " SSB";
-  return cw > ssb ? "CW" : "SSB";
+  return logs::ModeOfMostContacts(cw, ssb);
 }
 
 // The contests a log names that are not the All Asian DX, with their

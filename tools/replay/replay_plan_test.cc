@@ -107,6 +107,11 @@ TEST_F(ReplayPlanTest, TheContestIsNamedAndOnlyItsModesCanBeScored) {
        "CW|the mode of most contacts: 2 CW, 1 SSB|x.adi: a log of another "
        "contest, CQ-WW-CW (3 contacts), not the All Asian DX; scored as "
        "AADX-CW all the same"},
+      {{},
+       "",
+       "",
+       {"SSB", "CW", "FM"},
+       "CW|the mode of most contacts: 1 CW, 1 SSB"},
       {{{"ALL-ASIAN-DX-PHONE", 3}},
        "SSB",
        "",
