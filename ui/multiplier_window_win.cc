@@ -189,7 +189,8 @@ class WindowsMultiplierWindow : public MultiplierWindow {
   Settings* settings() const { return settings_; }
   MultiplierPoller* poller() const { return poller_.get(); }
   // The position last read from or written to the settings. Used by one
-  // window thread at a time: a new one starts only after the last ended.
+  // window thread at a time: a new one starts only after the last one's
+  // window is gone.
   WindowPosition* savedPosition() { return &savedPosition_; }
 
  private:
