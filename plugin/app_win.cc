@@ -7,10 +7,8 @@
 
 namespace aadx {
 
-// The plug-in's application object: nothing to set up at load. A running
-// Multiplier window holds a reference on the library until its thread's
-// last step, so the library is unloaded only after the window closed; the
-// close at unload is a safeguard and finds no window.
+// The plug-in's application object: nothing to set up at load; at unload
+// the Multiplier window is closed before the state it shows is destroyed.
 class CTestApp {
  public:
   BOOL InitInstance() { return TRUE; }
@@ -20,6 +18,7 @@ class CTestApp {
         ThePlugin().Shutdown();
       } catch (...) {
       }
+      Sleep(20);
     }
     return 0;
   }

@@ -7,17 +7,13 @@
 // Handshake: the multiplier window pointer (window_) is published by Start
 // on the host's thread before the window thread exists, so a Close that
 // follows at once always sees it. Start then waits (bounded) until the
-// dialog's handle is published. A close requested before the handle exists
-// is noticed when the dialog initializes and ends it before it is ever
-// shown. The window thread clears the pointer once its window is gone. All
-// of it is guarded by mu_, which is never held while a message is sent,
-// the host is called or the other thread is waited for.
-//
-// Unload: each window thread holds a reference on the library from its
-// start to its last step, FreeLibraryAndExitThread, so the library cannot
-// be unmapped while the thread runs any of its code. When the host frees
-// the library with the window open, the library stays loaded (its state
-// with it) until the window closes, and goes then.
+// dialog's handle is published, so that a window thread never sits in its
+// start-up, where it may need the loader lock, when the library is being
+// unloaded. A close requested before the handle exists is noticed when the
+// dialog initializes and ends it before it is ever shown. The window thread
+// clears the pointer as the very last thing it does. All of it is guarded
+// by mu_, which is never held while a message is sent, the host is called
+// or the other thread is waited for.
 //
 // Timers belong to the window's thread: a re-arm asked for from the host's
 // thread is posted to the window as kArmPollTimer.
@@ -48,6 +44,11 @@ constexpr UINT kArmPollTimer = WM_APP + 1;
 // up after kHandshakeWaitMs rather than hang the host.
 constexpr DWORD kHandshakePollMs = 20;
 constexpr DWORD kHandshakeWaitMs = 5000;
+// After its pointer is clear the window thread only returns. Close waits
+// this long for it to be gone, so the library is not unmapped under its
+// last instructions. At unload the thread then waits for the loader lock
+// outside our code, and the wait ends by its time limit.
+constexpr DWORD kThreadExitWaitMs = 250;
 
 class WindowsMultiplierWindow;
 
@@ -106,27 +107,15 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       hwnd_ = nullptr;
       closeRequested_ = false;
     }
-    // The thread holds a reference on the library from here to its very
-    // last step (ThreadProc), so the host's FreeLibrary can never unmap
-    // code the thread still runs: while the window is open the library
-    // stays loaded, and it goes when the window has closed. Nothing has to
-    // wait for the thread at unload, under the loader lock, where a thread
-    // that needs that lock (to load COM's proxy code, or to end) could
-    // never finish.
-    HMODULE self = nullptr;
-    HANDLE thread = nullptr;
-    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                           reinterpret_cast<LPCSTR>(&ThreadProc), &self)) {
-      thread = CreateThread(nullptr, 0, &ThreadProc, this, 0, nullptr);
-      if (thread == nullptr) FreeLibrary(self);
-    }
+    HANDLE thread = CreateThread(nullptr, 0, &ThreadProc, this, 0, nullptr);
     if (thread == nullptr) {
       MutexLock lock(&mu_);
       window_ = nullptr;
       delete window;
       return;
     }
-    CloseHandle(thread);  // it ends on its own; nothing waits for it
+    ForgetThread();
+    thread_ = thread;
     WaitUntil([this, window] {
       MutexLock lock(&mu_);
       return hwnd_ != nullptr || window_ != window;
@@ -155,6 +144,12 @@ class WindowsMultiplierWindow : public MultiplierWindow {
         MutexLock lock(&mu_);
         return window_ == nullptr;
       });
+    }
+    // Also after the operator closed the window: its thread may still be on
+    // its way out.
+    if (!IsRunning() && thread_ != nullptr) {
+      WaitForSingleObject(thread_, kThreadExitWaitMs);
+      ForgetThread();
     }
   }
 
@@ -195,19 +190,11 @@ class WindowsMultiplierWindow : public MultiplierWindow {
 
  private:
   static DWORD WINAPI ThreadProc(LPVOID param) {
-    DWORD code = 0;
     try {
-      code = static_cast<WindowsMultiplierWindow*>(param)->RunThread();
+      return static_cast<WindowsMultiplierWindow*>(param)->RunThread();
     } catch (...) {
+      return 0;
     }
-    // Gives back the reference Start took for this thread and ends it in
-    // one call of the system's, which never returns here: the library may
-    // be unmapped at once.
-    HMODULE self = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ThreadProc), &self);
-    FreeLibraryAndExitThread(self, code);
   }
 
   DWORD RunThread() EXCLUDES(mu_) {
@@ -223,8 +210,8 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     window->DoModal();
     if (SUCCEEDED(com)) CoUninitialize();
     delete window;
-    // The window is gone: a new one may start. The thread's reference
-    // keeps the library loaded until ThreadProc's last step.
+    // The last step: once the pointer is clear the library may be
+    // unloaded, so nothing of it may run after this but the return.
     MutexLock lock(&mu_);
     window_ = nullptr;
     hwnd_ = nullptr;
@@ -261,6 +248,12 @@ class WindowsMultiplierWindow : public MultiplierWindow {
     }
   }
 
+  // Host thread only, like Start and Close.
+  void ForgetThread() {
+    if (thread_ != nullptr) CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
   static HANDLE& NeverSignalled() {
     static HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     return event;
@@ -276,6 +269,7 @@ class WindowsMultiplierWindow : public MultiplierWindow {
   Multiplier* window_ GUARDED_BY(mu_) = nullptr;
   HWND hwnd_ GUARDED_BY(mu_) = nullptr;
   bool closeRequested_ GUARDED_BY(mu_) = false;
+  HANDLE thread_ = nullptr;  // the last window thread; host thread only
 };
 
 void Multiplier::DoModal() {
