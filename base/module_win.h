@@ -11,6 +11,12 @@ namespace aadx {
 HMODULE StatsModule();
 void SetStatsModule(HMODULE module);
 
+// True from the start of the library's unload while the process goes on
+// (DllMain's process detach, under the loader lock): the library is
+// unmapped when that returns.
+bool StatsUnloading();
+void SetStatsUnloading();
+
 }  // namespace aadx
 
 #endif  // AADX_BASE_MODULE_WIN_H_

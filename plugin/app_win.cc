@@ -38,6 +38,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason,
     case DLL_PROCESS_DETACH:
       // When the process is ending every other thread is already gone, so
       // there is no window left to wait for.
+      if (reserved == nullptr) aadx::SetStatsUnloading();
       aadx::theApp.ExitInstance(reserved != nullptr);
       return TRUE;
     default:

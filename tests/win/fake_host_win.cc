@@ -21,6 +21,8 @@ struct FakeHost::Shared {
   double frequency = 0.0;
   std::wstring entryText;
   bool refusing = false;
+  DWORD answerDelayMs = 0;
+  int answered = 0;
   std::vector<std::string> macros;
   std::vector<FakeHostCall> calls;
   int dispatchQueries = 0;
@@ -120,9 +122,23 @@ class HostObject final : public IDispatch {
       call.args.push_back(ArgumentText(&params->rgvarg[i - 1]));
     }
 
+    // Counted when the answer goes back, after the lock below is let go.
+    struct Answered {
+      FakeHost::Shared* shared;
+      ~Answered() {
+        std::lock_guard<std::mutex> lock(shared->mu);
+        ++shared->answered;
+      }
+    } answered{shared_.get()};
     std::unique_lock<std::mutex> lock(shared_->mu);
     shared_->calls.push_back(call);
     shared_->changed.notify_all();
+    if (shared_->answerDelayMs != 0) {
+      DWORD delay = shared_->answerDelayMs;
+      lock.unlock();
+      Sleep(delay);
+      lock.lock();
+    }
     if (shared_->refusing) {
       if (excep != nullptr) {
         *excep = EXCEPINFO{};
@@ -363,6 +379,16 @@ void FakeHost::SetEntryTextWide(const std::wstring& text) {
 void FakeHost::SetRefusing(bool refusing) {
   std::lock_guard<std::mutex> lock(shared_->mu);
   shared_->refusing = refusing;
+}
+
+void FakeHost::SetAnswerDelay(std::chrono::milliseconds delay) {
+  std::lock_guard<std::mutex> lock(shared_->mu);
+  shared_->answerDelayMs = static_cast<DWORD>(delay.count());
+}
+
+int FakeHost::CallsAnswered() const {
+  std::lock_guard<std::mutex> lock(shared_->mu);
+  return shared_->answered;
 }
 
 std::vector<std::string> FakeHost::Macros() const {

@@ -78,6 +78,9 @@ class FakeHost {
   void SetEntryTextWide(const std::wstring& text);
   // While set, every call fails with DISP_E_EXCEPTION.
   void SetRefusing(bool refusing);
+  // Each call is answered only after this long (0: at once), as a busy
+  // host answers.
+  void SetAnswerDelay(std::chrono::milliseconds delay);
 
   // What the object was asked.
   std::vector<std::string> Macros() const;  // dispatch id 16, in order
@@ -85,6 +88,8 @@ class FakeHost {
   // How often a client asked the object for IDispatch (each lookup of
   // the running object through GetActiveObject asks once).
   int DispatchQueries() const;
+  // How many calls have been answered (returned to their caller's proxy).
+  int CallsAnswered() const;
   void ClearRecords();
   // Waits until at least count macros were recorded; false on timeout.
   bool WaitForMacros(size_t count, std::chrono::milliseconds timeout) const;
