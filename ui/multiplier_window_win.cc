@@ -47,10 +47,9 @@ constexpr DWORD kHandshakeWaitMs = 5000;
 // After its pointer is clear the window thread only returns. Close waits
 // this long for it to be gone, so the library is not unmapped under its
 // last instructions. At unload the thread then waits for the loader lock
-// outside our code, the wait ends by its time limit, and the thread is
-// ended there.
+// outside our code, and the wait ends by its time limit.
 constexpr DWORD kThreadExitWaitMs = 250;
-// How long an unload waits for a thread it ended to be gone.
+// How long an unload waits for a stuck thread it ended to be gone.
 constexpr DWORD kTerminateWaitMs = 2000;
 
 class WindowsMultiplierWindow;
@@ -149,16 +148,14 @@ class WindowsMultiplierWindow : public MultiplierWindow {
       });
     }
     if (thread_ == nullptr) return;
-    if (StatsUnloading()) {
-      // The library is unmapped as soon as the unload returns, and the
-      // window's thread cannot end while this thread holds the loader lock.
-      // A thread still alive after the wait (on its way out, or stuck in a
-      // host call) is ended where it stands, so that it never runs an
-      // instruction of the library again; its window goes with it.
-      // A thread ended so runs no detach code and so needs no loader lock:
-      // its end is waited for, since the ending itself is asynchronous.
-      if (WaitForSingleObject(thread_, kThreadExitWaitMs) != WAIT_OBJECT_0 &&
-          TerminateThread(thread_, 0)) {
+    if (StatsUnloading() && IsRunning()) {
+      // The window did not close in time: its thread is stuck (in a host
+      // call, say) and would run the library's code again when it returns,
+      // but the library is unmapped as soon as the unload returns. It is
+      // ended where it stands. A thread ended so runs no detach code, so
+      // its end, which comes asynchronously, needs no loader lock and is
+      // waited for.
+      if (TerminateThread(thread_, 0)) {
         WaitForSingleObject(thread_, kTerminateWaitMs);
       }
       ForgetThread();

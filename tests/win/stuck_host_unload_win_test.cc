@@ -19,10 +19,9 @@ TEST_F(UnloadWindowTest, UnloadWhileTheWindowWaitsForASlowHostCall) {
   Load();
   const std::string fresh = Summary();
   ASSERT_TRUE(OpenWorkingWindow());
-  // The window's thread is inside a host call that answers late, later
-  // than the unload waits: the thread is ended inside the call.
-  // Longer than the unload's wait for the window's thread.
-  host_.SetAnswerDelay(seconds(8));
+  // The window's thread is inside a host call that answers long after the
+  // unload gave up waiting for it: the thread is ended inside the call.
+  host_.SetAnswerDelay(seconds(15));
   const size_t calls = host_.Calls().size();
   ASSERT_TRUE(
       Eventually([&] { return host_.Calls().size() > calls; }, seconds(5)));
@@ -30,7 +29,7 @@ TEST_F(UnloadWindowTest, UnloadWhileTheWindowWaitsForASlowHostCall) {
   UnloadThenReload(fresh);
   // The late answer finds no thread to return to, and nothing calls again.
   ASSERT_TRUE(Eventually([&] { return host_.CallsAnswered() > answered; },
-                         seconds(15)));
+                         seconds(20)));
 }
 
 }  // namespace

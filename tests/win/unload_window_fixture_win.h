@@ -64,12 +64,17 @@ class UnloadWindowTest : public ::testing::Test {
   }
 
   // Frees the library with the window open: the window's thread and the
-  // library go with the unload, and a new load starts fresh.
+  // library go with the unload (the thread within moments of its return),
+  // and a new load starts fresh.
   void UnloadThenReload(const std::string& fresh) {
     const DWORD windowThread = GetWindowThreadProcessId(window_, nullptr);
     library_.Unload();
     HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, windowThread);
-    EXPECT_TRUE(thread == nullptr || WaitForSingleObject(thread, 0) == 0);
+    EXPECT_TRUE(Eventually(
+        [&] {
+          return thread == nullptr || WaitForSingleObject(thread, 0) == 0;
+        },
+        std::chrono::seconds(2)));
     if (thread != nullptr) CloseHandle(thread);
     EXPECT_EQ(GetModuleHandleA("Stats.dll"), nullptr);
     Load();
